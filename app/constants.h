@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QSize>
+
+#include <array>
+
+// The fixed choices of the main window. The combo boxes are filled from these tables in this
+// order, and the batch run looks the chosen row up by the combo box's index.
+
+struct OutputSizeChoice
+{
+    const char *text;
+    QSize size; // invalid for "Original" (no scaling) and "Custom Size" (the custom fields)
+};
+
+inline const std::array<OutputSizeChoice, 6> outputSizes = { {
+    { "Original", QSize(-1, -1) },
+    { "640x480", QSize(640, 480) },
+    { "320x240", QSize(320, 240) },
+    { "240x160", QSize(240, 160) },
+    { "Thumbnails", QSize(120, 120) },
+    { "Custom Size", QSize() },
+} };
+inline constexpr int originalSizeIndex = 0;
+inline constexpr int customSizeIndex = 5;
+
+// Row 0 keeps the source's own file name and format; the others name the output suffix.
+inline constexpr std::array<const char *, 7> outputFormats = { "Original", "jpg",  "png", "tiff",
+                                                               "bmp",      "ppm",  "xpm" };
+inline constexpr int originalFormatIndex = 0;
+
+inline const QSize previewSize(257, 200);
+inline const QSize advancedPreviewSize(355, 286);
+// The advanced dialog's sample is read at this size (not advancedPreviewSize) on purpose.
+inline const QSize advancedSampleSize(355, 280);
+
+// Limits of the custom output size: beyond them a save fails or exhausts memory.
+inline constexpr int minCustomSide = 1;
+inline constexpr int maxCustomSide = 16384;

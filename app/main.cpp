@@ -1,0 +1,17 @@
+#include <QApplication>
+
+#include "app/appfolders.h"
+#include "app/watermarksettings.h"
+#include "ui/dialog.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quorlane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORLANE_ID));
+    AppFolders::setUp(WatermarkSettings::instance());
+
+    Dialog dialog;
+    dialog.show();
+    return dialog.exec();
+}

@@ -1,0 +1,163 @@
+#include "settingsfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+#include "engine/positions.h"
+#include "watermarksettings.h"
+
+namespace {
+
+// The old weight scale's named values and their Qt 6 weights (Thin .. Black).
+constexpr std::array<int, 9> legacyAnchors = { 0, 12, 25, 50, 57, 63, 75, 81, 87 };
+constexpr std::array<int, 9> weightAnchors = { 100, 200, 300, 400, 500, 600, 700, 800, 900 };
+
+template<typename Anchors>
+int nearestAnchorIndex(const Anchors &anchors, long long value)
+{
+    int best = 0;
+    for (int i = 1; i < int(anchors.size()); ++i) {
+        // Strictly closer only: a tie keeps the lower anchor.
+        if (std::llabs(value - anchors[i]) < std::llabs(value - anchors[best]))
+            best = i;
+    }
+    return best;
+}
+
+long long number(const QXmlStreamAttributes &attributes, QLatin1String name)
+{
+    bool ok = false;
+    const long long value = attributes.value(name).toLongLong(&ok, 10);
+    return ok ? value : 0;
+}
+
+bool flag(const QXmlStreamAttributes &attributes, QLatin1String name)
+{
+    return attributes.value(name) == QLatin1String("true");
+}
+
+QString boolText(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+void takeElement(const QXmlStreamAttributes &a, WatermarkSettings &s)
+{
+    s.savedText = a.value(QLatin1String("WatermarkText")).toString();
+    const long long position = number(a, QLatin1String("WatermarkPos"));
+    s.savedPosition = Position::isValid(position) ? int(position) : 0;
+    s.savedAlpha = int(std::clamp(number(a, QLatin1String("trans")), 0LL, 255LL));
+    s.savedUseDefaults = flag(a, QLatin1String("usedefault"));
+    s.savedUseCopyright = flag(a, QLatin1String("usecopyright"));
+    // Components wrap modulo 256, as the file format always did.
+    s.savedFontColor = QColor(int(number(a, QLatin1String("R")) & 0xff),
+                              int(number(a, QLatin1String("G")) & 0xff),
+                              int(number(a, QLatin1String("B")) & 0xff));
+    s.savedAutoColor = flag(a, QLatin1String("use_adv_intelli_color"));
+    s.savedAutoFontSize = flag(a, QLatin1String("use_adv_intelli_font"));
+
+    const long long pointSize = number(a, QLatin1String("fontsize"));
+    QFont font(a.value(QLatin1String("fontfamily")).toString());
+    font.setPointSize(pointSize <= 0 ? 12 : int(std::min(pointSize, 1000LL)));
+    font.setWeight(QFont::Weight(SettingsFile::legacyToWeight(number(a, QLatin1String("fontWeight")))));
+    font.setItalic(flag(a, QLatin1String("isItalic")));
+    s.savedFont = font;
+}
+
+} // namespace
+
+namespace SettingsFile {
+
+int legacyToWeight(long long legacy)
+{
+    if (legacy < 0)
+        legacy = 50;
+    return weightAnchors[nearestAnchorIndex(legacyAnchors, legacy)];
+}
+
+int weightToLegacy(int weight)
+{
+    return legacyAnchors[nearestAnchorIndex(weightAnchors, weight)];
+}
+
+void read(QIODevice *device, WatermarkSettings &settings)
+{
+    QXmlStreamReader reader(device);
+    reader.readNext();
+    while (!reader.atEnd()) {
+        if (reader.isStartElement() && reader.name() == QLatin1String("settings"))
+            takeElement(reader.attributes(), settings);
+        reader.readNext();
+    }
+}
+
+void load(const QString &path, WatermarkSettings &settings)
+{
+    if (!QFile::exists(path))
+        return;
+    QFile file(path);
+    file.open(QIODevice::ReadOnly); // an unreadable file simply yields no element
+    settings.settingsLoaded = true;
+    settings.useDefaults = false;
+    read(&file, settings);
+}
+
+QByteArray serialize(const Values &v)
+{
+    QByteArray data;
+    QXmlStreamWriter writer(&data);
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("settings"));
+    writer.writeAttribute(QStringLiteral("WatermarkText"), v.text);
+    writer.writeAttribute(QStringLiteral("usecopyright"), boolText(v.useCopyright));
+    writer.writeAttribute(QStringLiteral("WatermarkPos"), QString::number(v.position));
+    writer.writeAttribute(QStringLiteral("trans"), QString::number(v.alpha));
+    writer.writeAttribute(QStringLiteral("usedefault"), boolText(v.useDefaults));
+    writer.writeAttribute(QStringLiteral("R"), QString::number(v.fontColor.red()));
+    writer.writeAttribute(QStringLiteral("G"), QString::number(v.fontColor.green()));
+    writer.writeAttribute(QStringLiteral("B"), QString::number(v.fontColor.blue()));
+    writer.writeAttribute(QStringLiteral("use_adv_intelli_color"), boolText(v.autoColor));
+    writer.writeAttribute(QStringLiteral("use_adv_intelli_font"), boolText(v.autoFontSize));
+    writer.writeAttribute(QStringLiteral("fontfamily"), v.font.family());
+    writer.writeAttribute(QStringLiteral("fontsize"), QString::number(v.font.pointSize()));
+    writer.writeAttribute(QStringLiteral("fontWeight"),
+                          QString::number(weightToLegacy(v.font.weight())));
+    writer.writeAttribute(QStringLiteral("isItalic"), boolText(v.font.style() != QFont::StyleNormal));
+    writer.writeEndElement();
+    writer.writeEndDocument();
+    return data;
+}
+
+bool save(const QString &path, const Values &values, QString *error)
+{
+    const QByteArray data = serialize(values);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    // commit() alone does not notice a failed write (a full disk): check, and cancel so that
+    // the previous file survives.
+    if (file.write(data) != data.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace SettingsFile

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QIODevice;
+struct WatermarkSettings;
+
+// The watermark settings kept between runs in "settings.qrl.xml": one empty "settings" element
+// with 14 attributes. Font weights are stored on the old 0..99 scale (50 normal, 75 bold).
+namespace SettingsFile {
+
+inline constexpr char fileName[] = "settings.qrl.xml";
+
+// What the main window hands to the writer when it closes.
+struct Values
+{
+    QString text;
+    bool useCopyright = true;
+    int position = 0;
+    int alpha = 127;
+    bool useDefaults = true;
+    QColor fontColor;
+    bool autoColor = true;
+    bool autoFontSize = true;
+    QFont font;
+};
+
+// Fills the saved values of the settings from the file at path. When the file exists, sets
+// settingsLoaded and clears useDefaults before parsing; a malformed file keeps the values of
+// every complete "settings" start tag seen before the fault.
+void load(const QString &path, WatermarkSettings &settings);
+void read(QIODevice *device, WatermarkSettings &settings);
+
+QByteArray serialize(const Values &values);
+// Replaces the file atomically; on any failure the previous file stays as it was.
+bool save(const QString &path, const Values &values, QString *error = nullptr);
+
+// Conversions between the 0..99 weight scale of the file and Qt's 1..1000 scale.
+int legacyToWeight(long long legacy);
+int weightToLegacy(int weight);
+
+} // namespace SettingsFile

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+// The one process-wide configuration shared by the main window, the preview, the batch run, the
+// settings dialogs and the settings file. Plain state: read and assigned directly, GUI thread only.
+struct WatermarkSettings
+{
+    static WatermarkSettings &instance();
+
+    // Current watermark and output values.
+    bool useDefaults = true;
+    bool autoFontSize = true;
+    bool autoColor = true;
+    int alpha = 127;
+    QColor fontColor = Qt::black;
+    QFont watermarkFont = QFont(QStringLiteral("Arial"));
+    int customWidth = 320;
+    int customHeight = 240;
+
+    // Handed to the advanced dialog's preview.
+    QString previewSourcePath;
+    int previewAlignment = 132;
+    QString previewText = QStringLiteral("Text");
+
+    // Folders, absolute with forward slashes.
+    QString appDirPath;
+    QString outputDirPath;
+    QString settingsDirPath;
+    QString cacheDirPath;
+
+    // Values last read from the settings file.
+    bool settingsLoaded = false;
+    QString savedText;
+    int savedPosition = 0;
+    int savedAlpha = 127;
+    bool savedUseDefaults = true;
+    bool savedUseCopyright = true;
+    QColor savedFontColor = Qt::black;
+    bool savedAutoColor = false;
+    bool savedAutoFontSize = false;
+    QFont savedFont = QFont(QStringLiteral("Arial"));
+};

@@ -1,0 +1,135 @@
+#include "batchrunner.h"
+
+#include <QImageReader>
+
+#include <algorithm>
+#include <unistd.h>
+
+#include "picturereader.h"
+
+namespace {
+
+qint64 physicalMemory()
+{
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGE_SIZE);
+    return pages > 0 && pageSize > 0 ? qint64(pages) * pageSize : qint64(4) << 30;
+}
+
+} // namespace
+
+int BatchReport::failureCount() const
+{
+    int failures = 0;
+    for (int i = 0; i < outcomes.size(); ++i) {
+        if (attempted.at(i) && outcomes.at(i).status != JobOutcome::Status::Written)
+            ++failures;
+    }
+    return failures;
+}
+
+QColor BatchReport::lastPen() const
+{
+    for (int i = outcomes.size() - 1; i >= 0; --i) {
+        if (attempted.at(i) && outcomes.at(i).wasRead())
+            return outcomes.at(i).pen;
+    }
+    return QColor();
+}
+
+BatchRunner::BatchRunner(QObject *parent)
+    : QObject(parent)
+{
+    qRegisterMetaType<BatchReport>();
+}
+
+BatchRunner::~BatchRunner()
+{
+    stop();
+    waitForDone();
+}
+
+int BatchRunner::workerCount(const RunSnapshot &snapshot)
+{
+    // Keep workers × (one source + one output) of the largest picture within a quarter of the
+    // machine's memory. Only the headers are read here.
+    qint64 largest = 1;
+    for (const QString &source : snapshot.sources) {
+        const QSize size = QImageReader(source).size();
+        if (size.isValid())
+            largest = std::max(largest, qint64(size.width()) * size.height() * 4);
+    }
+    const qint64 output = snapshot.outputSize.isValid()
+                              ? qint64(snapshot.outputSize.width()) * snapshot.outputSize.height() * 4
+                              : largest;
+    const qint64 byMemory = std::max<qint64>(1, physicalMemory() / 4 / (largest + output));
+    const qint64 byCores = std::max(1, QThread::idealThreadCount());
+    return int(std::min({ byMemory, byCores, qint64(std::max(1, int(snapshot.sources.size()))) }));
+}
+
+void BatchRunner::start(const RunSnapshot &snapshot, int workers)
+{
+    Q_ASSERT(!m_running);
+    m_snapshot = std::make_shared<const RunSnapshot>(snapshot);
+    const int total = int(snapshot.sources.size());
+    m_report = BatchReport();
+    m_report.outcomes.resize(total);
+    m_report.attempted.fill(false, total);
+    m_next = 0;
+    m_stop = false;
+    m_processed = 0;
+    m_exited = 0;
+    m_workers = std::max(1, workers > 0 ? std::min(workers, std::max(total, 1)) : workerCount(snapshot));
+    m_running = true;
+    m_pool.setMaxThreadCount(m_workers);
+
+    for (int w = 0; w < m_workers; ++w) {
+        m_pool.start([this, run = m_snapshot, total] {
+            DecodeBuffer buffer; // one per worker, reused for every picture it takes
+            for (int i = m_next++; i < total && !m_stop; i = m_next++) {
+                const JobOutcome outcome = runWatermarkJob(*run, i, buffer);
+                QMetaObject::invokeMethod(this, [this, i, outcome] { pictureDone(i, outcome); },
+                                          Qt::QueuedConnection);
+            }
+            QMetaObject::invokeMethod(this, [this] { workerExited(); }, Qt::QueuedConnection);
+        });
+    }
+}
+
+void BatchRunner::stop()
+{
+    m_stop = true;
+}
+
+void BatchRunner::waitForDone()
+{
+    m_pool.waitForDone();
+}
+
+void BatchRunner::pictureDone(int index, const JobOutcome &outcome)
+{
+    m_report.outcomes[index] = outcome;
+    m_report.attempted[index] = true;
+    if (!outcome.wasRead())
+        return;
+    ++m_processed;
+    emit progress(m_processed * 100 / int(m_report.outcomes.size()));
+}
+
+void BatchRunner::workerExited()
+{
+    // Each worker's results were queued before its exit, so the last exit sees them all.
+    if (++m_exited < m_workers)
+        return;
+    m_running = false;
+    m_report.stopped = m_stop;
+    for (int i = int(m_report.outcomes.size()) - 1; i >= 0; --i) {
+        if (m_report.attempted.at(i)
+            && m_report.outcomes.at(i).status == JobOutcome::Status::Written) {
+            m_report.lastWritten = m_snapshot->outputs.at(i);
+            break;
+        }
+    }
+    m_snapshot.reset();
+    emit finished(m_report);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QThreadPool>
+#include <QVector>
+
+#include <atomic>
+#include <memory>
+
+#include "watermarkjob.h"
+
+struct BatchReport
+{
+    QVector<JobOutcome> outcomes; // in list order; unread entries of a stopped run stay Unreadable
+    QVector<bool> attempted;      // false for pictures a stopped run never reached
+    QString lastWritten;          // the last written picture in list order, or empty
+    bool stopped = false;
+
+    int failureCount() const;
+    // The pen of the last picture in list order that could be read (invalid when none could).
+    QColor lastPen() const;
+};
+
+// Runs the pictures of a snapshot on worker threads, never on the caller's thread. Progress and
+// the final report arrive as signals on the thread that owns the runner. Progress follows the
+// pictures that could be read: processed × 100 / total.
+class BatchRunner : public QObject
+{
+    Q_OBJECT
+public:
+    explicit BatchRunner(QObject *parent = nullptr);
+    ~BatchRunner() override;
+
+    // workers 0 picks the number from the cores and the memory the largest picture needs.
+    void start(const RunSnapshot &snapshot, int workers = 0);
+    // No further picture starts; the pictures in flight are finished.
+    void stop();
+    // Blocks until the workers are idle (after stop(), until the pictures in flight are done).
+    void waitForDone();
+    bool isRunning() const { return m_running; }
+
+    static int workerCount(const RunSnapshot &snapshot);
+
+signals:
+    void progress(int percent);
+    void finished(const BatchReport &report);
+
+private:
+    void pictureDone(int index, const JobOutcome &outcome);
+    void workerExited();
+
+    QThreadPool m_pool;
+    std::shared_ptr<const RunSnapshot> m_snapshot;
+    std::atomic<int> m_next{ 0 };
+    std::atomic<bool> m_stop{ false };
+    BatchReport m_report;
+    int m_processed = 0;
+    int m_workers = 0;
+    int m_exited = 0;
+    bool m_running = false;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+class QImage;
+
+// The automatic black-or-white choice: a patch of the picture where the text goes, one third of
+// the width by a band of 40 rows, is sampled pixel by pixel and the majority decides.
+
+// Adds 1 to light or to dark for the pixel at (x, y). A pixel is light when R + G + B > 400.
+// A translucent pixel counts as drawn on white. (x, y) must lie inside the image.
+void classifyPixel(const QImage &image, int x, int y, int &light, int &dark);
+
+// True when the patch chosen by position holds strictly more dark than light pixels. Rows of the
+// band outside the image are not sampled; an unknown position or an empty patch gives false.
+bool isDarkBackground(const QImage &image, int position);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QImage;
+
+// The one rule by which every picture gets its watermark: a text drawn once into the whole
+// image rectangle, placed by alignment flags, in one font, colour and opacity.
+
+// "© " (when copyright is set) followed by the plain text, line breaks included.
+QString composeWatermarkText(bool copyright, const QString &plainText);
+
+// Fits font to the image width: starts at width / 16 pixels (at least 6) and lowers by 2 while
+// the longest line (by character count) is at least as wide as the image. Never goes below the
+// smallest positive size that the steps reach. font is left at the final size; a copy is returned.
+QFont fitWatermarkFont(const QImage &image, const QString &text, QFont &font);
+
+// How the text is drawn: automatic (Arial fitted to the picture, black or white, alpha 127) or
+// manual (the font and colour below, optionally fitted and coloured per picture).
+struct WatermarkStyle
+{
+    static constexpr int automaticAlpha = 127;
+
+    bool useDefaults = true;
+    bool autoFontSize = true;
+    bool autoColor = true;
+    int alpha = automaticAlpha;
+    QColor fontColor = Qt::black;
+    QFont font = QFont(QStringLiteral("Arial"));
+};
+
+// What a stamp chose: the font drawn with and the pen colour, alpha included.
+struct StampResult
+{
+    QFont font;
+    QColor pen;
+};
+
+// Draws text on image (which must be paintable) at position by the style rule.
+StampResult stampWatermark(QImage &image, const QString &text, int position,
+                           const WatermarkStyle &style);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+#include "engine/previewcache.h"
+
+namespace Ui {
+class Advanced;
+}
+class QGraphicsScene;
+
+// The manual style: font, colour, opacity and the automatic font size, each written into the
+// settings at once and shown on a preview of the main window's current picture.
+class Advanced : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Advanced(QWidget *parent = nullptr);
+    ~Advanced() override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void on_Adv_Intelli_font_clicked();
+    void on_horizontalScrollBar_valueChanged(int value);
+    void on_horizontalScrollBar_sliderMoved(int position);
+    void on_ApplySetting_clicked();
+    void on_Reset_clicked();
+    void on_FontSize_clicked();
+    void on_FontColor_clicked();
+
+private:
+    void renderPreview();
+    void setAlphaFromSlider(int value);
+
+    Ui::Advanced *ui;
+    QGraphicsScene *m_scene;
+    QImage m_startImage;
+    PreviewCache m_cache;
+};

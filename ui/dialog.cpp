@@ -1,0 +1,519 @@
+#include "dialog.h"
+#include "ui_dialog.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGraphicsScene>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QUrl>
+
+#include <array>
+
+#include "advanced.h"
+#include "app/constants.h"
+#include "app/settingsfile.h"
+#include "app/watermarksettings.h"
+#include "customsize.h"
+#include "engine/outputnames.h"
+#include "engine/picturereader.h"
+#include "engine/positions.h"
+#include "uiservices.h"
+#include "version.h"
+
+Q_LOGGING_CATEGORY(lcUi, "quorlane.ui", QtWarningMsg)
+
+namespace {
+
+// The suffixes a drop accepts, tested on the lower-case path without requiring a dot.
+const std::array<QLatin1String, 7> droppableSuffixes = {
+    QLatin1String("jpg"), QLatin1String("jpeg"), QLatin1String("bmp"), QLatin1String("png"),
+    QLatin1String("tiff"), QLatin1String("tif"),  QLatin1String("xpm")
+};
+
+constexpr int editDelayMs = 1500;
+constexpr int maxFailureLines = 20;
+const QString outputSubfolder = QStringLiteral("Qrl_Output#");
+
+QString samplePath()
+{
+    return WatermarkSettings::instance().cacheDirPath + QStringLiteral("/preview.jpeg");
+}
+
+WatermarkStyle currentStyle()
+{
+    const WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkStyle style;
+    style.useDefaults = s.useDefaults;
+    style.autoFontSize = s.autoFontSize;
+    style.autoColor = s.autoColor;
+    style.alpha = s.alpha;
+    style.fontColor = s.fontColor;
+    style.font = s.watermarkFont;
+    return style;
+}
+
+// A missing output folder is made again in place: one level, only inside an existing parent.
+void recreateOutputFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && info.dir().exists())
+        info.dir().mkdir(info.fileName());
+}
+
+} // namespace
+
+Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+    , ui(new Ui::Dialog)
+{
+    WatermarkSettings &s = WatermarkSettings::instance();
+    ui->setupUi(this);
+    connect(ui->AddFileBtn, &QPushButton::clicked, this, &Dialog::addfiles);
+    connect(ui->RemoveFileBtn, &QPushButton::clicked, this, &Dialog::RemoveFiles);
+    connect(ui->Run, &QPushButton::clicked, this, &Dialog::Run);
+    connect(ui->radioButton, &QRadioButton::clicked, this, &Dialog::pos00);
+    connect(ui->radioButton_4, &QRadioButton::clicked, this, &Dialog::pos01);
+    connect(ui->radioButton_10, &QRadioButton::clicked, this, &Dialog::pos02);
+    connect(ui->radioButton_5, &QRadioButton::clicked, this, &Dialog::pos11);
+    connect(ui->radioButton_7, &QRadioButton::clicked, this, &Dialog::pos12);
+    connect(ui->radioButton_2, &QRadioButton::clicked, this, &Dialog::pos20);
+    connect(ui->radioButton_6, &QRadioButton::clicked, this, &Dialog::pos21);
+    connect(ui->radioButton_8, &QRadioButton::clicked, this, &Dialog::pos22);
+    connect(ui->radioButton_3, &QRadioButton::clicked, this, &Dialog::pos10);
+    connect(&m_runner, &BatchRunner::progress, this, &Dialog::newProgress);
+    connect(&m_runner, &BatchRunner::finished, this, &Dialog::runEnded);
+
+    makeSample();
+    previewScene = new QGraphicsScene;
+    previewScene->addPixmap(QPixmap(samplePath()));
+    ui->graphicsView->setScene(previewScene);
+
+    ui->radioButton_5->setChecked(true);
+    pos11();
+    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    ui->progressBar->setValue(0);
+    m_progressStyle = QStyleFactory::create(QStringLiteral("Fusion"));
+    m_progressStyle->setParent(this);
+    ui->progressBar->setStyle(m_progressStyle);
+    ui->markTextBox->insertPlainText(QStringLiteral("Name\nComments"));
+    ui->useCopyright->setChecked(true);
+    setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    for (const OutputSizeChoice &choice : outputSizes)
+        ui->comboBox->addItem(QString::fromLatin1(choice.text));
+    for (const char *format : outputFormats)
+        ui->comboFormats->addItem(QString::fromLatin1(format));
+    ui->RemoveFileBtn->hide();
+    setAcceptDrops(true);
+
+    loadSettings();
+    if (s.settingsLoaded)
+        restoreSavedSettings();
+    ui->outPathDisplay->setText(s.outputDirPath);
+    refreshPreview();
+    ui->Run->setDefault(true);
+    connect(&editTimer, &QTimer::timeout, this, &Dialog::EditingDone);
+    connect(this, &Dialog::newProgress, this, &Dialog::UpdateProgress);
+    setWindowTitle(windowTitle() + QStringLiteral(" v") + QLatin1String(appVersion));
+}
+
+Dialog::~Dialog()
+{
+    m_runner.stop();
+    m_runner.waitForDone();
+    delete previewScene;
+    delete ui;
+}
+
+// The sample shown when no file is selected: the bundled picture stretched to the preview box.
+void Dialog::makeSample()
+{
+    QString source = WatermarkSettings::instance().appDirPath + QStringLiteral("/test.jpg");
+    if (!QFileInfo::exists(source))
+        source = QStringLiteral(":/test.jpg");
+    sampleImage = PictureReader::readScaled(source, previewSize).image;
+    if (!sampleImage.isNull() && !sampleImage.save(samplePath()))
+        qCWarning(lcUi) << "cannot write the preview sample" << samplePath();
+}
+
+void Dialog::loadSettings()
+{
+    const WatermarkSettings &s = WatermarkSettings::instance();
+    SettingsFile::load(s.settingsDirPath + QLatin1Char('/') + QLatin1String(SettingsFile::fileName),
+                       WatermarkSettings::instance());
+}
+
+void Dialog::restoreSavedSettings()
+{
+    WatermarkSettings &s = WatermarkSettings::instance();
+    ui->markTextBox->clear();
+    ui->markTextBox->insertPlainText(s.savedText);
+    s.alpha = s.savedAlpha;
+    if (QAbstractButton *button = positionButton(s.savedPosition)) {
+        setPosition(s.savedPosition);
+        button->setChecked(true);
+    }
+    s.useDefaults = s.savedUseDefaults;
+    if (!s.useDefaults) {
+        if (!s.savedAutoColor) {
+            s.autoColor = false;
+            s.fontColor = s.savedFontColor;
+        }
+        if (!s.savedAutoFontSize)
+            s.autoFontSize = false;
+        s.watermarkFont = s.savedFont;
+    }
+    ui->useCopyright->setChecked(s.savedUseCopyright);
+}
+
+QString Dialog::watermarkText() const
+{
+    return composeWatermarkText(ui->useCopyright->isChecked(), ui->markTextBox->toPlainText());
+}
+
+QAbstractButton *Dialog::positionButton(int code) const
+{
+    const std::array<QAbstractButton *, 9> buttons = {
+        ui->radioButton,   ui->radioButton_4, ui->radioButton_10, ui->radioButton_3, ui->radioButton_5,
+        ui->radioButton_7, ui->radioButton_2, ui->radioButton_6,  ui->radioButton_8
+    };
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (Position::all[i] == code)
+            return buttons[i];
+    }
+    return nullptr;
+}
+
+void Dialog::refreshPreview()
+{
+    WatermarkSettings &s = WatermarkSettings::instance();
+    const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
+    s.previewSourcePath = selected.isEmpty() ? samplePath() : selected.first()->text();
+    QImage *canvas = m_previewCache.canvasFor(s.previewSourcePath);
+    if (!canvas)
+        return; // the view keeps what it showed
+
+    const StampResult drawn = stampWatermark(*canvas, watermarkText(), m_watermarkPos, currentStyle());
+    if (s.useDefaults) {
+        // The automatic choices are stored, so the advanced dialog and the settings file see them.
+        s.watermarkFont = drawn.font;
+        s.fontColor = drawn.pen;
+        s.fontColor.setAlpha(255);
+        s.alpha = WatermarkStyle::automaticAlpha;
+    } else {
+        s.fontColor = drawn.pen;
+    }
+
+    const QImage shown = canvas->scaled(previewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    previewScene->clear();
+    previewScene->addPixmap(QPixmap::fromImage(shown));
+    ui->graphicsView->update();
+}
+
+void Dialog::reject()
+{
+    // Escape is ignored while a run works; the close button stops the run instead.
+    if (m_runner.isRunning() && !m_closing)
+        return;
+    QDialog::reject();
+}
+
+void Dialog::closeEvent(QCloseEvent *event)
+{
+    m_closing = true;
+    if (m_runner.isRunning()) {
+        m_runner.stop();
+        m_runner.waitForDone();
+        // Deliver the results of the pictures that were in flight, so the settings see them.
+        QCoreApplication::sendPostedEvents(&m_runner, QEvent::MetaCall);
+    }
+    WatermarkSettings &s = WatermarkSettings::instance();
+    SettingsFile::Values values;
+    values.text = ui->markTextBox->toPlainText();
+    values.useCopyright = ui->useCopyright->isChecked();
+    values.position = m_watermarkPos;
+    values.alpha = s.alpha;
+    values.useDefaults = s.useDefaults;
+    values.fontColor = s.fontColor;
+    values.autoColor = s.autoColor;
+    values.autoFontSize = s.autoFontSize;
+    values.font = s.watermarkFont;
+    const QString path =
+        s.settingsDirPath + QLatin1Char('/') + QLatin1String(SettingsFile::fileName);
+    QString error;
+    if (!SettingsFile::save(path, values, &error))
+        qCWarning(lcUi) << "cannot write the settings" << path << error;
+    QDialog::closeEvent(event);
+}
+
+void Dialog::dragEnterEvent(QDragEnterEvent *event)
+{
+    event->acceptProposedAction();
+}
+
+void Dialog::dropEvent(QDropEvent *event)
+{
+    if (m_runner.isRunning())
+        return;
+    const QList<QUrl> urls = event->mimeData()->urls();
+    for (const QUrl &url : urls) {
+        const QString path = url.toLocalFile();
+        const QString lower = path.toLower();
+        for (const QLatin1String &suffix : droppableSuffixes) {
+            if (lower.endsWith(suffix)) {
+                ui->listWidget->insertItem(ui->listWidget->count(), path);
+                ui->RemoveFileBtn->show();
+                break;
+            }
+        }
+    }
+    ui->listWidget->setCurrentRow(0);
+    refreshPreview();
+    // The event is left unaccepted: no drop action is reported back to the source.
+}
+
+void Dialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}
+
+void Dialog::on_markTextBox_textChanged()
+{
+    editTimer.stop();
+    editTimer.start(editDelayMs);
+}
+
+void Dialog::EditingDone()
+{
+    refreshPreview();
+    editTimer.stop();
+}
+
+void Dialog::on_useCopyright_clicked()
+{
+    refreshPreview();
+}
+
+void Dialog::setPosition(int code)
+{
+    ui->progressBar->setValue(0);
+    m_watermarkPos = code;
+    refreshPreview();
+}
+
+void Dialog::pos00() { setPosition(Position::TopLeft); }
+void Dialog::pos01() { setPosition(Position::TopCenter); }
+void Dialog::pos02() { setPosition(Position::TopRight); }
+void Dialog::pos10() { setPosition(Position::CenterLeft); }
+void Dialog::pos11() { setPosition(Position::Center); }
+void Dialog::pos12() { setPosition(Position::CenterRight); }
+void Dialog::pos20() { setPosition(Position::BottomLeft); }
+void Dialog::pos21() { setPosition(Position::BottomCenter); }
+void Dialog::pos22() { setPosition(Position::BottomRight); }
+
+void Dialog::addfiles()
+{
+    ui->progressBar->setValue(0);
+    const QStringList files = UiServices::current().getOpenFileNames(
+        this, QStringLiteral("Select Files for Watermarking"), QDir::homePath(),
+        tr("Images (*.jpeg *.jpg *.tiff *.tif *.bmp *.png *.xpm)"));
+    for (const QString &file : files)
+        ui->listWidget->insertItem(ui->listWidget->count(), file);
+    ui->RemoveFileBtn->show();
+    ui->listWidget->setCurrentRow(0);
+    refreshPreview();
+}
+
+void Dialog::RemoveFiles()
+{
+    ui->progressBar->setValue(0);
+    qDeleteAll(ui->listWidget->selectedItems());
+    ui->listWidget->setCurrentRow(0);
+    refreshPreview();
+}
+
+void Dialog::on_listWidget_clicked(const QModelIndex &index)
+{
+    ui->listWidget->clearSelection();
+    ui->listWidget->setCurrentRow(index.row());
+    refreshPreview();
+}
+
+void Dialog::on_Help_clicked()
+{
+    const QString appDir = WatermarkSettings::instance().appDirPath;
+    const QStringList candidates = { appDir + QStringLiteral("/../share/quorlane/help.html"),
+                                     appDir + QStringLiteral("/help.html") };
+    for (const QString &page : candidates) {
+        if (QFileInfo::exists(page)) {
+            UiServices::current().openUrl(QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()));
+            return;
+        }
+    }
+}
+
+void Dialog::on_ChooseOutDir_clicked()
+{
+    WatermarkSettings &s = WatermarkSettings::instance();
+    const QString chosen = UiServices::current().getExistingDirectory(
+        this, tr("Select Output Directory"), s.outputDirPath,
+        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    if (chosen.isEmpty())
+        return;
+    QDir dir(chosen);
+    if (!dir.mkdir(outputSubfolder)) {
+        QMessageBox box;
+        box.setText(QStringLiteral(
+            "WARNING: The output directory already exists.\nYour files WILL be overwritten "
+            "without further warning.\nPress OK to continue using the same directory.\nPress "
+            "Cancel to abort and change the directory"));
+        box.addButton(QMessageBox::Abort);
+        box.setDefaultButton(QMessageBox::Abort);
+        QPushButton *anyway =
+            box.addButton(tr("Create Anyway, I know what I'm doing"), QMessageBox::ActionRole);
+        UiServices::current().execMessageBox(box);
+        if (box.clickedButton() != anyway)
+            return; // Abort, Escape and the close button all keep the old folder
+    }
+    dir.cd(outputSubfolder); // stays on the chosen folder when the subfolder could not be made
+    s.outputDirPath = dir.absolutePath();
+    ui->outPathDisplay->setText(s.outputDirPath);
+}
+
+void Dialog::on_comboBox_currentIndexChanged(int index)
+{
+    if (index != customSizeIndex)
+        return;
+    CustomSize dialog;
+    if (dialog.exec() == QDialog::Rejected)
+        ui->comboBox->setCurrentIndex(originalSizeIndex);
+}
+
+void Dialog::on_AdvancedSettings_clicked()
+{
+    WatermarkSettings &s = WatermarkSettings::instance();
+    s.previewAlignment = m_watermarkPos;
+    s.previewText = watermarkText();
+    {
+        Advanced dialog;
+        dialog.exec();
+    }
+    refreshPreview();
+}
+
+void Dialog::Run()
+{
+    emit newProgress(1);
+    ui->Run->setEnabled(false);
+    ui->listWidget->selectAll();
+    const QString text = watermarkText();
+    const int total = ui->listWidget->count();
+    if (total == 0) {
+        addfiles();
+        ui->Run->setEnabled(true);
+        return;
+    }
+
+    WatermarkSettings &s = WatermarkSettings::instance();
+    const QString outputDir = s.outputDirPath;
+    recreateOutputFolder(outputDir);
+    const QString format = QString::fromLatin1(outputFormats.at(ui->comboFormats->currentIndex()));
+
+    // Everything the run needs is taken now; the window is locked until it ends.
+    RunSnapshot run;
+    run.text = text;
+    run.position = m_watermarkPos;
+    run.style = currentStyle();
+    const int sizeIndex = ui->comboBox->currentIndex();
+    if (sizeIndex == customSizeIndex)
+        run.outputSize = QSize(s.customWidth, s.customHeight);
+    else if (sizeIndex != originalSizeIndex)
+        run.outputSize = outputSizes.at(sizeIndex).size;
+    for (int row = 0; row < total; ++row)
+        run.sources << ui->listWidget->item(row)->text();
+    run.outputDir = outputDir;
+    run.outputs = assignOutputPaths(run.sources, outputDir, format);
+    m_lastRun = run;
+
+    m_previewCache.clear(); // the run's memory bound has no room for it
+    setRunLocked(true);
+    m_runner.start(run);
+}
+
+void Dialog::setRunLocked(bool locked)
+{
+    const QList<QWidget *> controls = {
+        ui->Run,           ui->AddFileBtn,   ui->RemoveFileBtn, ui->listWidget,
+        ui->markTextBox,   ui->useCopyright, ui->comboBox,      ui->comboFormats,
+        ui->ChooseOutDir,  ui->AdvancedSettings
+    };
+    for (QWidget *control : controls)
+        control->setEnabled(!locked);
+    for (int code : Position::all)
+        positionButton(code)->setEnabled(!locked);
+    setAcceptDrops(!locked);
+}
+
+void Dialog::runEnded(const BatchReport &report)
+{
+    WatermarkSettings &s = WatermarkSettings::instance();
+    // In manual mode the last readable picture leaves its colour, with alpha, in the settings.
+    const QColor pen = report.lastPen();
+    if (!m_lastRun.style.useDefaults && pen.isValid())
+        s.fontColor = pen;
+
+    if (!m_closing) {
+        if (report.failureCount() > 0)
+            showRunFailures(report);
+        openInDesktop(m_lastRun.outputDir);
+        if (!report.lastWritten.isEmpty())
+            openInDesktop(report.lastWritten);
+    }
+    ui->listWidget->setCurrentRow(0);
+    setRunLocked(false);
+    emit runFinished();
+}
+
+void Dialog::showRunFailures(const BatchReport &report)
+{
+    const int total = int(report.outcomes.size());
+    const int failures = report.failureCount();
+    QStringList lines;
+    lines << tr("%1 of %2 pictures could not be processed:").arg(failures).arg(total);
+    int listed = 0;
+    for (int i = 0; i < total && listed < maxFailureLines; ++i) {
+        const JobOutcome &outcome = report.outcomes.at(i);
+        if (!report.attempted.at(i) || outcome.status == JobOutcome::Status::Written)
+            continue;
+        const QString path = QDir::toNativeSeparators(m_lastRun.sources.at(i));
+        lines << (outcome.wasRead() ? tr("%1: could not be written (%2)")
+                                    : tr("%1: could not be read (%2)"))
+                     .arg(path, outcome.reason);
+        ++listed;
+    }
+    if (failures > listed)
+        lines << tr("and %1 more").arg(failures - listed);
+
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorlane"), lines.join(QLatin1Char('\n')));
+    UiServices::current().execMessageBox(box);
+}
+
+void Dialog::openInDesktop(const QString &path)
+{
+    UiServices::current().openUrl(QUrl::fromLocalFile(path));
+}
+
+void Dialog::UpdateProgress(int value)
+{
+    ui->progressBar->setValue(value);
+    ui->progressBar->repaint();
+}

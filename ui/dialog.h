@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QTimer>
+
+#include "engine/batchrunner.h"
+#include "engine/previewcache.h"
+
+namespace Ui {
+class Dialog;
+}
+class QAbstractButton;
+class QGraphicsScene;
+class QModelIndex;
+class QStyle;
+
+// The main window: the file list, the watermark text and position, the output choices, the
+// preview and the Run button. It wires the widgets to the engine; pictures are read, drawn and
+// written by the engine.
+class Dialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Dialog(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+    ~Dialog() override;
+
+    int watermarkPos() const { return m_watermarkPos; }
+    bool isRunning() const { return m_runner.isRunning(); }
+    void refreshPreview();
+
+public slots:
+    void reject() override;
+
+signals:
+    void newProgress(int value);
+    // Emitted when a run has ended and the window is unlocked again.
+    void runFinished();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void on_markTextBox_textChanged();
+    void on_useCopyright_clicked();
+    void on_ChooseOutDir_clicked();
+    void on_listWidget_clicked(const QModelIndex &index);
+    void on_comboBox_currentIndexChanged(int index);
+    void on_AdvancedSettings_clicked();
+    void on_Help_clicked();
+    void addfiles();
+    void RemoveFiles();
+    void Run();
+    void pos00();
+    void pos01();
+    void pos02();
+    void pos10();
+    void pos11();
+    void pos12();
+    void pos20();
+    void pos21();
+    void pos22();
+    void EditingDone();
+    void UpdateProgress(int value);
+
+private:
+    void loadSettings();
+    void restoreSavedSettings();
+    void makeSample();
+    void setPosition(int code);
+    QString watermarkText() const;
+    QAbstractButton *positionButton(int code) const;
+    void setRunLocked(bool locked);
+    void runEnded(const BatchReport &report);
+    void showRunFailures(const BatchReport &report);
+    void openInDesktop(const QString &path);
+
+    Ui::Dialog *ui;
+    int m_watermarkPos = 132;
+    QGraphicsScene *previewScene = nullptr;
+    QImage sampleImage;
+    QTimer editTimer;
+    QStyle *m_progressStyle = nullptr;
+    PreviewCache m_previewCache;
+    BatchRunner m_runner;
+    RunSnapshot m_lastRun;
+    bool m_closing = false;
+};
