@@ -42,12 +42,8 @@ PictureReader::Result finish(const QImageReader &reader, QImage image)
 // A second image on the same pixels: it owns no memory and has no text metadata.
 QImage viewOf(QImage &storage)
 {
-    QImage view(storage.bits(), storage.width(), storage.height(), storage.bytesPerLine(),
-                storage.format());
-    view.setDotsPerMeterX(storage.dotsPerMeterX());
-    view.setDotsPerMeterY(storage.dotsPerMeterY());
-    view.setColorSpace(storage.colorSpace());
-    return view;
+    return QImage(storage.bits(), storage.width(), storage.height(), storage.bytesPerLine(),
+                  storage.format());
 }
 
 } // namespace
@@ -89,11 +85,21 @@ PictureReader::Result DecodeBuffer::read(const QString &path)
     QImage target = m_storage.isNull() ? QImage() : viewOf(m_storage);
     if (!reader.read(&target))
         return finish(reader, QImage());
-    if (target.constBits() != m_storage.constBits()) {
-        // The reader allocated (another size or format, or a rotation): that memory becomes the
-        // buffer, and the caller paints on a view of it so that painting does not copy it.
-        m_storage = target;
-        target = viewOf(m_storage);
+    if (target.colorCount() > 0) {
+        // Palette pictures are converted before painting anyway: nothing to reuse.
+        m_storage = QImage();
+        return finish(reader, std::move(target));
     }
-    return finish(reader, target);
+    if (target.constBits() != m_storage.constBits())
+        m_storage = target; // the reader allocated (another size or format, or a rotation)
+    const int dpmX = target.dotsPerMeterX();
+    const int dpmY = target.dotsPerMeterY();
+    const QColorSpace colorSpace = target.colorSpace();
+    target = QImage(); // m_storage must be the only owner, or bits() would copy it
+    // The caller paints on a view: it owns no memory and carries no text of any picture.
+    QImage view = viewOf(m_storage);
+    view.setDotsPerMeterX(dpmX);
+    view.setDotsPerMeterY(dpmY);
+    view.setColorSpace(colorSpace);
+    return finish(reader, view);
 }

@@ -1,0 +1,142 @@
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImageWriter>
+#include <QTimer>
+
+#include "app/appfolders.h"
+#include "app/settingsfile.h"
+#include "app/watermarksettings.h"
+
+TestEnvironment::TestEnvironment()
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/data")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/cache")));
+    QCoreApplication::setApplicationName(QStringLiteral("quorlane"));
+    WatermarkSettings::instance() = WatermarkSettings();
+    AppFolders::setUp(WatermarkSettings::instance());
+}
+
+TestEnvironment::~TestEnvironment()
+{
+    WatermarkSettings::instance() = WatermarkSettings();
+}
+
+QString TestEnvironment::settingsFile() const
+{
+    return WatermarkSettings::instance().settingsDirPath + QLatin1Char('/')
+           + QLatin1String(SettingsFile::fileName);
+}
+
+FakeUiServices::FakeUiServices()
+{
+    UiServices::install(this);
+}
+
+FakeUiServices::~FakeUiServices()
+{
+    UiServices::install(nullptr);
+}
+
+QStringList FakeUiServices::getOpenFileNames(QWidget *, const QString &caption, const QString &dir,
+                                             const QString &filter)
+{
+    fileDialogCalls.append({ caption, dir, filter, {} });
+    return filesToOpen;
+}
+
+QString FakeUiServices::getExistingDirectory(QWidget *, const QString &caption, const QString &dir,
+                                             QFileDialog::Options options)
+{
+    fileDialogCalls.append({ caption, dir, QString(), options });
+    return directoryToChoose;
+}
+
+int FakeUiServices::execMessageBox(QMessageBox &box)
+{
+    messageTexts << box.text();
+    QAbstractButton *button = messageBoxAnswer ? messageBoxAnswer(box) : box.escapeButton();
+    if (!button)
+        button = box.defaultButton();
+    if (button)
+        button->click();
+    return box.result();
+}
+
+void FakeUiServices::openUrl(const QUrl &url)
+{
+    openedUrls << url;
+}
+
+QFont FakeUiServices::getFont(bool *ok, const QFont &initial)
+{
+    ++fontDialogs;
+    *ok = fontAccepted;
+    return fontAccepted ? fontToChoose : initial;
+}
+
+QColor FakeUiServices::getColor(const QColor &)
+{
+    ++colourDialogs;
+    return colourToChoose;
+}
+
+QImage solidImage(int width, int height, const QColor &colour, QImage::Format format)
+{
+    QImage image(width, height, format);
+    image.fill(colour);
+    return image;
+}
+
+QString writeImage(const QString &dir, const QString &name, const QImage &image, const char *format,
+                   int quality)
+{
+    const QString path = dir + QLatin1Char('/') + name;
+    QDir().mkpath(dir);
+    QImageWriter writer(path, format ? QByteArray(format) : QByteArray());
+    writer.setQuality(quality);
+    if (!writer.write(image))
+        qWarning() << "cannot write" << path << writer.errorString();
+    return path;
+}
+
+QRect changedArea(const QImage &image, const QColor &colour, int tolerance)
+{
+    QRect area;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb p = line[x];
+            if (qAbs(qRed(p) - colour.red()) > tolerance || qAbs(qGreen(p) - colour.green()) > tolerance
+                || qAbs(qBlue(p) - colour.blue()) > tolerance)
+                area |= QRect(x, y, 1, 1);
+        }
+    }
+    return area;
+}
+
+void onNextModal(const std::function<void(QWidget *)> &fn, int timeoutMs)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    auto *clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, fn, timeoutMs] {
+        if (QWidget *w = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            delete clock;
+            fn(w);
+        } else if (clock->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            delete clock;
+            qWarning("no modal dialog appeared");
+        }
+    });
+    timer->start();
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <functional>
+
+#include "ui/uiservices.h"
+
+class QWidget;
+
+// Points the data and cache folders at a temporary folder, resets the shared settings to their
+// defaults and sets the folders up as start-up does. Tests never touch the user's folders.
+class TestEnvironment
+{
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+    QString path() const { return m_dir.path(); }
+    QString settingsFile() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Stands in for the modal prompts and the desktop: returns prepared answers and records calls.
+class FakeUiServices : public UiServices
+{
+public:
+    FakeUiServices();
+    ~FakeUiServices() override;
+
+    QStringList getOpenFileNames(QWidget *parent, const QString &caption, const QString &dir,
+                                 const QString &filter) override;
+    QString getExistingDirectory(QWidget *parent, const QString &caption, const QString &dir,
+                                 QFileDialog::Options options) override;
+    int execMessageBox(QMessageBox &box) override;
+    void openUrl(const QUrl &url) override;
+    QFont getFont(bool *ok, const QFont &initial) override;
+    QColor getColor(const QColor &initial) override;
+
+    // Answers.
+    QStringList filesToOpen;
+    QString directoryToChoose;
+    // Picks the button to click in a message box; nullptr closes it like Escape.
+    std::function<QAbstractButton *(QMessageBox &)> messageBoxAnswer;
+    bool fontAccepted = false;
+    QFont fontToChoose;
+    QColor colourToChoose;
+
+    // Records.
+    struct FileDialogCall
+    {
+        QString caption, dir, filter;
+        QFileDialog::Options options;
+    };
+    QList<FileDialogCall> fileDialogCalls;
+    QStringList messageTexts;
+    QList<QUrl> openedUrls;
+    int fontDialogs = 0;
+    int colourDialogs = 0;
+};
+
+// Pictures with known pixels.
+QImage solidImage(int width, int height, const QColor &colour,
+                  QImage::Format format = QImage::Format_RGB32);
+QString writeImage(const QString &dir, const QString &name, const QImage &image,
+                   const char *format = nullptr, int quality = -1);
+// Pixels that differ from colour by more than tolerance in any channel.
+QRect changedArea(const QImage &image, const QColor &colour, int tolerance = 40);
+
+// Runs fn on the next modal widget as soon as it appears (polling).
+void onNextModal(const std::function<void(QWidget *)> &fn, int timeoutMs = 5000);

@@ -1,0 +1,303 @@
+#include <QImageReader>
+#include <QPainter>
+#include <QtTest>
+
+#include "engine/batchrunner.h"
+#include "engine/outputnames.h"
+#include "engine/positions.h"
+#include "testsupport.h"
+
+namespace {
+
+struct Finished
+{
+    BatchReport report;
+    QList<int> progress;
+};
+
+Finished runBatch(const RunSnapshot &run, int workers = 1)
+{
+    BatchRunner runner;
+    QSignalSpy done(&runner, &BatchRunner::finished);
+    QSignalSpy progress(&runner, &BatchRunner::progress);
+    runner.start(run, workers);
+    Finished result;
+    if (!done.wait(120000))
+        return result;
+    result.report = done.at(0).at(0).value<BatchReport>();
+    for (const QList<QVariant> &args : progress)
+        result.progress << args.at(0).toInt();
+    return result;
+}
+
+RunSnapshot snapshot(const QStringList &sources, const QString &outDir, const QString &format,
+                     const QSize &size = QSize())
+{
+    RunSnapshot run;
+    run.text = QString::fromUtf8("© Name\nComments");
+    run.position = Position::Center;
+    run.outputSize = size;
+    run.outputDir = outDir;
+    run.sources = sources;
+    run.outputs = assignOutputPaths(sources, outDir, format);
+    return run;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace
+
+class TestBatchRunner : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outputNames_data();
+    void outputNames();
+    void formatsAndSizes_data();
+    void formatsAndSizes();
+    void progressFollowsReadPictures_data();
+    void progressFollowsReadPictures();
+    void palettePictureIsStamped();
+    void transparencyBecomesWhiteInJpeg();
+    void watermarkScalesWithThePicture();
+    void failuresAreReportedWithReasons();
+    void workersWriteIdenticalFiles();
+    void stoppedRunLeavesOnlyCompleteFiles();
+};
+
+void TestBatchRunner::outputNames_data()
+{
+    QTest::addColumn<QStringList>("sources");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("original keeps the name")
+        << QStringList{ "/p/Beach.JPG" } << "Original" << QStringList{ "Beach.JPG" };
+    QTest::newRow("png replaces the last suffix")
+        << QStringList{ "/p/Beach.JPG", "/p/archive.2011.tif", "/p/a.b.c.jpg" } << "png"
+        << QStringList{ "Beach.png", "archive.2011.png", "a.b.c.png" };
+    QTest::newRow("same name twice")
+        << QStringList{ "/x/a.jpg", "/y/a.jpg", "/z/a.jpg" } << "Original"
+        << QStringList{ "a.jpg", "a (2).jpg", "a (3).jpg" };
+    QTest::newRow("same source twice")
+        << QStringList{ "/x/a.jpg", "/x/a.jpg" } << "bmp" << QStringList{ "a.bmp", "a (2).bmp" };
+    QTest::newRow("no suffix") << QStringList{ "/x/holidayjpg", "/y/holidayjpg" } << "Original"
+                               << QStringList{ "holidayjpg", "holidayjpg (2)" };
+    QTest::newRow("different case is another name")
+        << QStringList{ "/x/A.jpg", "/y/a.jpg" } << "Original" << QStringList{ "A.jpg", "a.jpg" };
+    QTest::newRow("a numbered name already taken")
+        << QStringList{ "/x/a (2).jpg", "/y/a.jpg", "/z/a.jpg" } << "Original"
+        << QStringList{ "a (2).jpg", "a.jpg", "a (3).jpg" };
+}
+
+void TestBatchRunner::outputNames()
+{
+    QFETCH(QStringList, sources);
+    QFETCH(QString, format);
+    QFETCH(QStringList, names);
+    QStringList expected;
+    for (const QString &name : names)
+        expected << "/out/" + name;
+    QCOMPARE(assignOutputPaths(sources, "/out", format), expected);
+}
+
+void TestBatchRunner::formatsAndSizes_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QSize>("source");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("readerFormat");
+    QTest::newRow("original jpg") << "Original" << QSize(400, 300) << QSize() << "pic.jpg" << QByteArray("jpeg");
+    QTest::newRow("jpg") << "jpg" << QSize(400, 300) << QSize() << "pic.jpg" << QByteArray("jpeg");
+    QTest::newRow("png keeps size") << "png" << QSize(400, 300) << QSize() << "pic.png" << QByteArray("png");
+    QTest::newRow("tiff") << "tiff" << QSize(400, 300) << QSize(640, 480) << "pic.tiff" << QByteArray("tiff");
+    QTest::newRow("bmp") << "bmp" << QSize(400, 300) << QSize(320, 240) << "pic.bmp" << QByteArray("bmp");
+    QTest::newRow("ppm") << "ppm" << QSize(400, 300) << QSize(240, 160) << "pic.ppm" << QByteArray("ppm");
+    QTest::newRow("xpm") << "xpm" << QSize(400, 300) << QSize(120, 120) << "pic.xpm" << QByteArray("xpm");
+    QTest::newRow("thumbnail of 4000x3000") << "jpg" << QSize(4000, 3000) << QSize(120, 120) << "pic.jpg" << QByteArray("jpeg");
+    QTest::newRow("portrait stretched") << "png" << QSize(480, 640) << QSize(640, 480) << "pic.png" << QByteArray("png");
+    QTest::newRow("custom 1000x50") << "png" << QSize(400, 300) << QSize(1000, 50) << "pic.png" << QByteArray("png");
+}
+
+void TestBatchRunner::formatsAndSizes()
+{
+    QFETCH(QString, format);
+    QFETCH(QSize, source);
+    QFETCH(QSize, size);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, readerFormat);
+    QTemporaryDir dir;
+    const QString src = writeImage(dir.path() + "/in", "pic.jpg",
+                                   solidImage(source.width(), source.height(), Qt::white));
+    QDir().mkpath(dir.path() + "/out");
+    const Finished f = runBatch(snapshot({ src }, dir.path() + "/out", format, size), 1);
+    QCOMPARE(f.report.failureCount(), 0);
+    QCOMPARE(f.report.lastWritten, dir.path() + "/out/" + written);
+    QImageReader reader(f.report.lastWritten);
+    QCOMPARE(reader.format(), readerFormat);
+    const QImage image = reader.read();
+    QCOMPARE(image.size(), size.isValid() ? size : source);
+    QVERIFY(!changedArea(image, Qt::white, 60).isEmpty()); // the watermark is there
+}
+
+void TestBatchRunner::progressFollowsReadPictures_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("unreadable");
+    QTest::addColumn<QList<int>>("progress");
+    QTest::newRow("3 pictures") << 3 << -1 << QList<int>{ 33, 66, 100 };
+    QTest::newRow("3, second unreadable") << 3 << 1 << QList<int>{ 33, 66 };
+    QTest::newRow("7 pictures") << 7 << -1 << QList<int>{ 14, 28, 42, 57, 71, 85, 100 };
+}
+
+void TestBatchRunner::progressFollowsReadPictures()
+{
+    QFETCH(int, count);
+    QFETCH(int, unreadable);
+    QFETCH(QList<int>, progress);
+    QTemporaryDir dir;
+    QStringList sources;
+    for (int i = 0; i < count; ++i) {
+        sources << writeImage(dir.path(), QStringLiteral("p%1.png").arg(i), solidImage(50, 40, Qt::gray));
+        if (i == unreadable)
+            QFile::resize(sources.last(), 20);
+    }
+    QDir().mkpath(dir.path() + "/out");
+    for (int workers : { 1, 2 }) {
+        const Finished f = runBatch(snapshot(sources, dir.path() + "/out", "jpg"), workers);
+        QCOMPARE(f.progress, progress);
+        QCOMPARE(f.report.failureCount(), unreadable < 0 ? 0 : 1);
+        QCOMPARE(QDir(dir.path() + "/out").entryList(QDir::Files).size(), progress.size());
+    }
+}
+
+void TestBatchRunner::palettePictureIsStamped()
+{
+    QTemporaryDir dir;
+    const QString src = writeImage(dir.path(), "palette.png",
+                                   solidImage(300, 200, Qt::white).convertToFormat(QImage::Format_Indexed8));
+    QVERIFY(QImage(src).format() == QImage::Format_Indexed8);
+    QDir().mkpath(dir.path() + "/out");
+    const Finished f = runBatch(snapshot({ src }, dir.path() + "/out", "Original"));
+    QCOMPARE(f.report.failureCount(), 0);
+    QVERIFY(!changedArea(QImage(f.report.lastWritten), Qt::white, 60).isEmpty());
+}
+
+void TestBatchRunner::transparencyBecomesWhiteInJpeg()
+{
+    QTemporaryDir dir;
+    // Fully transparent, stored black underneath.
+    QImage clear = solidImage(300, 200, QColor(0, 0, 0, 0), QImage::Format_ARGB32);
+    const QString src = writeImage(dir.path(), "clear.png", clear);
+    QDir().mkpath(dir.path() + "/out");
+    for (const QString format : { "jpg", "bmp", "png" }) {
+        const Finished f = runBatch(snapshot({ src }, dir.path() + "/out", format));
+        const QImage out(f.report.lastWritten);
+        const QColor corner = out.pixelColor(2, 2);
+        if (format == "png") {
+            QCOMPARE(corner.alpha(), 0);
+        } else {
+            QVERIFY2(corner.red() > 245 && corner.green() > 245 && corner.blue() > 245,
+                     qPrintable(corner.name()));
+        }
+        // The text is there, black on what a viewer shows as white.
+        QVERIFY(!changedArea(out, Qt::white, 60).isEmpty());
+    }
+}
+
+void TestBatchRunner::watermarkScalesWithThePicture()
+{
+    QTemporaryDir dir;
+    const QString src = writeImage(dir.path(), "big.png", solidImage(4000, 3000, Qt::white));
+    QDir().mkpath(dir.path() + "/out");
+    RunSnapshot run = snapshot({ src }, dir.path() + "/out", "png", QSize(120, 120));
+    run.position = Position::BottomRight;
+    const Finished f = runBatch(run);
+    const QImage out(f.report.lastWritten);
+    QCOMPARE(out.size(), QSize(120, 120));
+    const QRect ink = changedArea(out, Qt::white, 30);
+    QVERIFY(!ink.isEmpty());
+    QVERIFY2(ink.right() >= 115 && ink.bottom() >= 110 && ink.left() > 60, qPrintable(QDebug::toString(ink)));
+}
+
+void TestBatchRunner::failuresAreReportedWithReasons()
+{
+    QTemporaryDir dir;
+    const QString good = writeImage(dir.path(), "good.png", solidImage(60, 40, Qt::white));
+    const QString noSuffix = writeImage(dir.path(), "holidayjpg", solidImage(60, 40, Qt::white), "jpeg");
+    const QString missing = dir.path() + "/missing.png";
+    QDir().mkpath(dir.path() + "/out");
+    const Finished f = runBatch(snapshot({ good, noSuffix, missing }, dir.path() + "/out", "Original"));
+    const BatchReport &r = f.report;
+    QCOMPARE(r.failureCount(), 2);
+    QCOMPARE(r.outcomes.at(0).status, JobOutcome::Status::Written);
+    QCOMPARE(r.outcomes.at(1).status, JobOutcome::Status::NotWritten);
+    QVERIFY(!r.outcomes.at(1).reason.isEmpty());
+    QCOMPARE(r.outcomes.at(2).status, JobOutcome::Status::Unreadable);
+    QVERIFY(!r.outcomes.at(2).reason.isEmpty());
+    QCOMPARE(r.lastWritten, dir.path() + "/out/good.png");
+    QCOMPARE(f.progress, (QList<int>{ 33, 66 }));
+
+    // An output folder that is a regular file: every picture is read but none written.
+    QFile blocker(dir.path() + "/blocked");
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const Finished g = runBatch(snapshot({ good, good }, dir.path() + "/blocked", "png"));
+    QCOMPARE(g.report.failureCount(), 2);
+    QCOMPARE(g.report.outcomes.at(0).status, JobOutcome::Status::NotWritten);
+    QVERIFY(g.report.lastWritten.isEmpty());
+    QCOMPARE(g.progress, (QList<int>{ 50, 100 }));
+}
+
+void TestBatchRunner::workersWriteIdenticalFiles()
+{
+    QTemporaryDir dir;
+    QStringList sources;
+    for (int i = 0; i < 6; ++i) {
+        QImage image = solidImage(500 + i * 10, 300, QColor(20 * i, 200 - 20 * i, 90));
+        QPainter(&image).fillRect(0, 0, 100, 300, Qt::black);
+        sources << writeImage(dir.path(), QStringLiteral("s%1.jpg").arg(i), image);
+    }
+    QDir().mkpath(dir.path() + "/one");
+    QDir().mkpath(dir.path() + "/two");
+    const Finished one = runBatch(snapshot(sources, dir.path() + "/one", "jpg"), 1);
+    const Finished two = runBatch(snapshot(sources, dir.path() + "/two", "jpg"), 2);
+    QCOMPARE(one.report.failureCount(), 0);
+    QCOMPARE(two.report.failureCount(), 0);
+    for (int i = 0; i < sources.size(); ++i) {
+        const QString name = QStringLiteral("/s%1.jpg").arg(i);
+        QCOMPARE(fileBytes(dir.path() + "/two" + name), fileBytes(dir.path() + "/one" + name));
+    }
+    QCOMPARE(two.report.lastWritten, dir.path() + "/two/s5.jpg");
+}
+
+void TestBatchRunner::stoppedRunLeavesOnlyCompleteFiles()
+{
+    QTemporaryDir dir;
+    const QString src = writeImage(dir.path(), "p.png", solidImage(1500, 1000, Qt::white));
+    QStringList sources;
+    for (int i = 0; i < 12; ++i)
+        sources << src;
+    QDir().mkpath(dir.path() + "/out");
+    BatchRunner runner;
+    QSignalSpy done(&runner, &BatchRunner::finished);
+    runner.start(snapshot(sources, dir.path() + "/out", "png"), 2);
+    runner.stop();
+    QVERIFY(done.wait(60000));
+    const BatchReport report = done.at(0).at(0).value<BatchReport>();
+    QVERIFY(report.stopped);
+    QVERIFY(report.attempted.count(true) < 12);
+    const QStringList files = QDir(dir.path() + "/out").entryList(QDir::Files);
+    QCOMPARE(files.size(), int(report.attempted.count(true)));
+    for (const QString &file : files)
+        QCOMPARE(QImage(dir.path() + "/out/" + file).size(), QSize(1500, 1000));
+}
+
+QTEST_MAIN(TestBatchRunner)
+#include "tst_batchrunner.moc"

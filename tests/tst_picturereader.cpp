@@ -1,0 +1,175 @@
+#include <QBuffer>
+#include <QPainter>
+#include <QtTest>
+
+#include "engine/picturereader.h"
+#include "testsupport.h"
+
+namespace {
+
+QByteArray jpegBytes(const QImage &image)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "jpeg", 95);
+    return data;
+}
+
+// An EXIF APP1 segment carrying only the orientation tag, inserted after the JPEG's SOI.
+QByteArray withOrientation(QByteArray jpeg, quint16 orientation)
+{
+    QByteArray exif("Exif\0\0MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01", 24);
+    exif.append(char(orientation >> 8)).append(char(orientation & 0xff));
+    exif.append(QByteArray(6, '\0'));
+    QByteArray segment("\xff\xe1", 2);
+    const int length = int(exif.size()) + 2;
+    segment.append(char(length >> 8)).append(char(length & 0xff)).append(exif);
+    return jpeg.insert(2, segment);
+}
+
+// Patches the frame header so that the file declares width × height.
+QByteArray withDeclaredSize(QByteArray jpeg, int width, int height)
+{
+    const int sof = int(jpeg.indexOf("\xff\xc0"));
+    jpeg[sof + 5] = char(height >> 8);
+    jpeg[sof + 6] = char(height & 0xff);
+    jpeg[sof + 7] = char(width >> 8);
+    jpeg[sof + 8] = char(width & 0xff);
+    return jpeg;
+}
+
+QString writeBytes(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(data);
+    return path;
+}
+
+} // namespace
+
+class TestPictureReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exifOrientationIsApplied();
+    void paintableFormats_data();
+    void paintableFormats();
+    void pictureAboveQtsDefaultLimitIsRead();
+    void hostileFilesAreRefused_data();
+    void hostileFilesAreRefused();
+    void decodeBufferReusesMemoryAndDropsMetadata();
+};
+
+void TestPictureReader::exifOrientationIsApplied()
+{
+    QTemporaryDir dir;
+    QImage stored = solidImage(200, 100, Qt::blue);
+    QPainter(&stored).fillRect(0, 0, 200, 50, Qt::red); // top half red
+    const QString path = writeBytes(dir.filePath("o6.jpg"), withOrientation(jpegBytes(stored), 6));
+
+    for (const QImage &image : { PictureReader::read(path).image, DecodeBuffer().read(path).image }) {
+        QCOMPARE(image.size(), QSize(100, 200));
+        // Rotated a quarter turn clockwise: the stored top is now the right side.
+        QVERIFY(qRed(image.pixel(80, 100)) > 200 && qBlue(image.pixel(80, 100)) < 60);
+        QVERIFY(qBlue(image.pixel(20, 100)) > 200 && qRed(image.pixel(20, 100)) < 60);
+    }
+}
+
+void TestPictureReader::paintableFormats_data()
+{
+    QTest::addColumn<QImage::Format>("stored");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QImage::Format>("expected");
+    QTest::newRow("palette png") << QImage::Format_Indexed8 << "png" << QImage::Format_RGB32;
+    QTest::newRow("palette bmp") << QImage::Format_Indexed8 << "bmp" << QImage::Format_RGB32;
+    QTest::newRow("xpm") << QImage::Format_RGB32 << "xpm" << QImage::Format_RGB32;
+    QTest::newRow("grayscale png") << QImage::Format_Grayscale8 << "png" << QImage::Format_RGB32;
+    QTest::newRow("monochrome png") << QImage::Format_Mono << "png" << QImage::Format_RGB32;
+    QTest::newRow("palette png with alpha") << QImage::Format_ARGB32 << "png-palette" << QImage::Format_ARGB32;
+}
+
+void TestPictureReader::paintableFormats()
+{
+    QFETCH(QImage::Format, stored);
+    QFETCH(QString, suffix);
+    QFETCH(QImage::Format, expected);
+    QTemporaryDir dir;
+    QImage image = solidImage(40, 30, QColor(90, 90, 90), QImage::Format_ARGB32);
+    if (suffix == "png-palette") {
+        image.setPixelColor(0, 0, Qt::transparent);
+        image = image.convertToFormat(QImage::Format_Indexed8);
+        suffix = "png";
+    } else {
+        image = image.convertToFormat(QImage::Format_RGB32).convertToFormat(stored);
+    }
+    const QString path = writeImage(dir.path(), "p." + suffix, image);
+    const QImage read = PictureReader::read(path).image;
+    QCOMPARE(read.format(), expected);
+    // A coloured pen really paints on it.
+    QImage copy = read;
+    QPainter(&copy).fillRect(0, 0, 5, 5, Qt::red);
+    QCOMPARE(copy.pixelColor(2, 2), QColor(Qt::red));
+}
+
+void TestPictureReader::pictureAboveQtsDefaultLimitIsRead()
+{
+    QTemporaryDir dir;
+    // 6000 × 6000 × 4 bytes = 144 MB: above Qt's default limit of 128 MB.
+    const QString path = writeImage(dir.path(), "big.jpg", solidImage(6000, 6000, Qt::darkCyan), "jpeg", 50);
+    const PictureReader::Result result = PictureReader::read(path);
+    QVERIFY2(result.ok(), qPrintable(result.error));
+    QCOMPARE(result.image.size(), QSize(6000, 6000));
+}
+
+void TestPictureReader::hostileFilesAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray small = jpegBytes(solidImage(16, 16, Qt::gray));
+    QTest::newRow("tiny file declaring 60000x60000") << withDeclaredSize(small, 60000, 60000);
+    QTest::newRow("truncated jpeg") << small.left(small.size() / 3);
+    QTest::newRow("not a picture") << QByteArray("hello, world");
+    QTest::newRow("empty file") << QByteArray();
+}
+
+void TestPictureReader::hostileFilesAreRefused()
+{
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString path = writeBytes(dir.filePath("bad.jpg"), content);
+    const PictureReader::Result result = PictureReader::read(path);
+    QVERIFY(!result.ok());
+    QVERIFY(!result.error.isEmpty());
+    QVERIFY(!DecodeBuffer().read(path).ok());
+}
+
+void TestPictureReader::decodeBufferReusesMemoryAndDropsMetadata()
+{
+    QTemporaryDir dir;
+    QImage first = solidImage(64, 48, Qt::red);
+    first.setText("Description", "belongs to the first picture");
+    const QString a = writeImage(dir.path(), "a.png", first);
+    const QString b = writeImage(dir.path(), "b.png", solidImage(64, 48, Qt::green));
+    const QString c = writeImage(dir.path(), "c.png", solidImage(30, 20, Qt::blue));
+
+    DecodeBuffer buffer;
+    QCOMPARE(PictureReader::read(a).image.text("Description"),
+             QStringLiteral("belongs to the first picture"));
+    PictureReader::Result ra = buffer.read(a);
+    QVERIFY(ra.image.textKeys().isEmpty());
+    const uchar *memory = ra.image.constBits();
+    ra = {};
+    PictureReader::Result rb = buffer.read(b);
+    QCOMPARE(rb.image.constBits(), memory);
+    QCOMPARE(rb.image.pixelColor(10, 10), QColor(Qt::green));
+    QVERIFY(rb.image.textKeys().isEmpty());
+    rb = {};
+    PictureReader::Result rc = buffer.read(c);
+    QCOMPARE(rc.image.size(), QSize(30, 20));
+    QCOMPARE(rc.image.pixelColor(1, 1), QColor(Qt::blue));
+}
+
+QTEST_MAIN(TestPictureReader)
+#include "tst_picturereader.moc"
