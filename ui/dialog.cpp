@@ -215,6 +215,7 @@ void Dialog::refreshPreview()
     previewScene->clear();
     previewScene->addPixmap(QPixmap::fromImage(shown));
     ui->graphicsView->update();
+    emit previewRefreshed();
 }
 
 void Dialog::reject()

@@ -37,6 +37,8 @@ signals:
     void newProgress(int value);
     // Emitted when a run has ended and the window is unlocked again.
     void runFinished();
+    // Emitted after the preview shows a newly drawn picture.
+    void previewRefreshed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
