@@ -1,0 +1,68 @@
+// Runs Quorlane's batch job without a window and prints its throughput and peak memory.
+// Usage: bench_batch <corpus folder> <output folder> <original|thumbnails> <workers, 0 = all>
+//        [12|48|all]
+// "make" as the only argument pair (bench_batch <corpus folder> make) just makes the corpus.
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+#include "app/constants.h"
+#include "benchsupport.h"
+#include "engine/batchrunner.h"
+#include "engine/outputnames.h"
+#include "engine/positions.h"
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: bench_batch <corpus> <out> <original|thumbnails> <workers> [12|48|all]\n");
+        return 2;
+    }
+    const QString corpus = args.at(1);
+    const QStringList p12 = makePhotos(corpus, QStringLiteral("p12"), 24, QSize(4000, 3000));
+    const QStringList p48 = makePhotos(corpus, QStringLiteral("p48"), 4, QSize(8000, 6000));
+    if (args.at(2) == QLatin1String("make"))
+        return 0;
+
+    const QString outDir = args.at(2);
+    const bool thumbnails = args.value(3) == QLatin1String("thumbnails");
+    const int workers = args.value(4).toInt();
+    const QString set = args.value(5, QStringLiteral("all"));
+    QDir().mkpath(outDir);
+
+    RunSnapshot run;
+    run.text = QString::fromUtf8("© Name\nComments");
+    run.position = Position::BottomRight;
+    run.outputSize = thumbnails ? outputSizes.at(4).size : QSize();
+    run.outputDir = outDir;
+    if (set != QLatin1String("48"))
+        run.sources << p12;
+    if (set != QLatin1String("12"))
+        run.sources << p48;
+    run.outputs = assignOutputPaths(run.sources, outDir, QStringLiteral("jpg"));
+
+    BatchRunner runner;
+    QEventLoop loop;
+    BatchReport report;
+    QObject::connect(&runner, &BatchRunner::finished, [&](const BatchReport &r) {
+        report = r;
+        loop.quit();
+    });
+    const int used = workers > 0 ? workers : BatchRunner::workerCount(run);
+    QElapsedTimer clock;
+    clock.start();
+    runner.start(run, used);
+    loop.exec();
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    std::printf("pictures %d failed %d workers %d seconds %.3f per_second %.2f peak_mb %.0f\n",
+                int(run.sources.size()), report.failureCount(), used, seconds,
+                run.sources.size() / seconds, peakMemoryMB());
+    return report.failureCount() == 0 ? 0 : 1;
+}
