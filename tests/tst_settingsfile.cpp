@@ -183,7 +183,8 @@ void TestSettingsFile::malformedFiles_data()
 
     const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     QTest::newRow("empty") << QByteArray() << QString() << 127;
-    QTest::newRow("not xml") << QByteArray("\x00\xff garbage <<<", 16) << QString() << 127;
+    static const char garbage[] = "\x00\xff garbage <<<";
+    QTest::newRow("not xml") << QByteArray(garbage, sizeof garbage - 1) << QString() << 127;
     QTest::newRow("no settings element") << head + "<other a=\"1\"/>" << QString() << 127;
     QTest::newRow("broken after a complete start tag")
         << head + "<root>" + complete.chopped(2) + "><x" << "t" << 124;
