@@ -83,6 +83,13 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
         && !formatKeepsAlpha(QFileInfo(output).suffix().toLower().toLatin1()))
         image = flattenedOnWhite(image);
 
+    // The output folder may be the sources' own folder: never replace a source picture.
+    const QString target = QFileInfo(output).canonicalFilePath();
+    if (!target.isEmpty() && target == QFileInfo(run.sources.at(index)).canonicalFilePath()) {
+        outcome.status = JobOutcome::Status::NotWritten;
+        outcome.reason = tr("it would replace the source picture");
+        return outcome;
+    }
     const QString error = saveImageAtomically(image, output);
     outcome.status = error.isEmpty() ? JobOutcome::Status::Written : JobOutcome::Status::NotWritten;
     outcome.reason = error;

@@ -7,6 +7,9 @@
 #include "engine/positions.h"
 #include "testsupport.h"
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 struct Finished
@@ -69,6 +72,8 @@ private slots:
     void failuresAreReportedWithReasons();
     void workersWriteIdenticalFiles();
     void stoppedRunLeavesOnlyCompleteFiles();
+    void sourcesAreNeverReplaced();
+    void folderFullMidRunKeepsWrittenFiles();
 };
 
 void TestBatchRunner::outputNames_data()
@@ -297,6 +302,56 @@ void TestBatchRunner::stoppedRunLeavesOnlyCompleteFiles()
     QCOMPARE(files.size(), int(report.attempted.count(true)));
     for (const QString &file : files)
         QCOMPARE(QImage(dir.path() + "/out/" + file).size(), QSize(1500, 1000));
+}
+
+void TestBatchRunner::sourcesAreNeverReplaced()
+{
+    QTemporaryDir dir;
+    const QString src = writeImage(dir.path(), "own.png", solidImage(80, 60, Qt::white));
+    const QByteArray before = fileBytes(src);
+    // Output folder = the source's folder, format "Original": the output path is the source.
+    const Finished f = runBatch(snapshot({ src }, dir.path(), "Original"));
+    QCOMPARE(f.report.outcomes.at(0).status, JobOutcome::Status::NotWritten);
+    QVERIFY(!f.report.outcomes.at(0).reason.isEmpty());
+    QCOMPARE(f.progress, QList<int>{ 100 });
+    QCOMPARE(fileBytes(src), before);
+}
+
+void TestBatchRunner::folderFullMidRunKeepsWrittenFiles()
+{
+    QTemporaryDir dir;
+    QStringList sources;
+    for (int i = 0; i < 6; ++i)
+        sources << writeImage(dir.path(), QStringLiteral("p%1.png").arg(i), solidImage(400, 300, QColor(i * 30, 90, 90)));
+    QDir().mkpath(dir.path() + "/out");
+    BatchRunner runner;
+    QSignalSpy done(&runner, &BatchRunner::finished);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, SIG_IGN);
+    // After the second picture the "disk" is full: files may no longer grow past 100 bytes.
+    connect(&runner, &BatchRunner::progress, this, [&](int percent) {
+        if (percent == 33) {
+            rlimit full = old;
+            full.rlim_cur = 100;
+            setrlimit(RLIMIT_FSIZE, &full);
+        }
+    });
+    runner.start(snapshot(sources, dir.path() + "/out", "png"), 1);
+    const bool finished = done.wait(60000);
+    setrlimit(RLIMIT_FSIZE, &old);
+    QVERIFY(finished);
+    const BatchReport report = done.at(0).at(0).value<BatchReport>();
+    QVERIFY(report.failureCount() >= 1);
+    QCOMPARE(report.outcomes.at(0).status, JobOutcome::Status::Written);
+    QCOMPARE(report.outcomes.at(5).status, JobOutcome::Status::NotWritten);
+    for (int i = 0; i < sources.size(); ++i) {
+        const QString out = dir.path() + QStringLiteral("/out/p%1.png").arg(i);
+        if (report.outcomes.at(i).status == JobOutcome::Status::Written)
+            QCOMPARE(QImage(out).size(), QSize(400, 300)); // complete
+        else
+            QVERIFY2(!QFileInfo::exists(out), qPrintable(out)); // nothing half-written
+    }
 }
 
 QTEST_MAIN(TestBatchRunner)

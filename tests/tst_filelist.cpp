@@ -60,6 +60,7 @@ private slots:
     void previewFollowsTheSelection_data();
     void previewFollowsTheSelection();
     void missingFileLeavesThePreviewAsItWas();
+    void realFileDialogAddsTheChosenFiles();
 };
 
 void TestFileList::dropAcceptsImageSuffixesOnly()
@@ -225,6 +226,30 @@ void TestFileList::missingFileLeavesThePreviewAsItWas()
     QCOMPARE(scene->items().first(), before);
     QCOMPARE(s.fontColor, QColor(1, 2, 3));
     QCOMPARE(s.alpha, 9);
+}
+
+void TestFileList::realFileDialogAddsTheChosenFiles()
+{
+    TestEnvironment env;
+    Dialog dialog; // the real prompts: no fake installed
+    const QString a = writeImage(env.path() + "/pics", "a.png", solidImage(40, 30, Qt::red));
+    const QString c = writeImage(env.path() + "/pics", "c.jpg", solidImage(40, 30, Qt::blue));
+    bool typed = false;
+    onNextModal([&](QWidget *w) {
+        auto *files = qobject_cast<QFileDialog *>(w);
+        if (!files)
+            return;
+        QCOMPARE(files->windowTitle(), QStringLiteral("Select Files for Watermarking"));
+        files->setDirectory(env.path() + "/pics");
+        auto *name = files->findChild<QLineEdit *>("fileNameEdit");
+        QVERIFY(name);
+        name->setText(QStringLiteral("\"a.png\" \"c.jpg\""));
+        typed = true;
+        static_cast<QDialog *>(files)->accept();
+    });
+    dialog.findChild<QPushButton *>("AddFileBtn")->click();
+    QVERIFY(typed);
+    QCOMPARE(rows(dialog), (QStringList{ a, c }));
 }
 
 QTEST_MAIN(TestFileList)
