@@ -14,19 +14,19 @@ struct OutputSizeChoice
 };
 
 inline const std::array<OutputSizeChoice, 6> outputSizes = { {
-    { "Original", QSize(-1, -1) },
-    { "640x480", QSize(640, 480) },
-    { "320x240", QSize(320, 240) },
-    { "240x160", QSize(240, 160) },
-    { "Thumbnails", QSize(120, 120) },
-    { "Custom Size", QSize() },
+  { "Original", QSize(-1, -1) },
+  { "640x480", QSize(640, 480) },
+  { "320x240", QSize(320, 240) },
+  { "240x160", QSize(240, 160) },
+  { "Thumbnails", QSize(120, 120) },
+  { "Custom Size", QSize() },
 } };
 inline constexpr int originalSizeIndex = 0;
 inline constexpr int customSizeIndex = 5;
 
 // Row 0 keeps the source's own file name and format; the others name the output suffix.
-inline constexpr std::array<const char *, 7> outputFormats = { "Original", "jpg",  "png", "tiff",
-                                                               "bmp",      "ppm",  "xpm" };
+inline constexpr std::array<const char *, 7> outputFormats = { "Original", "jpg", "png", "tiff",
+                                                               "bmp",      "ppm", "xpm" };
 inline constexpr int originalFormatIndex = 0;
 
 inline const QSize previewSize(257, 200);

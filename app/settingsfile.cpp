@@ -65,7 +65,8 @@ void takeElement(const QXmlStreamAttributes &a, WatermarkSettings &s)
     const long long pointSize = number(a, QLatin1String("fontsize"));
     QFont font(a.value(QLatin1String("fontfamily")).toString());
     font.setPointSize(pointSize <= 0 ? 12 : int(std::min(pointSize, 1000LL)));
-    font.setWeight(QFont::Weight(SettingsFile::legacyToWeight(number(a, QLatin1String("fontWeight")))));
+    font.setWeight(
+      QFont::Weight(SettingsFile::legacyToWeight(number(a, QLatin1String("fontWeight")))));
     font.setItalic(flag(a, QLatin1String("isItalic")));
     s.savedFont = font;
 }
@@ -129,7 +130,8 @@ QByteArray serialize(const Values &v)
     writer.writeAttribute(QStringLiteral("fontsize"), QString::number(v.font.pointSize()));
     writer.writeAttribute(QStringLiteral("fontWeight"),
                           QString::number(weightToLegacy(v.font.weight())));
-    writer.writeAttribute(QStringLiteral("isItalic"), boolText(v.font.style() != QFont::StyleNormal));
+    writer.writeAttribute(QStringLiteral("isItalic"),
+                          boolText(v.font.style() != QFont::StyleNormal));
     writer.writeEndElement();
     writer.writeEndDocument();
     return data;

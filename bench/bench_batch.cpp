@@ -22,7 +22,9 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: bench_batch <corpus> <out> <original|thumbnails> <workers> [12|48|all]\n");
+        std::fprintf(
+          stderr,
+          "usage: bench_batch <corpus> <out> <original|thumbnails> <workers> [12|48|all]\n");
         return 2;
     }
     const QString corpus = args.at(1);
@@ -62,7 +64,11 @@ int main(int argc, char *argv[])
     loop.exec();
     const double seconds = clock.nsecsElapsed() / 1e9;
     std::printf("pictures %d failed %d workers %d seconds %.3f per_second %.2f peak_mb %.0f\n",
-                int(run.sources.size()), report.failureCount(), used, seconds,
-                run.sources.size() / seconds, peakMemoryMB());
+                int(run.sources.size()),
+                report.failureCount(),
+                used,
+                seconds,
+                run.sources.size() / seconds,
+                peakMemoryMB());
     return report.failureCount() == 0 ? 0 : 1;
 }

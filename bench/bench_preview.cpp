@@ -56,7 +56,8 @@ void measure(const QString &label, const QString &path)
             p.drawText(image.rect(), Position::Center, text);
         }
         draw.push_back(ms(t));
-        const QImage shown = image.scaled(previewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QImage shown =
+          image.scaled(previewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         scale.push_back(ms(t));
         total.push_back(decode.back() + colour.back() + fit.back() + draw.back() + scale.back());
 
@@ -65,13 +66,21 @@ void measure(const QString &label, const QString &path)
         t.restart();
         QImage *canvas = cache.canvasFor(path);
         stampWatermark(*canvas, text, Position::BottomRight, WatermarkStyle());
-        const QImage again = canvas->scaled(previewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QImage again =
+          canvas->scaled(previewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         cached.push_back(ms(t));
     }
     std::printf("%-6s decode %7.1f ms | colour %5.2f | fit %5.2f | draw %5.1f | scale %5.1f | "
                 "refresh %7.1f ms | cached refresh %6.1f ms (%.2fx)\n",
-                qPrintable(label), median(decode), median(colour), median(fit), median(draw),
-                median(scale), median(total), median(cached), median(cached) / median(total));
+                qPrintable(label),
+                median(decode),
+                median(colour),
+                median(fit),
+                median(draw),
+                median(scale),
+                median(total),
+                median(cached),
+                median(cached) / median(total));
 }
 
 } // namespace
@@ -80,9 +89,10 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                 : QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-                                       + QStringLiteral("/quorlane-bench");
+    const QString dir = argc > 1
+                          ? QString::fromLocal8Bit(argv[1])
+                          : QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                              QStringLiteral("/quorlane-bench");
     const QString p12 = makePhotos(dir, QStringLiteral("p12"), 1, QSize(4000, 3000)).first();
     const QString p48 = makePhotos(dir, QStringLiteral("p48"), 1, QSize(8000, 6000)).first();
     std::printf("Preview refresh, medians of 5 (automatic style, centre)\n");

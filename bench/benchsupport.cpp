@@ -23,12 +23,13 @@ QImage photo(const QSize &size, quint32 seed)
     sky.setColorAt(1, QColor::fromHsv(int(random.bounded(360)), 160, 60));
     p.fillRect(image.rect(), sky);
     for (int i = 0; i < 40; ++i) {
-        const QColor c = QColor::fromHsv(int(random.bounded(360)), int(random.bounded(255)),
-                                         int(random.bounded(255)), 90);
+        const QColor c = QColor::fromHsv(
+          int(random.bounded(360)), int(random.bounded(255)), int(random.bounded(255)), 90);
         const int w = int(random.bounded(size.width() / 3)) + 20;
         p.setBrush(c);
         p.setPen(Qt::NoPen);
-        p.drawEllipse(QPoint(int(random.bounded(size.width())), int(random.bounded(size.height()))), w, w / 2);
+        p.drawEllipse(
+          QPoint(int(random.bounded(size.width())), int(random.bounded(size.height()))), w, w / 2);
     }
     p.end();
     // Grain, as a sensor leaves it: what makes camera JPEGs large.
@@ -37,7 +38,8 @@ QImage photo(const QSize &size, quint32 seed)
         for (int x = 0; x < size.width(); ++x) {
             const int n = int(random.bounded(25)) - 12;
             const QRgb c = line[x];
-            line[x] = qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255),
+            line[x] = qRgb(qBound(0, qRed(c) + n, 255),
+                           qBound(0, qGreen(c) + n, 255),
                            qBound(0, qBlue(c) + n, 255));
         }
     }
@@ -51,7 +53,8 @@ QStringList makePhotos(const QString &dir, const QString &prefix, int count, con
     QDir().mkpath(dir);
     QStringList paths;
     for (int i = 0; i < count; ++i) {
-        const QString path = QStringLiteral("%1/%2-%3.jpg").arg(dir, prefix).arg(i, 2, 10, QLatin1Char('0'));
+        const QString path =
+          QStringLiteral("%1/%2-%3.jpg").arg(dir, prefix).arg(i, 2, 10, QLatin1Char('0'));
         if (!QFileInfo::exists(path)) {
             QImageWriter writer(path + QStringLiteral(".part"), "jpeg");
             writer.setQuality(92);

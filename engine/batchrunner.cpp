@@ -38,7 +38,7 @@ QColor BatchReport::lastPen() const
 }
 
 BatchRunner::BatchRunner(QObject *parent)
-    : QObject(parent)
+  : QObject(parent)
 {
     qRegisterMetaType<BatchReport>();
 }
@@ -60,8 +60,8 @@ int BatchRunner::workerCount(const RunSnapshot &snapshot)
             largest = std::max(largest, qint64(size.width()) * size.height() * 4);
     }
     const qint64 output = snapshot.outputSize.isValid()
-                              ? qint64(snapshot.outputSize.width()) * snapshot.outputSize.height() * 4
-                              : largest;
+                            ? qint64(snapshot.outputSize.width()) * snapshot.outputSize.height() * 4
+                            : largest;
     const qint64 byMemory = std::max<qint64>(1, physicalMemory() / 4 / (largest + output));
     const qint64 byCores = std::max(1, QThread::idealThreadCount());
     return int(std::min({ byMemory, byCores, qint64(std::max(1, int(snapshot.sources.size()))) }));
@@ -79,7 +79,8 @@ void BatchRunner::start(const RunSnapshot &snapshot, int workers)
     m_stop = false;
     m_processed = 0;
     m_exited = 0;
-    m_workers = std::max(1, workers > 0 ? std::min(workers, std::max(total, 1)) : workerCount(snapshot));
+    m_workers =
+      std::max(1, workers > 0 ? std::min(workers, std::max(total, 1)) : workerCount(snapshot));
     m_running = true;
     m_pool.setMaxThreadCount(m_workers);
 
@@ -88,10 +89,11 @@ void BatchRunner::start(const RunSnapshot &snapshot, int workers)
             DecodeBuffer buffer; // one per worker, reused for every picture it takes
             for (int i = m_next++; i < total && !m_stop; i = m_next++) {
                 const JobOutcome outcome = runWatermarkJob(*run, i, buffer);
-                QMetaObject::invokeMethod(this, [this, i, outcome] { pictureDone(i, outcome); },
-                                          Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                  this, [this, i, outcome] { pictureDone(i, outcome); }, Qt::QueuedConnection);
             }
-            QMetaObject::invokeMethod(this, [this] { workerExited(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+              this, [this] { workerExited(); }, Qt::QueuedConnection);
         });
     }
 }
@@ -124,8 +126,8 @@ void BatchRunner::workerExited()
     m_running = false;
     m_report.stopped = m_stop;
     for (int i = int(m_report.outcomes.size()) - 1; i >= 0; --i) {
-        if (m_report.attempted.at(i)
-            && m_report.outcomes.at(i).status == JobOutcome::Status::Written) {
+        if (m_report.attempted.at(i) &&
+            m_report.outcomes.at(i).status == JobOutcome::Status::Written) {
             m_report.lastWritten = m_snapshot->outputs.at(i);
             break;
         }

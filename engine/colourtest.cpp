@@ -23,7 +23,8 @@ void classifyPixel(const QImage &image, int x, int y, int &light, int &dark)
 {
     const QRgb pixel = image.pixel(x, y);
     const int a = qAlpha(pixel);
-    const int sum = overWhite(qRed(pixel), a) + overWhite(qGreen(pixel), a) + overWhite(qBlue(pixel), a);
+    const int sum =
+      overWhite(qRed(pixel), a) + overWhite(qGreen(pixel), a) + overWhite(qBlue(pixel), a);
     if (sum > lightThreshold)
         ++light;
     else

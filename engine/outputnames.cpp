@@ -16,7 +16,8 @@ QString numbered(const QString &fileName, int n)
 
 } // namespace
 
-QStringList assignOutputPaths(const QStringList &sources, const QString &outputDir,
+QStringList assignOutputPaths(const QStringList &sources,
+                              const QString &outputDir,
                               const QString &format)
 {
     const bool keepName = format == QLatin1String("Original");
@@ -25,7 +26,7 @@ QStringList assignOutputPaths(const QStringList &sources, const QString &outputD
     for (const QString &source : sources) {
         const QFileInfo info(source);
         const QString fileName =
-            keepName ? info.fileName() : info.completeBaseName() + QLatin1Char('.') + format;
+          keepName ? info.fileName() : info.completeBaseName() + QLatin1Char('.') + format;
         QString path = outputDir + QLatin1Char('/') + fileName;
         for (int n = 2; taken.contains(path); ++n)
             path = outputDir + QLatin1Char('/') + numbered(fileName, n);

@@ -11,21 +11,22 @@ void raiseAllocationLimit()
 {
     // Qt's default of 128 MB refuses a 48-megapixel photo; 1024 MB still refuses absurd headers.
     static std::once_flag once;
-    std::call_once(once, [] { QImageReader::setAllocationLimit(PictureReader::allocationLimitMB); });
+    std::call_once(once,
+                   [] { QImageReader::setAllocationLimit(PictureReader::allocationLimitMB); });
 }
 
 bool needsConversion(QImage::Format format)
 {
     switch (format) {
-    case QImage::Format_Indexed8:
-    case QImage::Format_Mono:
-    case QImage::Format_MonoLSB:
-    case QImage::Format_Grayscale8:
-    case QImage::Format_Grayscale16:
-    case QImage::Format_Alpha8:
-        return true;
-    default:
-        return false;
+        case QImage::Format_Indexed8:
+        case QImage::Format_Mono:
+        case QImage::Format_MonoLSB:
+        case QImage::Format_Grayscale8:
+        case QImage::Format_Grayscale16:
+        case QImage::Format_Alpha8:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -42,8 +43,8 @@ PictureReader::Result finish(const QImageReader &reader, QImage image)
 // A second image on the same pixels: it owns no memory and has no text metadata.
 QImage viewOf(QImage &storage)
 {
-    return QImage(storage.bits(), storage.width(), storage.height(), storage.bytesPerLine(),
-                  storage.format());
+    return QImage(
+      storage.bits(), storage.width(), storage.height(), storage.bytesPerLine(), storage.format());
 }
 
 } // namespace

@@ -16,8 +16,8 @@ inline constexpr int BottomCenter = 68;
 inline constexpr int BottomRight = 66;
 
 // Row by row, top left to bottom right: the grid of the position buttons.
-inline constexpr std::array<int, 9> all = { TopLeft,    TopCenter, TopRight,
-                                            CenterLeft, Center,    CenterRight,
+inline constexpr std::array<int, 9> all = { TopLeft,    TopCenter,    TopRight,
+                                            CenterLeft, Center,       CenterRight,
                                             BottomLeft, BottomCenter, BottomRight };
 
 inline constexpr bool isValid(long long code)

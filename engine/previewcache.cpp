@@ -9,8 +9,8 @@
 bool PreviewCache::isCurrent(const QString &path) const
 {
     const QFileInfo info(path);
-    return !m_source.isNull() && path == m_path && info.size() == m_fileSize
-           && info.lastModified() == m_modified;
+    return !m_source.isNull() && path == m_path && info.size() == m_fileSize &&
+           info.lastModified() == m_modified;
 }
 
 QImage *PreviewCache::canvasFor(const QString &path)
@@ -25,8 +25,8 @@ QImage *PreviewCache::canvasFor(const QString &path)
         m_modified = info.lastModified();
         m_source = std::move(read.image);
     }
-    const bool sameShape = m_canvas.size() == m_source.size()
-                           && m_canvas.format() == m_source.format() && m_canvas.isDetached();
+    const bool sameShape = m_canvas.size() == m_source.size() &&
+                           m_canvas.format() == m_source.format() && m_canvas.isDetached();
     if (sameShape) {
         // Overwrite the canvas in place: a fresh full-size copy costs its page faults every time.
         std::memcpy(m_canvas.bits(), m_source.constBits(), size_t(m_source.sizeInBytes()));

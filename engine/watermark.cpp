@@ -51,7 +51,9 @@ QFont fitWatermarkFont(const QImage &image, const QString &text, QFont &font)
     return font;
 }
 
-StampResult stampWatermark(QImage &image, const QString &text, int position,
+StampResult stampWatermark(QImage &image,
+                           const QString &text,
+                           int position,
                            const WatermarkStyle &style)
 {
     StampResult result;

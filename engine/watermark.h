@@ -39,5 +39,7 @@ struct StampResult
 };
 
 // Draws text on image (which must be paintable) at position by the style rule.
-StampResult stampWatermark(QImage &image, const QString &text, int position,
+StampResult stampWatermark(QImage &image,
+                           const QString &text,
+                           int position,
                            const WatermarkStyle &style);

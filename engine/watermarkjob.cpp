@@ -79,8 +79,8 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     if (run.outputSize.isValid())
         image = image.scaled(run.outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QString &output = run.outputs.at(index);
-    if (image.hasAlphaChannel()
-        && !formatKeepsAlpha(QFileInfo(output).suffix().toLower().toLatin1()))
+    if (image.hasAlphaChannel() &&
+        !formatKeepsAlpha(QFileInfo(output).suffix().toLower().toLatin1()))
         image = flattenedOnWhite(image);
 
     // The output folder may be the sources' own folder: never replace a source picture.

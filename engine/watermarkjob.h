@@ -16,10 +16,10 @@ struct RunSnapshot
     QString text;
     int position = 0;
     WatermarkStyle style;
-    QSize outputSize;          // invalid: keep each picture's own size
+    QSize outputSize; // invalid: keep each picture's own size
     QString outputDir;
     QStringList sources;
-    QStringList outputs;       // one per source, already unique within the run
+    QStringList outputs; // one per source, already unique within the run
 };
 
 struct JobOutcome
@@ -27,8 +27,8 @@ struct JobOutcome
     enum class Status { Written, Unreadable, NotWritten };
 
     Status status = Status::Unreadable;
-    QString reason;   // Qt's own words, for the failure message
-    QColor pen; // the colour drawn with, alpha included (valid when the picture was read)
+    QString reason; // Qt's own words, for the failure message
+    QColor pen;     // the colour drawn with, alpha included (valid when the picture was read)
 
     bool wasRead() const { return status != Status::Unreadable; }
 };

@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     run.position = Position::all[size % Position::all.size()];
     run.outputSize = QSize(64, 48); // keeps each run short whatever size the input declares
     run.sources = { source };
-    run.outputs = { folder->filePath(size % 3 ? QStringLiteral("out.png") : QStringLiteral("out.jpg")) };
+    run.outputs = { folder->filePath(size % 3 ? QStringLiteral("out.png")
+                                              : QStringLiteral("out.jpg")) };
     DecodeBuffer buffer;
     runWatermarkJob(run, 0, buffer);
     return 0;

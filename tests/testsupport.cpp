@@ -1,10 +1,10 @@
 #include "testsupport.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImageWriter>
+#include <QPushButton>
 #include <QTimer>
 
 #include "app/appfolders.h"
@@ -27,8 +27,8 @@ TestEnvironment::~TestEnvironment()
 
 QString TestEnvironment::settingsFile() const
 {
-    return WatermarkSettings::instance().settingsDirPath + QLatin1Char('/')
-           + QLatin1String(SettingsFile::fileName);
+    return WatermarkSettings::instance().settingsDirPath + QLatin1Char('/') +
+           QLatin1String(SettingsFile::fileName);
 }
 
 FakeUiServices::FakeUiServices()
@@ -41,14 +41,18 @@ FakeUiServices::~FakeUiServices()
     UiServices::install(nullptr);
 }
 
-QStringList FakeUiServices::getOpenFileNames(QWidget *, const QString &caption, const QString &dir,
+QStringList FakeUiServices::getOpenFileNames(QWidget *,
+                                             const QString &caption,
+                                             const QString &dir,
                                              const QString &filter)
 {
     fileDialogCalls.append({ caption, dir, filter, {} });
     return filesToOpen;
 }
 
-QString FakeUiServices::getExistingDirectory(QWidget *, const QString &caption, const QString &dir,
+QString FakeUiServices::getExistingDirectory(QWidget *,
+                                             const QString &caption,
+                                             const QString &dir,
                                              QFileDialog::Options options)
 {
     fileDialogCalls.append({ caption, dir, QString(), options });
@@ -91,7 +95,10 @@ QImage solidImage(int width, int height, const QColor &colour, QImage::Format fo
     return image;
 }
 
-QString writeImage(const QString &dir, const QString &name, const QImage &image, const char *format,
+QString writeImage(const QString &dir,
+                   const QString &name,
+                   const QImage &image,
+                   const char *format,
                    int quality)
 {
     const QString path = dir + QLatin1Char('/') + name;
@@ -111,8 +118,9 @@ QRect changedArea(const QImage &image, const QColor &colour, int tolerance)
         const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x) {
             const QRgb p = line[x];
-            if (qAbs(qRed(p) - colour.red()) > tolerance || qAbs(qGreen(p) - colour.green()) > tolerance
-                || qAbs(qBlue(p) - colour.blue()) > tolerance)
+            if (qAbs(qRed(p) - colour.red()) > tolerance ||
+                qAbs(qGreen(p) - colour.green()) > tolerance ||
+                qAbs(qBlue(p) - colour.blue()) > tolerance)
                 area |= QRect(x, y, 1, 1);
         }
     }

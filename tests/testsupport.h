@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QWidget>
 
 #include <functional>
 
@@ -35,9 +36,13 @@ public:
     FakeUiServices();
     ~FakeUiServices() override;
 
-    QStringList getOpenFileNames(QWidget *parent, const QString &caption, const QString &dir,
+    QStringList getOpenFileNames(QWidget *parent,
+                                 const QString &caption,
+                                 const QString &dir,
                                  const QString &filter) override;
-    QString getExistingDirectory(QWidget *parent, const QString &caption, const QString &dir,
+    QString getExistingDirectory(QWidget *parent,
+                                 const QString &caption,
+                                 const QString &dir,
                                  QFileDialog::Options options) override;
     int execMessageBox(QMessageBox &box) override;
     void openUrl(const QUrl &url) override;
@@ -67,12 +72,24 @@ public:
 };
 
 // Pictures with known pixels.
-QImage solidImage(int width, int height, const QColor &colour,
+QImage solidImage(int width,
+                  int height,
+                  const QColor &colour,
                   QImage::Format format = QImage::Format_RGB32);
-QString writeImage(const QString &dir, const QString &name, const QImage &image,
-                   const char *format = nullptr, int quality = -1);
+QString writeImage(const QString &dir,
+                   const QString &name,
+                   const QImage &image,
+                   const char *format = nullptr,
+                   int quality = -1);
 // Pixels that differ from colour by more than tolerance in any channel.
 QRect changedArea(const QImage &image, const QColor &colour, int tolerance = 40);
+
+// A child widget of a window by object name.
+template<typename T = QWidget>
+T *child(QWidget *parent, const char *name)
+{
+    return parent->findChild<T *>(QLatin1String(name));
+}
 
 // Runs fn on the next modal widget as soon as it appears (polling).
 void onNextModal(const std::function<void(QWidget *)> &fn, int timeoutMs = 5000);

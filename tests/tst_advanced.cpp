@@ -11,17 +11,11 @@
 
 namespace {
 
-template<typename T = QWidget>
-T *child(QWidget *parent, const char *name)
-{
-    return parent->findChild<T *>(QLatin1String(name));
-}
-
 // Shows the sample picture in the advanced preview, as the main window would have.
 void useSample(const TestEnvironment &env)
 {
     WatermarkSettings::instance().previewSourcePath =
-        writeImage(env.path(), "sample.png", solidImage(400, 300, Qt::darkGray));
+      writeImage(env.path(), "sample.png", solidImage(400, 300, Qt::darkGray));
 }
 
 } // namespace
@@ -65,8 +59,10 @@ void TestAdvanced::form()
              QStringLiteral("Try maximizing font size if you can't see Text in preview"));
     QCOMPARE(child<QScrollBar>(&dialog, "horizontalScrollBar")->maximum(), 100);
     // The sample for the dialog is read stretched to 355 × 280 into the cache folder.
-    QCOMPARE(QImage(WatermarkSettings::instance().cacheDirPath + "/preview2.jpeg").size(), QSize(355, 280));
-    const QSizeF shown = child<QGraphicsView>(&dialog, "graphicsView")->scene()->itemsBoundingRect().size();
+    QCOMPARE(QImage(WatermarkSettings::instance().cacheDirPath + "/preview2.jpeg").size(),
+             QSize(355, 280));
+    const QSizeF shown =
+      child<QGraphicsView>(&dialog, "graphicsView")->scene()->itemsBoundingRect().size();
     QCOMPARE(shown, QSizeF(355, 266)); // 400 × 300 kept in proportion within 355 × 286
     QEvent change(QEvent::LanguageChange);
     QCoreApplication::sendEvent(&dialog, &change);
@@ -144,7 +140,7 @@ void TestAdvanced::closingButtons()
     Advanced dialog;
     dialog.show();
     fake.colourToChoose = QColor(10, 200, 30);
-    child<QPushButton>(&dialog, "FontColor")->click(); // autoColor off
+    child<QPushButton>(&dialog, "FontColor")->click();      // autoColor off
     child<QCheckBox>(&dialog, "Adv_Intelli_font")->click(); // was checked: now off
     if (button.isEmpty())
         dialog.close();
@@ -297,7 +293,8 @@ void TestAdvanced::manualSettingsEndToEnd()
         px16.setWeight(QFont::Bold);
         p.setFont(px16);
         p.setPen(Qt::white);
-        p.drawText(expected.rect(), Qt::AlignRight | Qt::AlignBottom, QString::fromUtf8("© Name\nComments"));
+        p.drawText(
+          expected.rect(), Qt::AlignRight | Qt::AlignBottom, QString::fromUtf8("© Name\nComments"));
     }
     QCOMPARE(written, expected);
     QVERIFY(written.pixelColor(changedArea(written, QColor(128, 128, 128)).center()).isValid());
@@ -316,10 +313,16 @@ void TestAdvanced::manualSettingsEndToEnd()
     QFile file(env.settingsFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray xml = file.readAll();
-    for (const char *attribute : { "usedefault=\"false\"", "R=\"255\"", "G=\"255\"", "B=\"255\"",
-                                   "trans=\"255\"", "use_adv_intelli_color=\"false\"",
-                                   "use_adv_intelli_font=\"false\"", "fontsize=\"12\"",
-                                   "fontWeight=\"75\"", "WatermarkPos=\"66\"" })
+    for (const char *attribute : { "usedefault=\"false\"",
+                                   "R=\"255\"",
+                                   "G=\"255\"",
+                                   "B=\"255\"",
+                                   "trans=\"255\"",
+                                   "use_adv_intelli_color=\"false\"",
+                                   "use_adv_intelli_font=\"false\"",
+                                   "fontsize=\"12\"",
+                                   "fontWeight=\"75\"",
+                                   "WatermarkPos=\"66\"" })
         QVERIFY2(xml.contains(attribute), attribute);
 }
 

@@ -68,7 +68,7 @@ void TestAppFolders::blockedSubfolderFallsBackToTheBase()
     AppFolders::setUp(s);
     const QString expectedOutput = blocked == "QRL" ? tmp.path() : tmp.path() + "/QRL";
     const QString expectedSettings =
-        blocked == "QRLSettings" ? tmp.path() : tmp.path() + "/QRLSettings";
+      blocked == "QRLSettings" ? tmp.path() : tmp.path() + "/QRLSettings";
     QCOMPARE(s.outputDirPath, expectedOutput);
     QCOMPARE(s.settingsDirPath, expectedSettings);
 }

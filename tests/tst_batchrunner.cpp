@@ -33,7 +33,9 @@ Finished runBatch(const RunSnapshot &run, int workers = 1)
     return result;
 }
 
-RunSnapshot snapshot(const QStringList &sources, const QString &outDir, const QString &format,
+RunSnapshot snapshot(const QStringList &sources,
+                     const QString &outDir,
+                     const QString &format,
                      const QSize &size = QSize())
 {
     RunSnapshot run;
@@ -82,22 +84,22 @@ void TestBatchRunner::outputNames_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<QStringList>("names");
     QTest::newRow("original keeps the name")
-        << QStringList{ "/p/Beach.JPG" } << "Original" << QStringList{ "Beach.JPG" };
+      << QStringList{ "/p/Beach.JPG" } << "Original" << QStringList{ "Beach.JPG" };
     QTest::newRow("png replaces the last suffix")
-        << QStringList{ "/p/Beach.JPG", "/p/archive.2011.tif", "/p/a.b.c.jpg" } << "png"
-        << QStringList{ "Beach.png", "archive.2011.png", "a.b.c.png" };
+      << QStringList{ "/p/Beach.JPG", "/p/archive.2011.tif", "/p/a.b.c.jpg" } << "png"
+      << QStringList{ "Beach.png", "archive.2011.png", "a.b.c.png" };
     QTest::newRow("same name twice")
-        << QStringList{ "/x/a.jpg", "/y/a.jpg", "/z/a.jpg" } << "Original"
-        << QStringList{ "a.jpg", "a (2).jpg", "a (3).jpg" };
+      << QStringList{ "/x/a.jpg", "/y/a.jpg", "/z/a.jpg" } << "Original"
+      << QStringList{ "a.jpg", "a (2).jpg", "a (3).jpg" };
     QTest::newRow("same source twice")
-        << QStringList{ "/x/a.jpg", "/x/a.jpg" } << "bmp" << QStringList{ "a.bmp", "a (2).bmp" };
+      << QStringList{ "/x/a.jpg", "/x/a.jpg" } << "bmp" << QStringList{ "a.bmp", "a (2).bmp" };
     QTest::newRow("no suffix") << QStringList{ "/x/holidayjpg", "/y/holidayjpg" } << "Original"
                                << QStringList{ "holidayjpg", "holidayjpg (2)" };
     QTest::newRow("different case is another name")
-        << QStringList{ "/x/A.jpg", "/y/a.jpg" } << "Original" << QStringList{ "A.jpg", "a.jpg" };
+      << QStringList{ "/x/A.jpg", "/y/a.jpg" } << "Original" << QStringList{ "A.jpg", "a.jpg" };
     QTest::newRow("a numbered name already taken")
-        << QStringList{ "/x/a (2).jpg", "/y/a.jpg", "/z/a.jpg" } << "Original"
-        << QStringList{ "a (2).jpg", "a.jpg", "a (3).jpg" };
+      << QStringList{ "/x/a (2).jpg", "/y/a.jpg", "/z/a.jpg" } << "Original"
+      << QStringList{ "a (2).jpg", "a.jpg", "a (3).jpg" };
 }
 
 void TestBatchRunner::outputNames()
@@ -118,16 +120,25 @@ void TestBatchRunner::formatsAndSizes_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("written");
     QTest::addColumn<QByteArray>("readerFormat");
-    QTest::newRow("original jpg") << "Original" << QSize(400, 300) << QSize() << "pic.jpg" << QByteArray("jpeg");
+    QTest::newRow("original jpg") << "Original" << QSize(400, 300) << QSize() << "pic.jpg"
+                                  << QByteArray("jpeg");
     QTest::newRow("jpg") << "jpg" << QSize(400, 300) << QSize() << "pic.jpg" << QByteArray("jpeg");
-    QTest::newRow("png keeps size") << "png" << QSize(400, 300) << QSize() << "pic.png" << QByteArray("png");
-    QTest::newRow("tiff") << "tiff" << QSize(400, 300) << QSize(640, 480) << "pic.tiff" << QByteArray("tiff");
-    QTest::newRow("bmp") << "bmp" << QSize(400, 300) << QSize(320, 240) << "pic.bmp" << QByteArray("bmp");
-    QTest::newRow("ppm") << "ppm" << QSize(400, 300) << QSize(240, 160) << "pic.ppm" << QByteArray("ppm");
-    QTest::newRow("xpm") << "xpm" << QSize(400, 300) << QSize(120, 120) << "pic.xpm" << QByteArray("xpm");
-    QTest::newRow("thumbnail of 4000x3000") << "jpg" << QSize(4000, 3000) << QSize(120, 120) << "pic.jpg" << QByteArray("jpeg");
-    QTest::newRow("portrait stretched") << "png" << QSize(480, 640) << QSize(640, 480) << "pic.png" << QByteArray("png");
-    QTest::newRow("custom 1000x50") << "png" << QSize(400, 300) << QSize(1000, 50) << "pic.png" << QByteArray("png");
+    QTest::newRow("png keeps size")
+      << "png" << QSize(400, 300) << QSize() << "pic.png" << QByteArray("png");
+    QTest::newRow("tiff") << "tiff" << QSize(400, 300) << QSize(640, 480) << "pic.tiff"
+                          << QByteArray("tiff");
+    QTest::newRow("bmp") << "bmp" << QSize(400, 300) << QSize(320, 240) << "pic.bmp"
+                         << QByteArray("bmp");
+    QTest::newRow("ppm") << "ppm" << QSize(400, 300) << QSize(240, 160) << "pic.ppm"
+                         << QByteArray("ppm");
+    QTest::newRow("xpm") << "xpm" << QSize(400, 300) << QSize(120, 120) << "pic.xpm"
+                         << QByteArray("xpm");
+    QTest::newRow("thumbnail of 4000x3000")
+      << "jpg" << QSize(4000, 3000) << QSize(120, 120) << "pic.jpg" << QByteArray("jpeg");
+    QTest::newRow("portrait stretched")
+      << "png" << QSize(480, 640) << QSize(640, 480) << "pic.png" << QByteArray("png");
+    QTest::newRow("custom 1000x50")
+      << "png" << QSize(400, 300) << QSize(1000, 50) << "pic.png" << QByteArray("png");
 }
 
 void TestBatchRunner::formatsAndSizes()
@@ -138,8 +149,8 @@ void TestBatchRunner::formatsAndSizes()
     QFETCH(QString, written);
     QFETCH(QByteArray, readerFormat);
     QTemporaryDir dir;
-    const QString src = writeImage(dir.path() + "/in", "pic.jpg",
-                                   solidImage(source.width(), source.height(), Qt::white));
+    const QString src = writeImage(
+      dir.path() + "/in", "pic.jpg", solidImage(source.width(), source.height(), Qt::white));
     QDir().mkpath(dir.path() + "/out");
     const Finished f = runBatch(snapshot({ src }, dir.path() + "/out", format, size), 1);
     QCOMPARE(f.report.failureCount(), 0);
@@ -169,7 +180,8 @@ void TestBatchRunner::progressFollowsReadPictures()
     QTemporaryDir dir;
     QStringList sources;
     for (int i = 0; i < count; ++i) {
-        sources << writeImage(dir.path(), QStringLiteral("p%1.png").arg(i), solidImage(50, 40, Qt::gray));
+        sources << writeImage(
+          dir.path(), QStringLiteral("p%1.png").arg(i), solidImage(50, 40, Qt::gray));
         if (i == unreadable)
             QFile::resize(sources.last(), 20);
     }
@@ -185,8 +197,10 @@ void TestBatchRunner::progressFollowsReadPictures()
 void TestBatchRunner::palettePictureIsStamped()
 {
     QTemporaryDir dir;
-    const QString src = writeImage(dir.path(), "palette.png",
-                                   solidImage(300, 200, Qt::white).convertToFormat(QImage::Format_Indexed8));
+    const QString src =
+      writeImage(dir.path(),
+                 "palette.png",
+                 solidImage(300, 200, Qt::white).convertToFormat(QImage::Format_Indexed8));
     QVERIFY(QImage(src).format() == QImage::Format_Indexed8);
     QDir().mkpath(dir.path() + "/out");
     const Finished f = runBatch(snapshot({ src }, dir.path() + "/out", "Original"));
@@ -228,17 +242,20 @@ void TestBatchRunner::watermarkScalesWithThePicture()
     QCOMPARE(out.size(), QSize(120, 120));
     const QRect ink = changedArea(out, Qt::white, 30);
     QVERIFY(!ink.isEmpty());
-    QVERIFY2(ink.right() >= 115 && ink.bottom() >= 110 && ink.left() > 60, qPrintable(QDebug::toString(ink)));
+    QVERIFY2(ink.right() >= 115 && ink.bottom() >= 110 && ink.left() > 60,
+             qPrintable(QDebug::toString(ink)));
 }
 
 void TestBatchRunner::failuresAreReportedWithReasons()
 {
     QTemporaryDir dir;
     const QString good = writeImage(dir.path(), "good.png", solidImage(60, 40, Qt::white));
-    const QString noSuffix = writeImage(dir.path(), "holidayjpg", solidImage(60, 40, Qt::white), "jpeg");
+    const QString noSuffix =
+      writeImage(dir.path(), "holidayjpg", solidImage(60, 40, Qt::white), "jpeg");
     const QString missing = dir.path() + "/missing.png";
     QDir().mkpath(dir.path() + "/out");
-    const Finished f = runBatch(snapshot({ good, noSuffix, missing }, dir.path() + "/out", "Original"));
+    const Finished f =
+      runBatch(snapshot({ good, noSuffix, missing }, dir.path() + "/out", "Original"));
     const BatchReport &r = f.report;
     QCOMPARE(r.failureCount(), 2);
     QCOMPARE(r.outcomes.at(0).status, JobOutcome::Status::Written);
@@ -322,7 +339,9 @@ void TestBatchRunner::folderFullMidRunKeepsWrittenFiles()
     QTemporaryDir dir;
     QStringList sources;
     for (int i = 0; i < 6; ++i)
-        sources << writeImage(dir.path(), QStringLiteral("p%1.png").arg(i), solidImage(400, 300, QColor(i * 30, 90, 90)));
+        sources << writeImage(dir.path(),
+                              QStringLiteral("p%1.png").arg(i),
+                              solidImage(400, 300, QColor(i * 30, 90, 90)));
     QDir().mkpath(dir.path() + "/out");
     BatchRunner runner;
     QSignalSpy done(&runner, &BatchRunner::finished);

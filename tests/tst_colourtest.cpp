@@ -106,7 +106,8 @@ void TestColourTest::columnRanges()
     const int half = n / 2;
     QVERIFY(!isDarkBackground(withBlack(width, 100, QRect(first, 0, half, 40)), position));
     QVERIFY(isDarkBackground(withBlack(width, 100, QRect(first, 0, half + 1, 40)), position));
-    QVERIFY(!isDarkBackground(withBlack(width, 100, QRect(last - half + 1, 0, half, 40)), position));
+    QVERIFY(
+      !isDarkBackground(withBlack(width, 100, QRect(last - half + 1, 0, half, 40)), position));
     QVERIFY(isDarkBackground(withBlack(width, 100, QRect(last - half, 0, half + 1, 40)), position));
 }
 

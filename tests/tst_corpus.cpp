@@ -28,8 +28,8 @@ double meanDifference(const QImage &a, const QImage &b)
         const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
         const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
         for (int col = 0; col < x.width(); ++col)
-            sum += qAbs(qRed(p[col]) - qRed(q[col])) + qAbs(qGreen(p[col]) - qGreen(q[col]))
-                   + qAbs(qBlue(p[col]) - qBlue(q[col]));
+            sum += qAbs(qRed(p[col]) - qRed(q[col])) + qAbs(qGreen(p[col]) - qGreen(q[col])) +
+                   qAbs(qBlue(p[col]) - qBlue(q[col]));
     }
     return double(sum) / (3.0 * x.width() * x.height());
 }
@@ -63,7 +63,9 @@ private slots:
     void orientationsComeOutUpright();
 
 private:
-    BatchReport runAll(const QStringList &sources, const QString &out, int position,
+    BatchReport runAll(const QStringList &sources,
+                       const QString &out,
+                       int position,
                        QStringList *outputs);
     QTemporaryDir m_out;
 };
@@ -74,7 +76,9 @@ void TestCorpus::initTestCase()
         QSKIP("the shared picture corpus is not beside this checkout");
 }
 
-BatchReport TestCorpus::runAll(const QStringList &sources, const QString &out, int position,
+BatchReport TestCorpus::runAll(const QStringList &sources,
+                               const QString &out,
+                               int position,
                                QStringList *outputs)
 {
     // One run over every picture in every format: each format writes into its own folder.
@@ -110,8 +114,8 @@ void TestCorpus::everyPictureIsWrittenOrReported()
     const BatchReport report = runAll(sources, m_out.path() + "/all", Position::Center, &outputs);
     QCOMPARE(report.outcomes.size(), sources.size() * formats.size());
 
-    const QStringList unreadable = { "UNREADABLE", "truncated", "declares-huge", "zero-height",
-                                     "bad-idat-crc", "text-chunk-declares-1gib" };
+    const QStringList unreadable = { "UNREADABLE",  "truncated",    "declares-huge",
+                                     "zero-height", "bad-idat-crc", "text-chunk-declares-1gib" };
     for (int i = 0; i < report.outcomes.size(); ++i) {
         const QString source = sources.at(i % sources.size());
         const QString name = QFileInfo(source).fileName();
@@ -119,8 +123,8 @@ void TestCorpus::everyPictureIsWrittenOrReported()
         const JobOutcome &outcome = report.outcomes.at(i);
         const QString where = name + " as " + format;
         QVERIFY2(report.attempted.at(i), qPrintable(where));
-        const bool mustFail = std::any_of(unreadable.begin(), unreadable.end(),
-                                          [&](const QString &k) { return name.contains(k); });
+        const bool mustFail = std::any_of(
+          unreadable.begin(), unreadable.end(), [&](const QString &k) { return name.contains(k); });
         if (mustFail) {
             QVERIFY2(outcome.status == JobOutcome::Status::Unreadable, qPrintable(where));
             QVERIFY2(!QFileInfo::exists(outputs.at(i)), qPrintable(where));
@@ -153,7 +157,8 @@ void TestCorpus::orientationsComeOutUpright()
     sources.sort();
     QCOMPARE(sources.size(), 9);
     QStringList outputs;
-    const BatchReport report = runAll(sources, m_out.path() + "/orient", Position::BottomRight, &outputs);
+    const BatchReport report =
+      runAll(sources, m_out.path() + "/orient", Position::BottomRight, &outputs);
     const int png = int(formats.indexOf("png")) * int(sources.size());
     const int normal = int(sources.indexOf(QRegularExpression(".*orientation-1-normal.jpg$")));
     const QImage reference(outputs.at(png + normal));

@@ -9,12 +9,6 @@
 
 namespace {
 
-template<typename T = QWidget>
-T *child(QWidget *parent, const char *name)
-{
-    return parent->findChild<T *>(QLatin1String(name));
-}
-
 void writeSettings(const QString &path, const QByteArray &element)
 {
     QFile file(path);
@@ -54,35 +48,61 @@ void TestDialog::formWidgets_data()
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<int>("pointSize");
 
-    auto row = [](const char *name, const char *cls, QRect g, const char *text, const char *tip, int pt) {
-        QTest::newRow(name) << QString(name) << QString(cls) << g << QString::fromUtf8(text)
-                            << QString::fromUtf8(tip) << pt;
-    };
+    auto row =
+      [](const char *name, const char *cls, QRect g, const char *text, const char *tip, int pt) {
+          QTest::newRow(name) << QString(name) << QString(cls) << g << QString::fromUtf8(text)
+                              << QString::fromUtf8(tip) << pt;
+      };
     row("Logo", "QGraphicsView", { 10, 0, 81, 51 }, "", "", 12);
     row("line_2", "QFrame", { 0, 40, 691, 16 }, "", "", 12);
-    row("AdvancedSettings", "QPushButton", { 480, 4, 91, 41 }, "Advanced\nSettings ",
-        "Change Font color, size, transparency manually", 9);
+    row("AdvancedSettings",
+        "QPushButton",
+        { 480, 4, 91, 41 },
+        "Advanced\nSettings ",
+        "Change Font color, size, transparency manually",
+        9);
     row("Help", "QPushButton", { 612, 10, 61, 32 }, "Help", "", 9);
     row("label_3", "QLabel", { 83, 60, 221, 16 }, "Files selected for Watermarking", "", 9);
-    row("listWidget", "QListWidget", { 83, 80, 171, 191 }, "",
-        "Press \"+\" button to add files\nOr Drop files on the window", 9);
+    row("listWidget",
+        "QListWidget",
+        { 83, 80, 171, 191 },
+        "",
+        "Press \"+\" button to add files\nOr Drop files on the window",
+        9);
     row("AddFileBtn", "QPushButton", { 22, 90, 51, 51 }, "", "Add files to be watermarked", 12);
     row("RemoveFileBtn", "QPushButton", { 22, 160, 54, 51 }, "", "Remove files from list", 12);
     row("line", "QFrame", { 260, 57, 20, 291 }, "", "", 12);
     row("markTextBox", "QPlainTextEdit", { 281, 60, 251, 71 }, "Name\nComments", "", 9);
-    row("useCopyright", "QCheckBox", { 540, 60, 161, 18 }, " use © symbol",
-        "Copyright symbol appears as watermark on image", 9);
-    row("graphicsView", "QGraphicsView", { 282, 143, 261, 204 }, "",
-        "Preview of the currently selected picture with watermark.", 12);
-    row("groupBox_2", "QGroupBox", { 550, 193, 120, 80 }, "watermark position",
-        "Select button to change the position of the watermark in output", 9);
+    row("useCopyright",
+        "QCheckBox",
+        { 540, 60, 161, 18 },
+        " use © symbol",
+        "Copyright symbol appears as watermark on image",
+        9);
+    row("graphicsView",
+        "QGraphicsView",
+        { 282, 143, 261, 204 },
+        "",
+        "Preview of the currently selected picture with watermark.",
+        12);
+    row("groupBox_2",
+        "QGroupBox",
+        { 550, 193, 120, 80 },
+        "watermark position",
+        "Select button to change the position of the watermark in output",
+        9);
     row("label", "QLabel", { 10, 290, 101, 16 }, "Output dimension", "", 9);
     row("comboBox", "QComboBox", { 120, 283, 101, 26 }, "Original", "", 8);
     row("label_2", "QLabel", { 10, 320, 101, 16 }, "Output Format", "", 9);
     row("comboFormats", "QComboBox", { 120, 313, 101, 26 }, "Original", "", 8);
     row("ChooseOutDir", "QPushButton", { 6, 351, 111, 31 }, "Output Folder", "", 9);
     row("outPathDisplay", "QLabel", { 118, 352, 541, 21 }, "@output", "", 9);
-    row("Run", "QPushButton", { 170, 370, 311, 51 }, "", "Applies watermarks to all the selected files", 12);
+    row("Run",
+        "QPushButton",
+        { 170, 370, 311, 51 },
+        "",
+        "Applies watermarks to all the selected files",
+        12);
     row("progressBar", "QProgressBar", { 10, 420, 641, 16 }, "", "", 9);
 }
 
@@ -130,12 +150,16 @@ void TestDialog::positionButtons_data()
     QTest::newRow("top left") << "radioButton" << QRect(20, 20, 16, 18) << "Top Left" << 33;
     QTest::newRow("top centre") << "radioButton_4" << QRect(50, 20, 16, 18) << "Top Center" << 36;
     QTest::newRow("top right") << "radioButton_10" << QRect(80, 20, 16, 18) << "Top Right" << 34;
-    QTest::newRow("centre left") << "radioButton_3" << QRect(20, 40, 16, 18) << "Center left" << 129;
+    QTest::newRow("centre left") << "radioButton_3" << QRect(20, 40, 16, 18) << "Center left"
+                                 << 129;
     QTest::newRow("centre") << "radioButton_5" << QRect(50, 40, 20, 20) << "Center" << 132;
-    QTest::newRow("centre right") << "radioButton_7" << QRect(80, 40, 16, 18) << "Center Right" << 130;
+    QTest::newRow("centre right") << "radioButton_7" << QRect(80, 40, 16, 18) << "Center Right"
+                                  << 130;
     QTest::newRow("bottom left") << "radioButton_2" << QRect(20, 60, 16, 18) << "Bottom Left" << 65;
-    QTest::newRow("bottom centre") << "radioButton_6" << QRect(50, 58, 20, 20) << "Bottom Center" << 68;
-    QTest::newRow("bottom right") << "radioButton_8" << QRect(80, 60, 16, 18) << "Bottom Right" << 66;
+    QTest::newRow("bottom centre")
+      << "radioButton_6" << QRect(50, 58, 20, 20) << "Bottom Center" << 68;
+    QTest::newRow("bottom right") << "radioButton_8" << QRect(80, 60, 16, 18) << "Bottom Right"
+                                  << 66;
 }
 
 void TestDialog::positionButtons()
@@ -176,7 +200,8 @@ void TestDialog::defaultsOnFirstStart()
     FakeUiServices fake;
     Dialog dialog;
     const WatermarkSettings &s = WatermarkSettings::instance();
-    QCOMPARE(child<QPlainTextEdit>(&dialog, "markTextBox")->toPlainText(), QStringLiteral("Name\nComments"));
+    QCOMPARE(child<QPlainTextEdit>(&dialog, "markTextBox")->toPlainText(),
+             QStringLiteral("Name\nComments"));
     QVERIFY(child<QCheckBox>(&dialog, "useCopyright")->isChecked());
     QCOMPARE(dialog.watermarkPos(), 132);
     QVERIFY(child<QRadioButton>(&dialog, "radioButton_5")->isChecked());
@@ -187,13 +212,16 @@ void TestDialog::defaultsOnFirstStart()
         sizeTexts << sizes->itemText(i);
     for (int i = 0; i < formats->count(); ++i)
         formatTexts << formats->itemText(i);
-    QCOMPARE(sizeTexts, (QStringList{ "Original", "640x480", "320x240", "240x160", "Thumbnails", "Custom Size" }));
+    QCOMPARE(
+      sizeTexts,
+      (QStringList{ "Original", "640x480", "320x240", "240x160", "Thumbnails", "Custom Size" }));
     QCOMPARE(formatTexts, (QStringList{ "Original", "jpg", "png", "tiff", "bmp", "ppm", "xpm" }));
     QCOMPARE(sizes->currentIndex(), 0);
     QCOMPARE(formats->currentIndex(), 0);
     QVERIFY(child(&dialog, "RemoveFileBtn")->isHidden());
     QCOMPARE(child<QProgressBar>(&dialog, "progressBar")->value(), 0);
-    QCOMPARE(child<QProgressBar>(&dialog, "progressBar")->style()->name(), QStringLiteral("fusion"));
+    QCOMPARE(child<QProgressBar>(&dialog, "progressBar")->style()->name(),
+             QStringLiteral("fusion"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Quorlane v3.6"));
     QVERIFY(child<QPushButton>(&dialog, "Run")->isDefault());
     QVERIFY(dialog.acceptDrops());
@@ -297,16 +325,18 @@ void TestDialog::savedSettingsAreRestored_data()
     QTest::addColumn<QColor>("fontColor");
     QTest::addColumn<int>("alpha");
     QTest::newRow("manual white bold")
-        << QByteArray(R"(<settings WatermarkText="Summer trip&#10;Lake house" usecopyright="false" WatermarkPos="68" trans="124" usedefault="false" R="255" G="255" B="255" use_adv_intelli_color="false" use_adv_intelli_font="false" fontfamily="Arial" fontsize="12" fontWeight="75" isItalic="false"/>)")
-        << "Summer trip\nLake house" << 68 << false << false << QColor(255, 255, 255, 124) << 124;
+      << QByteArray(
+           R"(<settings WatermarkText="Summer trip&#10;Lake house" usecopyright="false" WatermarkPos="68" trans="124" usedefault="false" R="255" G="255" B="255" use_adv_intelli_color="false" use_adv_intelli_font="false" fontfamily="Arial" fontsize="12" fontWeight="75" isItalic="false"/>)")
+      << "Summer trip\nLake house" << 68 << false << false << QColor(255, 255, 255, 124) << 124;
     QTest::newRow("automatic keeps neither colour nor font")
-        << QByteArray(R"(<settings WatermarkText="x" usecopyright="true" WatermarkPos="33" trans="40" usedefault="true" R="255" G="0" B="0" use_adv_intelli_color="false" use_adv_intelli_font="false" fontfamily="Serif" fontsize="50" fontWeight="75" isItalic="true"/>)")
-        << "x" << 33 << true << true << QColor(Qt::black) << 127;
+      << QByteArray(
+           R"(<settings WatermarkText="x" usecopyright="true" WatermarkPos="33" trans="40" usedefault="true" R="255" G="0" B="0" use_adv_intelli_color="false" use_adv_intelli_font="false" fontfamily="Serif" fontsize="50" fontWeight="75" isItalic="true"/>)")
+      << "x" << 33 << true << true << QColor(Qt::black) << 127;
     QTest::newRow("position not a code keeps centre")
-        << QByteArray(R"(<settings WatermarkText="y" usecopyright="true" usedefault="true"/>)")
-        << "y" << 132 << true << true << QColor(Qt::black) << 127;
+      << QByteArray(R"(<settings WatermarkText="y" usecopyright="true" usedefault="true"/>)") << "y"
+      << 132 << true << true << QColor(Qt::black) << 127;
     QTest::newRow("empty file clears the text")
-        << QByteArray() << "" << 132 << true << true << QColor(Qt::black) << 127;
+      << QByteArray() << "" << 132 << true << true << QColor(Qt::black) << 127;
 }
 
 void TestDialog::savedSettingsAreRestored()

@@ -7,8 +7,14 @@
 
 namespace {
 
-QListWidget *list(Dialog &d) { return d.findChild<QListWidget *>("listWidget"); }
-QProgressBar *progress(Dialog &d) { return d.findChild<QProgressBar *>("progressBar"); }
+QListWidget *list(Dialog &d)
+{
+    return d.findChild<QListWidget *>("listWidget");
+}
+QProgressBar *progress(Dialog &d)
+{
+    return d.findChild<QProgressBar *>("progressBar");
+}
 
 QStringList rows(Dialog &d)
 {
@@ -74,17 +80,30 @@ void TestFileList::dropAcceptsImageSuffixesOnly()
     writeImage(dir, "first.png", solidImage(10, 10, Qt::red));
     list(dialog)->addItem(dir + "/first.png");
     progress(dialog)->setValue(80);
-    const bool accepted = drop(dialog, {
-        QUrl::fromLocalFile(dir + "/A.JPG"), QUrl::fromLocalFile(dir + "/anim.gif"),
-        QUrl::fromLocalFile(dir + "/holidayjpg"), QUrl::fromLocalFile(dir + "/p.ppm"),
-        QUrl::fromLocalFile(dir + "/folder"), QUrl::fromLocalFile(dir + "/albumjpg"),
-        QUrl(QStringLiteral("https://example.com/web.jpg")), QUrl::fromLocalFile(dir + "/b.Tiff"),
-        QUrl::fromLocalFile(dir + "/c.xpm"), QUrl::fromLocalFile(dir + "/d.jpeg"),
-        QUrl::fromLocalFile(dir + "/e.bmp"), QUrl::fromLocalFile(dir + "/f.tif") });
+    const bool accepted = drop(dialog,
+                               { QUrl::fromLocalFile(dir + "/A.JPG"),
+                                 QUrl::fromLocalFile(dir + "/anim.gif"),
+                                 QUrl::fromLocalFile(dir + "/holidayjpg"),
+                                 QUrl::fromLocalFile(dir + "/p.ppm"),
+                                 QUrl::fromLocalFile(dir + "/folder"),
+                                 QUrl::fromLocalFile(dir + "/albumjpg"),
+                                 QUrl(QStringLiteral("https://example.com/web.jpg")),
+                                 QUrl::fromLocalFile(dir + "/b.Tiff"),
+                                 QUrl::fromLocalFile(dir + "/c.xpm"),
+                                 QUrl::fromLocalFile(dir + "/d.jpeg"),
+                                 QUrl::fromLocalFile(dir + "/e.bmp"),
+                                 QUrl::fromLocalFile(dir + "/f.tif") });
     QVERIFY(!accepted);
-    QCOMPARE(rows(dialog), (QStringList{ dir + "/first.png", dir + "/A.JPG", dir + "/holidayjpg",
-                                         dir + "/albumjpg", dir + "/b.Tiff", dir + "/c.xpm",
-                                         dir + "/d.jpeg", dir + "/e.bmp", dir + "/f.tif" }));
+    QCOMPARE(rows(dialog),
+             (QStringList{ dir + "/first.png",
+                           dir + "/A.JPG",
+                           dir + "/holidayjpg",
+                           dir + "/albumjpg",
+                           dir + "/b.Tiff",
+                           dir + "/c.xpm",
+                           dir + "/d.jpeg",
+                           dir + "/e.bmp",
+                           dir + "/f.tif" }));
     QCOMPARE(list(dialog)->currentRow(), 0);
     QVERIFY(!dialog.findChild<QWidget *>("RemoveFileBtn")->isHidden());
     QCOMPARE(progress(dialog)->value(), 80);
@@ -199,7 +218,8 @@ void TestFileList::previewFollowsTheSelection()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
-    fake.filesToOpen = { writeImage(env.path(), "p.png", solidImage(picture.width(), picture.height(), Qt::black)) };
+    fake.filesToOpen = { writeImage(
+      env.path(), "p.png", solidImage(picture.width(), picture.height(), Qt::black)) };
     dialog.findChild<QPushButton *>("AddFileBtn")->click();
     QCOMPARE(shownSize(dialog), shown);
     // Automatic mode on a dark picture: white, opaque in the settings, alpha 127, fitted Arial.

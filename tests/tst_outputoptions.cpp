@@ -8,9 +8,9 @@
 namespace {
 
 const QString warning = QStringLiteral(
-    "WARNING: The output directory already exists.\nYour files WILL be overwritten without "
-    "further warning.\nPress OK to continue using the same directory.\nPress Cancel to abort and "
-    "change the directory");
+  "WARNING: The output directory already exists.\nYour files WILL be overwritten without "
+  "further warning.\nPress OK to continue using the same directory.\nPress Cancel to abort and "
+  "change the directory");
 const QString anywayText = QStringLiteral("Create Anyway, I know what I'm doing");
 
 QAbstractButton *anyway(QMessageBox &box)
@@ -55,11 +55,16 @@ void TestOutputOptions::folderChoice_data()
     QTest::addColumn<QString>("answer"); // the button pressed in the warning, if shown
     QTest::addColumn<bool>("warned");
     QTest::addColumn<QString>("expected"); // relative to the chosen folder, "-" = unchanged
-    QTest::newRow("new subfolder") << "" << "" << false << "/Qrl_Output#";
-    QTest::newRow("existing, abort") << "dir" << "abort" << true << "-";
-    QTest::newRow("existing, escape") << "dir" << "escape" << true << "-";
-    QTest::newRow("existing, create anyway") << "dir" << "anyway" << true << "/Qrl_Output#";
-    QTest::newRow("cannot be made, create anyway") << "file" << "anyway" << true << "";
+    QTest::newRow("new subfolder") << ""
+                                   << "" << false << "/Qrl_Output#";
+    QTest::newRow("existing, abort") << "dir"
+                                     << "abort" << true << "-";
+    QTest::newRow("existing, escape") << "dir"
+                                      << "escape" << true << "-";
+    QTest::newRow("existing, create anyway") << "dir"
+                                             << "anyway" << true << "/Qrl_Output#";
+    QTest::newRow("cannot be made, create anyway") << "file"
+                                                   << "anyway" << true << "";
 }
 
 void TestOutputOptions::folderChoice()
@@ -154,15 +159,24 @@ void TestOutputOptions::customSizeValidation_data()
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("empty") << "" << "" << false;
-    QTest::newRow("800 by 0") << "800" << "0" << false;
-    QTest::newRow("fraction") << "12.5" << "50" << false;
-    QTest::newRow("negative") << "-100" << "50" << false;
-    QTest::newRow("too large") << "16385" << "50" << false;
-    QTest::newRow("letters") << "wide" << "50" << false;
-    QTest::newRow("leading space") << " 5" << "7" << true;
-    QTest::newRow("800 by 600") << "800" << "600" << true;
-    QTest::newRow("largest") << "16384" << "1" << true;
+    QTest::newRow("empty") << ""
+                           << "" << false;
+    QTest::newRow("800 by 0") << "800"
+                              << "0" << false;
+    QTest::newRow("fraction") << "12.5"
+                              << "50" << false;
+    QTest::newRow("negative") << "-100"
+                              << "50" << false;
+    QTest::newRow("too large") << "16385"
+                               << "50" << false;
+    QTest::newRow("letters") << "wide"
+                             << "50" << false;
+    QTest::newRow("leading space") << " 5"
+                                   << "7" << true;
+    QTest::newRow("800 by 600") << "800"
+                                << "600" << true;
+    QTest::newRow("largest") << "16384"
+                             << "1" << true;
 }
 
 void TestOutputOptions::customSizeValidation()
@@ -220,7 +234,8 @@ void TestOutputOptions::customSizeDialogForm()
     onNextModal([&](QWidget *w) {
         title = w->windowTitle();
         size = w->size();
-        for (QWidget *c = w->nextInFocusChain(); c != w && order.size() < 8; c = c->nextInFocusChain()) {
+        for (QWidget *c = w->nextInFocusChain(); c != w && order.size() < 8;
+             c = c->nextInFocusChain()) {
             if (c->focusPolicy() & Qt::TabFocus)
                 order << c->objectName();
         }

@@ -70,7 +70,8 @@ void TestPictureReader::exifOrientationIsApplied()
     QPainter(&stored).fillRect(0, 0, 200, 50, Qt::red); // top half red
     const QString path = writeBytes(dir.filePath("o6.jpg"), withOrientation(jpegBytes(stored), 6));
 
-    for (const QImage &image : { PictureReader::read(path).image, DecodeBuffer().read(path).image }) {
+    for (const QImage &image :
+         { PictureReader::read(path).image, DecodeBuffer().read(path).image }) {
         QCOMPARE(image.size(), QSize(100, 200));
         // Rotated a quarter turn clockwise: the stored top is now the right side.
         QVERIFY(qRed(image.pixel(80, 100)) > 200 && qBlue(image.pixel(80, 100)) < 60);
@@ -88,7 +89,8 @@ void TestPictureReader::paintableFormats_data()
     QTest::newRow("xpm") << QImage::Format_RGB32 << "xpm" << QImage::Format_RGB32;
     QTest::newRow("grayscale png") << QImage::Format_Grayscale8 << "png" << QImage::Format_RGB32;
     QTest::newRow("monochrome png") << QImage::Format_Mono << "png" << QImage::Format_RGB32;
-    QTest::newRow("palette png with alpha") << QImage::Format_ARGB32 << "png-palette" << QImage::Format_ARGB32;
+    QTest::newRow("palette png with alpha")
+      << QImage::Format_ARGB32 << "png-palette" << QImage::Format_ARGB32;
 }
 
 void TestPictureReader::paintableFormats()
@@ -118,7 +120,8 @@ void TestPictureReader::pictureAboveQtsDefaultLimitIsRead()
 {
     QTemporaryDir dir;
     // 6000 × 6000 × 4 bytes = 144 MB: above Qt's default limit of 128 MB.
-    const QString path = writeImage(dir.path(), "big.jpg", solidImage(6000, 6000, Qt::darkCyan), "jpeg", 50);
+    const QString path =
+      writeImage(dir.path(), "big.jpg", solidImage(6000, 6000, Qt::darkCyan), "jpeg", 50);
     const PictureReader::Result result = PictureReader::read(path);
     QVERIFY2(result.ok(), qPrintable(result.error));
     QCOMPARE(result.image.size(), QSize(6000, 6000));

@@ -9,12 +9,6 @@
 
 namespace {
 
-template<typename T = QWidget>
-T *child(QWidget *parent, const char *name)
-{
-    return parent->findChild<T *>(QLatin1String(name));
-}
-
 void setFiles(Dialog &d, FakeUiServices &fake, const QStringList &files)
 {
     fake.filesToOpen = files;
@@ -66,17 +60,20 @@ void TestRun::runWritesEveryPictureAndShowsTheResults()
     FakeUiServices fake;
     Dialog dialog;
     const QString in = env.path() + "/in";
-    setFiles(dialog, fake, { writeImage(in, "a.jpg", solidImage(300, 200, Qt::white)),
-                             writeImage(in + "/x", "a.jpg", solidImage(200, 300, Qt::black)),
-                             writeImage(in, "Beach.JPG", solidImage(320, 240, Qt::gray), "jpeg") });
+    setFiles(dialog,
+             fake,
+             { writeImage(in, "a.jpg", solidImage(300, 200, Qt::white)),
+               writeImage(in + "/x", "a.jpg", solidImage(200, 300, Qt::black)),
+               writeImage(in, "Beach.JPG", solidImage(320, 240, Qt::gray), "jpeg") });
     QCOMPARE(run(dialog), (QList<int>{ 1, 33, 66, 100 }));
     QStringList names = QDir(outDir()).entryList(QDir::Files);
     names.sort();
     QCOMPARE(names, (QStringList{ "Beach.JPG", "a (2).jpg", "a.jpg" }));
     QCOMPARE(QImageReader(outDir() + "/Beach.JPG").format(), QByteArray("jpeg"));
     QCOMPARE(QImage(outDir() + "/a (2).jpg").size(), QSize(200, 300));
-    QCOMPARE(fake.openedUrls, (QList<QUrl>{ QUrl::fromLocalFile(outDir()),
-                                            QUrl::fromLocalFile(outDir() + "/Beach.JPG") }));
+    QCOMPARE(
+      fake.openedUrls,
+      (QList<QUrl>{ QUrl::fromLocalFile(outDir()), QUrl::fromLocalFile(outDir() + "/Beach.JPG") }));
     QVERIFY(fake.messageTexts.isEmpty());
     auto *list = child<QListWidget>(&dialog, "listWidget");
     QCOMPARE(list->currentRow(), 0);
@@ -108,13 +105,20 @@ void TestRun::outputSizeChoices_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("written");
     QTest::addColumn<QByteArray>("format");
-    QTest::newRow("original original") << 0 << 0 << QSize(400, 300) << "p.png" << QSize(400, 300) << QByteArray("png");
-    QTest::newRow("640x480 portrait jpg") << 1 << 1 << QSize(480, 640) << "p.jpg" << QSize(640, 480) << QByteArray("jpeg");
-    QTest::newRow("320x240 png") << 2 << 2 << QSize(400, 300) << "p.png" << QSize(320, 240) << QByteArray("png");
-    QTest::newRow("240x160 tiff") << 3 << 3 << QSize(400, 300) << "p.tiff" << QSize(240, 160) << QByteArray("tiff");
-    QTest::newRow("thumbnails of 4000x3000 bmp") << 4 << 4 << QSize(4000, 3000) << "p.bmp" << QSize(120, 120) << QByteArray("bmp");
-    QTest::newRow("custom 1000x50 ppm") << 5 << 5 << QSize(400, 300) << "p.ppm" << QSize(1000, 50) << QByteArray("ppm");
-    QTest::newRow("original xpm") << 0 << 6 << QSize(100, 80) << "p.xpm" << QSize(100, 80) << QByteArray("xpm");
+    QTest::newRow("original original")
+      << 0 << 0 << QSize(400, 300) << "p.png" << QSize(400, 300) << QByteArray("png");
+    QTest::newRow("640x480 portrait jpg")
+      << 1 << 1 << QSize(480, 640) << "p.jpg" << QSize(640, 480) << QByteArray("jpeg");
+    QTest::newRow("320x240 png") << 2 << 2 << QSize(400, 300) << "p.png" << QSize(320, 240)
+                                 << QByteArray("png");
+    QTest::newRow("240x160 tiff") << 3 << 3 << QSize(400, 300) << "p.tiff" << QSize(240, 160)
+                                  << QByteArray("tiff");
+    QTest::newRow("thumbnails of 4000x3000 bmp")
+      << 4 << 4 << QSize(4000, 3000) << "p.bmp" << QSize(120, 120) << QByteArray("bmp");
+    QTest::newRow("custom 1000x50 ppm")
+      << 5 << 5 << QSize(400, 300) << "p.ppm" << QSize(1000, 50) << QByteArray("ppm");
+    QTest::newRow("original xpm") << 0 << 6 << QSize(100, 80) << "p.xpm" << QSize(100, 80)
+                                  << QByteArray("xpm");
 }
 
 void TestRun::outputSizeChoices()
@@ -130,7 +134,11 @@ void TestRun::outputSizeChoices()
     Dialog dialog;
     WatermarkSettings::instance().customWidth = 1000;
     WatermarkSettings::instance().customHeight = 50;
-    setFiles(dialog, fake, { writeImage(env.path() + "/in", "p.png", solidImage(source.width(), source.height(), Qt::white)) });
+    setFiles(dialog,
+             fake,
+             { writeImage(env.path() + "/in",
+                          "p.png",
+                          solidImage(source.width(), source.height(), Qt::white)) });
     {
         const QSignalBlocker noCustomDialog(child(&dialog, "comboBox"));
         child<QComboBox>(&dialog, "comboBox")->setCurrentIndex(sizeIndex);
@@ -147,7 +155,8 @@ void TestRun::watermarkIsWhereThePositionSays()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
-    setFiles(dialog, fake, { writeImage(env.path() + "/in", "p.png", solidImage(900, 600, Qt::white)) });
+    setFiles(
+      dialog, fake, { writeImage(env.path() + "/in", "p.png", solidImage(900, 600, Qt::white)) });
     child<QRadioButton>(&dialog, "radioButton_4")->click(); // top centre
     child<QComboBox>(&dialog, "comboFormats")->setCurrentIndex(2);
     run(dialog);
@@ -173,8 +182,9 @@ void TestRun::failuresAreListedAfterTheRun()
     QCOMPARE(lines[0], QStringLiteral("2 of 3 pictures could not be processed:"));
     QVERIFY2(lines[1].startsWith(missing + ": could not be read ("), qPrintable(lines[1]));
     QVERIFY2(lines[2].startsWith(noSuffix + ": could not be written ("), qPrintable(lines[2]));
-    QCOMPARE(fake.openedUrls, (QList<QUrl>{ QUrl::fromLocalFile(outDir()),
-                                            QUrl::fromLocalFile(outDir() + "/good.png") }));
+    QCOMPARE(
+      fake.openedUrls,
+      (QList<QUrl>{ QUrl::fromLocalFile(outDir()), QUrl::fromLocalFile(outDir() + "/good.png") }));
 
     // Nothing written: only the folder is shown.
     fake.openedUrls.clear();
@@ -230,14 +240,17 @@ void TestRun::controlsAreLockedDuringARun()
     dialog.show();
     QStringList files;
     for (int i = 0; i < 6; ++i)
-        files << writeImage(env.path() + "/in", QStringLiteral("p%1.png").arg(i), solidImage(2500, 2000, Qt::white));
+        files << writeImage(
+          env.path() + "/in", QStringLiteral("p%1.png").arg(i), solidImage(2500, 2000, Qt::white));
     setFiles(dialog, fake, files);
     QSignalSpy finished(&dialog, &Dialog::runFinished);
     child<QPushButton>(&dialog, "Run")->click();
     QVERIFY(dialog.isRunning());
-    const QStringList locked = { "Run", "AddFileBtn", "RemoveFileBtn", "listWidget", "markTextBox",
-                                 "useCopyright", "comboBox", "comboFormats", "ChooseOutDir",
-                                 "AdvancedSettings", "radioButton", "radioButton_5", "radioButton_8" };
+    const QStringList locked = {
+        "Run",          "AddFileBtn",    "RemoveFileBtn", "listWidget",   "markTextBox",
+        "useCopyright", "comboBox",      "comboFormats",  "ChooseOutDir", "AdvancedSettings",
+        "radioButton",  "radioButton_5", "radioButton_8"
+    };
     for (const QString &name : locked)
         QVERIFY2(!dialog.findChild<QWidget *>(name)->isEnabled(), qPrintable(name));
     QVERIFY(!dialog.acceptDrops());
@@ -281,9 +294,11 @@ void TestRun::manualAutoColourLeavesTheLastColour()
     FakeUiServices fake;
     Dialog dialog;
     WatermarkSettings &s = WatermarkSettings::instance();
-    setFiles(dialog, fake, { writeImage(env.path() + "/in", "white.png", solidImage(200, 100, Qt::white)),
-                             writeImage(env.path() + "/in", "black.png", solidImage(200, 100, Qt::black)),
-                             env.path() + "/in/missing.png" });
+    setFiles(dialog,
+             fake,
+             { writeImage(env.path() + "/in", "white.png", solidImage(200, 100, Qt::white)),
+               writeImage(env.path() + "/in", "black.png", solidImage(200, 100, Qt::black)),
+               env.path() + "/in/missing.png" });
     s.useDefaults = false;
     s.autoColor = true;
     s.alpha = 200;

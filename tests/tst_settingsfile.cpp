@@ -22,7 +22,7 @@ WatermarkSettings readXml(const QByteArray &xml)
 }
 
 const QByteArray complete =
-    R"(<settings WatermarkText="t" usecopyright="true" WatermarkPos="66" trans="124" usedefault="false" R="255" G="255" B="255" use_adv_intelli_color="false" use_adv_intelli_font="false" fontfamily="Arial" fontsize="12" fontWeight="75" isItalic="false"/>)";
+  R"(<settings WatermarkText="t" usecopyright="true" WatermarkPos="66" trans="124" usedefault="false" R="255" G="255" B="255" use_adv_intelli_color="false" use_adv_intelli_font="false" fontfamily="Arial" fontsize="12" fontWeight="75" isItalic="false"/>)";
 
 // Limits the size of files this process writes: a full disk, as far as writing is concerned.
 class FileSizeLimit
@@ -75,12 +75,13 @@ void TestSettingsFile::workedExampleIsByteExact()
     v.autoFontSize = false;
     v.font = QFont(QStringLiteral("Arial"), 12);
     v.font.setWeight(QFont::Bold);
-    QCOMPARE(SettingsFile::serialize(v),
-             QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                        "<settings WatermarkText=\"Summer trip&#10;Lake house\" usecopyright=\"true\" "
-                        "WatermarkPos=\"66\" trans=\"124\" usedefault=\"false\" R=\"255\" G=\"255\" "
-                        "B=\"255\" use_adv_intelli_color=\"false\" use_adv_intelli_font=\"false\" "
-                        "fontfamily=\"Arial\" fontsize=\"12\" fontWeight=\"75\" isItalic=\"false\"/>\n"));
+    QCOMPARE(
+      SettingsFile::serialize(v),
+      QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                 "<settings WatermarkText=\"Summer trip&#10;Lake house\" usecopyright=\"true\" "
+                 "WatermarkPos=\"66\" trans=\"124\" usedefault=\"false\" R=\"255\" G=\"255\" "
+                 "B=\"255\" use_adv_intelli_color=\"false\" use_adv_intelli_font=\"false\" "
+                 "fontfamily=\"Arial\" fontsize=\"12\" fontWeight=\"75\" isItalic=\"false\"/>\n"));
 }
 
 void TestSettingsFile::roundTripKeepsEveryValue()
@@ -128,32 +129,56 @@ void TestSettingsFile::readerRules_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QVariant>("expected");
 
-    QTest::newRow("R 300 wraps to 44") << "R=\"300\"" << "red" << QVariant(44);
-    QTest::newRow("R -1 wraps to 255") << "R=\"-1\"" << "red" << QVariant(255);
-    QTest::newRow("G 256 wraps to 0") << "G=\"256\"" << "green" << QVariant(0);
-    QTest::newRow("B huge 64-bit wraps") << "B=\"99999999999\"" << "blue" << QVariant(int(99999999999LL & 0xff));
-    QTest::newRow("True is not true") << "usedefault=\"True\"" << "useDefaults" << QVariant(false);
-    QTest::newRow("1 is not true") << "usecopyright=\"1\"" << "useCopyright" << QVariant(false);
-    QTest::newRow("true is true") << "use_adv_intelli_font=\"true\"" << "autoFontSize" << QVariant(true);
-    QTest::newRow("missing trans is 0") << "" << "alpha" << QVariant(0);
-    QTest::newRow("trans above 255 clamps") << "trans=\"4000\"" << "alpha" << QVariant(255);
-    QTest::newRow("trans negative clamps") << "trans=\"-7\"" << "alpha" << QVariant(0);
-    QTest::newRow("trans with spaces") << "trans=\" 5\"" << "alpha" << QVariant(5);
-    QTest::newRow("trans not a number") << "trans=\"12.5\"" << "alpha" << QVariant(0);
-    QTest::newRow("position bottom centre") << "WatermarkPos=\"68\"" << "position" << QVariant(68);
-    QTest::newRow("position not a code") << "WatermarkPos=\"67\"" << "position" << QVariant(0);
-    QTest::newRow("position overflowing int") << "WatermarkPos=\"4294967329\"" << "position" << QVariant(0);
-    QTest::newRow("fontsize -1 is 12 pt") << "fontsize=\"-1\"" << "pointSize" << QVariant(12);
-    QTest::newRow("fontsize 0 is 12 pt") << "fontsize=\"0\"" << "pointSize" << QVariant(12);
-    QTest::newRow("fontsize huge is 1000") << "fontsize=\"99999999999\"" << "pointSize" << QVariant(1000);
-    QTest::newRow("weight negative is normal") << "fontWeight=\"-5\"" << "weight" << QVariant(400);
-    QTest::newRow("weight 75 is bold") << "fontWeight=\"75\"" << "weight" << QVariant(700);
-    QTest::newRow("weight huge is black") << "fontWeight=\"99999999999\"" << "weight" << QVariant(900);
-    QTest::newRow("missing text is empty") << "" << "text" << QVariant(QString());
-    QTest::newRow("escaped text") << "WatermarkText=\"a&#10;b&amp;&quot;\"" << "text" << QVariant(QString("a\nb&\""));
-    QTest::newRow("unknown attributes ignored")
-        << "zzz=\"1\" WatermarkText=\"x\" foo=\"bar\"" << "text" << QVariant(QString("x"));
-    QTest::newRow("italic") << "isItalic=\"true\"" << "italic" << QVariant(true);
+    QTest::newRow("R 300 wraps to 44") << "R=\"300\""
+                                       << "red" << QVariant(44);
+    QTest::newRow("R -1 wraps to 255") << "R=\"-1\""
+                                       << "red" << QVariant(255);
+    QTest::newRow("G 256 wraps to 0") << "G=\"256\""
+                                      << "green" << QVariant(0);
+    QTest::newRow("B huge 64-bit wraps") << "B=\"99999999999\""
+                                         << "blue" << QVariant(int(99999999999LL & 0xff));
+    QTest::newRow("True is not true") << "usedefault=\"True\""
+                                      << "useDefaults" << QVariant(false);
+    QTest::newRow("1 is not true") << "usecopyright=\"1\""
+                                   << "useCopyright" << QVariant(false);
+    QTest::newRow("true is true") << "use_adv_intelli_font=\"true\""
+                                  << "autoFontSize" << QVariant(true);
+    QTest::newRow("missing trans is 0") << ""
+                                        << "alpha" << QVariant(0);
+    QTest::newRow("trans above 255 clamps") << "trans=\"4000\""
+                                            << "alpha" << QVariant(255);
+    QTest::newRow("trans negative clamps") << "trans=\"-7\""
+                                           << "alpha" << QVariant(0);
+    QTest::newRow("trans with spaces") << "trans=\" 5\""
+                                       << "alpha" << QVariant(5);
+    QTest::newRow("trans not a number") << "trans=\"12.5\""
+                                        << "alpha" << QVariant(0);
+    QTest::newRow("position bottom centre") << "WatermarkPos=\"68\""
+                                            << "position" << QVariant(68);
+    QTest::newRow("position not a code") << "WatermarkPos=\"67\""
+                                         << "position" << QVariant(0);
+    QTest::newRow("position overflowing int") << "WatermarkPos=\"4294967329\""
+                                              << "position" << QVariant(0);
+    QTest::newRow("fontsize -1 is 12 pt") << "fontsize=\"-1\""
+                                          << "pointSize" << QVariant(12);
+    QTest::newRow("fontsize 0 is 12 pt") << "fontsize=\"0\""
+                                         << "pointSize" << QVariant(12);
+    QTest::newRow("fontsize huge is 1000") << "fontsize=\"99999999999\""
+                                           << "pointSize" << QVariant(1000);
+    QTest::newRow("weight negative is normal") << "fontWeight=\"-5\""
+                                               << "weight" << QVariant(400);
+    QTest::newRow("weight 75 is bold") << "fontWeight=\"75\""
+                                       << "weight" << QVariant(700);
+    QTest::newRow("weight huge is black") << "fontWeight=\"99999999999\""
+                                          << "weight" << QVariant(900);
+    QTest::newRow("missing text is empty") << ""
+                                           << "text" << QVariant(QString());
+    QTest::newRow("escaped text") << "WatermarkText=\"a&#10;b&amp;&quot;\""
+                                  << "text" << QVariant(QString("a\nb&\""));
+    QTest::newRow("unknown attributes ignored") << "zzz=\"1\" WatermarkText=\"x\" foo=\"bar\""
+                                                << "text" << QVariant(QString("x"));
+    QTest::newRow("italic") << "isItalic=\"true\""
+                            << "italic" << QVariant(true);
 }
 
 void TestSettingsFile::readerRules()
@@ -163,12 +188,18 @@ void TestSettingsFile::readerRules()
     QFETCH(QVariant, expected);
     const WatermarkSettings s = readXml("<settings " + attributes.toUtf8() + "/>");
     const QHash<QString, QVariant> actual = {
-        { "red", s.savedFontColor.red() },       { "green", s.savedFontColor.green() },
-        { "blue", s.savedFontColor.blue() },     { "useDefaults", s.savedUseDefaults },
-        { "useCopyright", s.savedUseCopyright }, { "autoFontSize", s.savedAutoFontSize },
-        { "alpha", s.savedAlpha },               { "position", s.savedPosition },
-        { "pointSize", s.savedFont.pointSize() }, { "weight", int(s.savedFont.weight()) },
-        { "text", s.savedText },                 { "italic", s.savedFont.italic() },
+        { "red", s.savedFontColor.red() },
+        { "green", s.savedFontColor.green() },
+        { "blue", s.savedFontColor.blue() },
+        { "useDefaults", s.savedUseDefaults },
+        { "useCopyright", s.savedUseCopyright },
+        { "autoFontSize", s.savedAutoFontSize },
+        { "alpha", s.savedAlpha },
+        { "position", s.savedPosition },
+        { "pointSize", s.savedFont.pointSize() },
+        { "weight", int(s.savedFont.weight()) },
+        { "text", s.savedText },
+        { "italic", s.savedFont.italic() },
     };
     QVERIFY(actual.contains(field));
     QCOMPARE(actual.value(field), expected);
@@ -187,22 +218,24 @@ void TestSettingsFile::malformedFiles_data()
     QTest::newRow("not xml") << QByteArray(garbage, sizeof garbage - 1) << QString() << 127;
     QTest::newRow("no settings element") << head + "<other a=\"1\"/>" << QString() << 127;
     QTest::newRow("broken after a complete start tag")
-        << head + "<root>" + complete.chopped(2) + "><x" << "t" << 124;
+      << head + "<root>" + complete.chopped(2) + "><x"
+      << "t" << 124;
     QTest::newRow("cut inside the start tag") << head + complete.left(60) << QString() << 127;
-    QTest::newRow("nested at any depth") << head + "<a><b>" + complete + "</b></a>" << "t" << 124;
+    QTest::newRow("nested at any depth") << head + "<a><b>" + complete + "</b></a>"
+                                         << "t" << 124;
     QTest::newRow("last element wins")
-        << head + "<r>" + complete + "<settings WatermarkText=\"second\" trans=\"9\"/></r>"
-        << "second" << 9;
+      << head + "<r>" + complete + "<settings WatermarkText=\"second\" trans=\"9\"/></r>"
+      << "second" << 9;
     QTest::newRow("case-sensitive name")
-        << head + "<Settings WatermarkText=\"x\" trans=\"9\"/>" << QString() << 127;
-    QTest::newRow("reordered attributes")
-        << head + "<settings trans=\"77\" WatermarkText=\"r\"/>" << "r" << 77;
+      << head + "<Settings WatermarkText=\"x\" trans=\"9\"/>" << QString() << 127;
+    QTest::newRow("reordered attributes") << head + "<settings trans=\"77\" WatermarkText=\"r\"/>"
+                                          << "r" << 77;
     QTest::newRow("entity bomb")
-        << head + "<!DOCTYPE s [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">"
-                  "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;\">"
-                  "<!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;\"><!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;\">]>"
-                  "<settings trans=\"8\" WatermarkText=\"&f;\"/>"
-        << QString() << 127;
+      << head + "<!DOCTYPE s [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">"
+                "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;\">"
+                "<!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;\"><!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;\">]>"
+                "<settings trans=\"8\" WatermarkText=\"&f;\"/>"
+      << QString() << 127;
 }
 
 void TestSettingsFile::malformedFiles()

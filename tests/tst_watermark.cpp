@@ -51,8 +51,10 @@ void TestWatermark::composedText_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("both") << true << "Name\nComments" << QString::fromUtf8("© Name\nComments");
     QTest::newRow("sign alone") << true << "" << QString::fromUtf8("© ");
-    QTest::newRow("empty") << false << "" << "";
-    QTest::newRow("lines kept") << false << "a\n\nb" << "a\n\nb";
+    QTest::newRow("empty") << false << ""
+                           << "";
+    QTest::newRow("lines kept") << false << "a\n\nb"
+                                << "a\n\nb";
 }
 
 void TestWatermark::composedText()
@@ -88,9 +90,11 @@ void TestWatermark::stepsKeepParityAndFit_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("text");
-    QTest::newRow("1600, even start") << 1600 << QString::fromUtf8("© A rather long watermark line here");
+    QTest::newRow("1600, even start")
+      << 1600 << QString::fromUtf8("© A rather long watermark line here");
     QTest::newRow("1616, even start") << 1616 << QString::fromUtf8("© Holiday photographs, summer");
-    QTest::newRow("1712, odd start 107") << 1712 << QString::fromUtf8("© Holiday photographs, summer");
+    QTest::newRow("1712, odd start 107")
+      << 1712 << QString::fromUtf8("© Holiday photographs, summer");
     QTest::newRow("257 sample") << 257 << QString::fromUtf8("© Name\nComments");
 }
 
@@ -216,8 +220,10 @@ void TestWatermark::manualStyle_data()
     QTest::addColumn<bool>("autoColor");
     QTest::addColumn<QColor>("background");
     QTest::addColumn<QColor>("pen");
-    QTest::newRow("auto colour on dark") << true << true << QColor(Qt::black) << QColor(255, 255, 255, 90);
-    QTest::newRow("auto colour on light") << false << true << QColor(Qt::white) << QColor(0, 0, 0, 90);
+    QTest::newRow("auto colour on dark")
+      << true << true << QColor(Qt::black) << QColor(255, 255, 255, 90);
+    QTest::newRow("auto colour on light")
+      << false << true << QColor(Qt::white) << QColor(0, 0, 0, 90);
     QTest::newRow("manual colour") << true << false << QColor(Qt::black) << QColor(200, 10, 10, 90);
 }
 

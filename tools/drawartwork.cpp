@@ -61,8 +61,8 @@ QImage applyButton()
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRect(60, 3, 240, 47), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Apply Watermark"));
+    p.drawText(
+      QRect(60, 3, 240, 47), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Apply Watermark"));
     return image;
 }
 
@@ -100,7 +100,8 @@ void drawMark(QPainter &p, const QRectF &r)
     font.setBold(true);
     p.setFont(font);
     p.setPen(ink);
-    p.drawText(QRectF(r.left(), r.top() + u * 9.6, r.width(), u * 3), Qt::AlignCenter,
+    p.drawText(QRectF(r.left(), r.top() + u * 9.6, r.width(), u * 3),
+               Qt::AlignCenter,
                QStringLiteral("\u00A9 Q"));
     p.restore();
 }
@@ -144,15 +145,16 @@ QImage samplePhoto()
     sun.setColorAt(0.35, QColor(255, 220, 150, 200));
     sun.setColorAt(1, QColor(255, 200, 120, 0));
     p.fillRect(image.rect(), sun);
-    const QColor ranges[] = { QColor(0x4b, 0x4f, 0x78), QColor(0x35, 0x48, 0x5c),
+    const QColor ranges[] = { QColor(0x4b, 0x4f, 0x78),
+                              QColor(0x35, 0x48, 0x5c),
                               QColor(0x24, 0x3b, 0x35) };
     for (int layer = 0; layer < 3; ++layer) {
         QPainterPath ridge;
         ridge.moveTo(0, h);
         const qreal base = h * (0.45 + layer * 0.09);
         for (int x = 0; x <= w; x += 16) {
-            const qreal y = base - 60 * std::sin(x * (0.004 + layer * 0.003) + layer)
-                            - 25 * std::sin(x * 0.021 + layer * 2);
+            const qreal y = base - 60 * std::sin(x * (0.004 + layer * 0.003) + layer) -
+                            25 * std::sin(x * 0.021 + layer * 2);
             ridge.lineTo(x, y);
         }
         ridge.lineTo(w, h);
@@ -169,7 +171,8 @@ QImage samplePhoto()
         for (int x = 0; x < w; ++x) {
             const int n = int(grain.bounded(13)) - 6;
             const QRgb c = line[x];
-            line[x] = qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255),
+            line[x] = qRgb(qBound(0, qRed(c) + n, 255),
+                           qBound(0, qGreen(c) + n, 255),
                            qBound(0, qBlue(c) + n, 255));
         }
     }
@@ -188,12 +191,12 @@ int main(int argc, char *argv[])
     }
     const QDir images(QString::fromLocal8Bit(argv[1]));
     const QDir icons(QString::fromLocal8Bit(argv[2]));
-    bool ok = roundButton(QColor(0x2e, 0x9e, 0x5b), true).save(images.filePath("plus.png"))
-              && roundButton(QColor(0xc6, 0x3d, 0x3d), false).save(images.filePath("minus.png"))
-              && applyButton().save(images.filePath("apply.png"))
-              && logo().save(images.filePath("logo.png"))
-              && icon(256).save(images.filePath("icon.png"))
-              && samplePhoto().save(images.filePath("test.jpg"), "jpeg", 88);
+    bool ok = roundButton(QColor(0x2e, 0x9e, 0x5b), true).save(images.filePath("plus.png")) &&
+              roundButton(QColor(0xc6, 0x3d, 0x3d), false).save(images.filePath("minus.png")) &&
+              applyButton().save(images.filePath("apply.png")) &&
+              logo().save(images.filePath("logo.png")) &&
+              icon(256).save(images.filePath("icon.png")) &&
+              samplePhoto().save(images.filePath("test.jpg"), "jpeg", 88);
     for (int size : { 16, 32, 48, 64, 128, 256 })
         ok = ok && icon(size).save(icons.filePath(QStringLiteral("%1.png").arg(size)));
     return ok ? 0 : 1;

@@ -15,9 +15,9 @@ constexpr int opaque = 255;
 } // namespace
 
 Advanced::Advanced(QWidget *parent)
-    : QDialog(parent)
-    , ui(new Ui::Advanced)
-    , m_scene(new QGraphicsScene)
+  : QDialog(parent)
+  , ui(new Ui::Advanced)
+  , m_scene(new QGraphicsScene)
 {
     WatermarkSettings &s = WatermarkSettings::instance();
     ui->setupUi(this);
@@ -76,7 +76,7 @@ void Advanced::renderPreview()
     s.fontColor = drawn.pen;
 
     const QImage shown =
-        canvas->scaled(advancedPreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+      canvas->scaled(advancedPreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     m_scene->clear();
     m_scene->addPixmap(QPixmap::fromImage(shown));
     ui->graphicsView->update();

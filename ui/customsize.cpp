@@ -20,8 +20,8 @@ int sideFrom(const QString &text)
 } // namespace
 
 CustomSize::CustomSize(QWidget *parent)
-    : QDialog(parent)
-    , ui(new Ui::CustomSize)
+  : QDialog(parent)
+  , ui(new Ui::CustomSize)
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Custom Size - Quorlane"));

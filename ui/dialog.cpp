@@ -33,7 +33,7 @@ namespace {
 
 // The suffixes a drop accepts, tested on the lower-case path without requiring a dot.
 const std::array<QLatin1String, 7> droppableSuffixes = {
-    QLatin1String("jpg"), QLatin1String("jpeg"), QLatin1String("bmp"), QLatin1String("png"),
+    QLatin1String("jpg"),  QLatin1String("jpeg"), QLatin1String("bmp"), QLatin1String("png"),
     QLatin1String("tiff"), QLatin1String("tif"),  QLatin1String("xpm")
 };
 
@@ -70,8 +70,8 @@ void recreateOutputFolder(const QString &path)
 } // namespace
 
 Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
-    : QDialog(parent, flags)
-    , ui(new Ui::Dialog)
+  : QDialog(parent, flags)
+  , ui(new Ui::Dialog)
 {
     WatermarkSettings &s = WatermarkSettings::instance();
     ui->setupUi(this);
@@ -104,8 +104,8 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
     ui->progressBar->setStyle(m_progressStyle);
     ui->markTextBox->insertPlainText(QStringLiteral("Name\nComments"));
     ui->useCopyright->setChecked(true);
-    setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     for (const OutputSizeChoice &choice : outputSizes)
         ui->comboBox->addItem(QString::fromLatin1(choice.text));
     for (const char *format : outputFormats)
@@ -180,10 +180,11 @@ QString Dialog::watermarkText() const
 
 QAbstractButton *Dialog::positionButton(int code) const
 {
-    const std::array<QAbstractButton *, 9> buttons = {
-        ui->radioButton,   ui->radioButton_4, ui->radioButton_10, ui->radioButton_3, ui->radioButton_5,
-        ui->radioButton_7, ui->radioButton_2, ui->radioButton_6,  ui->radioButton_8
-    };
+    const std::array<QAbstractButton *, 9> buttons = { ui->radioButton,    ui->radioButton_4,
+                                                       ui->radioButton_10, ui->radioButton_3,
+                                                       ui->radioButton_5,  ui->radioButton_7,
+                                                       ui->radioButton_2,  ui->radioButton_6,
+                                                       ui->radioButton_8 };
     for (size_t i = 0; i < buttons.size(); ++i) {
         if (Position::all[i] == code)
             return buttons[i];
@@ -200,7 +201,8 @@ void Dialog::refreshPreview()
     if (!canvas)
         return; // the view keeps what it showed
 
-    const StampResult drawn = stampWatermark(*canvas, watermarkText(), m_watermarkPos, currentStyle());
+    const StampResult drawn =
+      stampWatermark(*canvas, watermarkText(), m_watermarkPos, currentStyle());
     if (s.useDefaults) {
         // The automatic choices are stored, so the advanced dialog and the settings file see them.
         s.watermarkFont = drawn.font;
@@ -247,7 +249,7 @@ void Dialog::closeEvent(QCloseEvent *event)
     values.autoFontSize = s.autoFontSize;
     values.font = s.watermarkFont;
     const QString path =
-        s.settingsDirPath + QLatin1Char('/') + QLatin1String(SettingsFile::fileName);
+      s.settingsDirPath + QLatin1Char('/') + QLatin1String(SettingsFile::fileName);
     QString error;
     if (!SettingsFile::save(path, values, &error))
         qCWarning(lcUi) << "cannot write the settings" << path << error;
@@ -311,22 +313,51 @@ void Dialog::setPosition(int code)
     refreshPreview();
 }
 
-void Dialog::pos00() { setPosition(Position::TopLeft); }
-void Dialog::pos01() { setPosition(Position::TopCenter); }
-void Dialog::pos02() { setPosition(Position::TopRight); }
-void Dialog::pos10() { setPosition(Position::CenterLeft); }
-void Dialog::pos11() { setPosition(Position::Center); }
-void Dialog::pos12() { setPosition(Position::CenterRight); }
-void Dialog::pos20() { setPosition(Position::BottomLeft); }
-void Dialog::pos21() { setPosition(Position::BottomCenter); }
-void Dialog::pos22() { setPosition(Position::BottomRight); }
+void Dialog::pos00()
+{
+    setPosition(Position::TopLeft);
+}
+void Dialog::pos01()
+{
+    setPosition(Position::TopCenter);
+}
+void Dialog::pos02()
+{
+    setPosition(Position::TopRight);
+}
+void Dialog::pos10()
+{
+    setPosition(Position::CenterLeft);
+}
+void Dialog::pos11()
+{
+    setPosition(Position::Center);
+}
+void Dialog::pos12()
+{
+    setPosition(Position::CenterRight);
+}
+void Dialog::pos20()
+{
+    setPosition(Position::BottomLeft);
+}
+void Dialog::pos21()
+{
+    setPosition(Position::BottomCenter);
+}
+void Dialog::pos22()
+{
+    setPosition(Position::BottomRight);
+}
 
 void Dialog::addfiles()
 {
     ui->progressBar->setValue(0);
     const QStringList files = UiServices::current().getOpenFileNames(
-        this, QStringLiteral("Select Files for Watermarking"), QDir::homePath(),
-        tr("Images (*.jpeg *.jpg *.tiff *.tif *.bmp *.png *.xpm)"));
+      this,
+      QStringLiteral("Select Files for Watermarking"),
+      QDir::homePath(),
+      tr("Images (*.jpeg *.jpg *.tiff *.tif *.bmp *.png *.xpm)"));
     for (const QString &file : files)
         ui->listWidget->insertItem(ui->listWidget->count(), file);
     ui->RemoveFileBtn->show();
@@ -366,21 +397,23 @@ void Dialog::on_ChooseOutDir_clicked()
 {
     WatermarkSettings &s = WatermarkSettings::instance();
     const QString chosen = UiServices::current().getExistingDirectory(
-        this, tr("Select Output Directory"), s.outputDirPath,
-        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+      this,
+      tr("Select Output Directory"),
+      s.outputDirPath,
+      QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     if (chosen.isEmpty())
         return;
     QDir dir(chosen);
     if (!dir.mkdir(outputSubfolder)) {
         QMessageBox box;
         box.setText(QStringLiteral(
-            "WARNING: The output directory already exists.\nYour files WILL be overwritten "
-            "without further warning.\nPress OK to continue using the same directory.\nPress "
-            "Cancel to abort and change the directory"));
+          "WARNING: The output directory already exists.\nYour files WILL be overwritten "
+          "without further warning.\nPress OK to continue using the same directory.\nPress "
+          "Cancel to abort and change the directory"));
         box.addButton(QMessageBox::Abort);
         box.setDefaultButton(QMessageBox::Abort);
         QPushButton *anyway =
-            box.addButton(tr("Create Anyway, I know what I'm doing"), QMessageBox::ActionRole);
+          box.addButton(tr("Create Anyway, I know what I'm doing"), QMessageBox::ActionRole);
         UiServices::current().execMessageBox(box);
         if (box.clickedButton() != anyway)
             return; // Abort, Escape and the close button all keep the old folder
@@ -453,9 +486,8 @@ void Dialog::Run()
 void Dialog::setRunLocked(bool locked)
 {
     const QList<QWidget *> controls = {
-        ui->Run,           ui->AddFileBtn,   ui->RemoveFileBtn, ui->listWidget,
-        ui->markTextBox,   ui->useCopyright, ui->comboBox,      ui->comboFormats,
-        ui->ChooseOutDir,  ui->AdvancedSettings
+        ui->Run,          ui->AddFileBtn, ui->RemoveFileBtn, ui->listWidget,   ui->markTextBox,
+        ui->useCopyright, ui->comboBox,   ui->comboFormats,  ui->ChooseOutDir, ui->AdvancedSettings
     };
     for (QWidget *control : controls)
         control->setEnabled(!locked);
@@ -498,13 +530,14 @@ void Dialog::showRunFailures(const BatchReport &report)
         const QString path = QDir::toNativeSeparators(m_lastRun.sources.at(i));
         lines << (outcome.wasRead() ? tr("%1: could not be written (%2)")
                                     : tr("%1: could not be read (%2)"))
-                     .arg(path, outcome.reason);
+                   .arg(path, outcome.reason);
         ++listed;
     }
     if (failures > listed)
         lines << tr("and %1 more").arg(failures - listed);
 
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorlane"), lines.join(QLatin1Char('\n')));
+    QMessageBox box(
+      QMessageBox::Warning, QStringLiteral("Quorlane"), lines.join(QLatin1Char('\n')));
     UiServices::current().execMessageBox(box);
 }
 

@@ -12,14 +12,18 @@ UiServices *installed = nullptr;
 
 UiServices::~UiServices() = default;
 
-QStringList UiServices::getOpenFileNames(QWidget *parent, const QString &caption,
-                                         const QString &dir, const QString &filter)
+QStringList UiServices::getOpenFileNames(QWidget *parent,
+                                         const QString &caption,
+                                         const QString &dir,
+                                         const QString &filter)
 {
     return QFileDialog::getOpenFileNames(parent, caption, dir, filter);
 }
 
-QString UiServices::getExistingDirectory(QWidget *parent, const QString &caption,
-                                         const QString &dir, QFileDialog::Options options)
+QString UiServices::getExistingDirectory(QWidget *parent,
+                                         const QString &caption,
+                                         const QString &dir,
+                                         QFileDialog::Options options)
 {
     return QFileDialog::getExistingDirectory(parent, caption, dir, options);
 }

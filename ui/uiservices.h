@@ -17,10 +17,14 @@ class UiServices
 public:
     virtual ~UiServices();
 
-    virtual QStringList getOpenFileNames(QWidget *parent, const QString &caption,
-                                         const QString &dir, const QString &filter);
-    virtual QString getExistingDirectory(QWidget *parent, const QString &caption,
-                                         const QString &dir, QFileDialog::Options options);
+    virtual QStringList getOpenFileNames(QWidget *parent,
+                                         const QString &caption,
+                                         const QString &dir,
+                                         const QString &filter);
+    virtual QString getExistingDirectory(QWidget *parent,
+                                         const QString &caption,
+                                         const QString &dir,
+                                         QFileDialog::Options options);
     // Runs a prepared box modally; the caller reads box.clickedButton() afterwards.
     virtual int execMessageBox(QMessageBox &box);
     virtual void openUrl(const QUrl &url);
