@@ -79,23 +79,33 @@ void BatchRunner::start(const RunSnapshot &snapshot, int workers)
     m_stop = false;
     m_processed = 0;
     m_exited = 0;
-    m_workers =
-      std::max(1, workers > 0 ? std::min(workers, std::max(total, 1)) : workerCount(snapshot));
+    m_workers = 0; // known once planned
     m_running = true;
-    m_pool.setMaxThreadCount(m_workers);
+    m_pool.setMaxThreadCount(std::max(1, std::max(workers, QThread::idealThreadCount())));
 
-    for (int w = 0; w < m_workers; ++w) {
-        m_pool.start([this, run = m_snapshot, total] {
-            DecodeBuffer buffer; // one per worker, reused for every picture it takes
-            for (int i = m_next++; i < total && !m_stop; i = m_next++) {
-                const JobOutcome outcome = runWatermarkJob(*run, i, buffer);
-                QMetaObject::invokeMethod(
-                  this, [this, i, outcome] { pictureDone(i, outcome); }, Qt::QueuedConnection);
-            }
-            QMetaObject::invokeMethod(
-              this, [this] { workerExited(); }, Qt::QueuedConnection);
-        });
+    // Planning reads picture headers, which can be slow for hostile files: it happens on the
+    // first worker's thread, never on the caller's.
+    m_pool.start([this, run = m_snapshot, workers, total] {
+        const int count = workers > 0 ? std::min(workers, std::max(total, 1)) : workerCount(*run);
+        QMetaObject::invokeMethod(
+          this, [this, count] { m_workers = count; }, Qt::QueuedConnection);
+        for (int w = 1; w < count; ++w)
+            m_pool.start([this, run] { work(*run); });
+        work(*run);
+    });
+}
+
+void BatchRunner::work(const RunSnapshot &run)
+{
+    DecodeBuffer buffer; // one per worker, reused for every picture it takes
+    const int total = int(run.sources.size());
+    for (int i = m_next++; i < total && !m_stop; i = m_next++) {
+        const JobOutcome outcome = runWatermarkJob(run, i, buffer);
+        QMetaObject::invokeMethod(
+          this, [this, i, outcome] { pictureDone(i, outcome); }, Qt::QueuedConnection);
     }
+    QMetaObject::invokeMethod(
+      this, [this] { workerExited(); }, Qt::QueuedConnection);
 }
 
 void BatchRunner::stop()
@@ -120,7 +130,8 @@ void BatchRunner::pictureDone(int index, const JobOutcome &outcome)
 
 void BatchRunner::workerExited()
 {
-    // Each worker's results were queued before its exit, so the last exit sees them all.
+    // Each worker's results were queued before its exit, and the plan before any exit, so the
+    // last exit sees them all.
     if (++m_exited < m_workers)
         return;
     m_running = false;

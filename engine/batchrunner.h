@@ -46,6 +46,7 @@ signals:
     void finished(const BatchReport &report);
 
 private:
+    void work(const RunSnapshot &run);
     void pictureDone(int index, const JobOutcome &outcome);
     void workerExited();
 

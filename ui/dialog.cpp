@@ -254,6 +254,7 @@ void Dialog::closeEvent(QCloseEvent *event)
     if (!SettingsFile::save(path, values, &error))
         qCWarning(lcUi) << "cannot write the settings" << path << error;
     QDialog::closeEvent(event);
+    m_closing = false;
 }
 
 void Dialog::dragEnterEvent(QDragEnterEvent *event)
