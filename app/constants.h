@@ -27,7 +27,6 @@ inline constexpr int customSizeIndex = 5;
 // Row 0 keeps the source's own file name and format; the others name the output suffix.
 inline constexpr std::array<const char *, 7> outputFormats = { "Original", "jpg", "png", "tiff",
                                                                "bmp",      "ppm", "xpm" };
-inline constexpr int originalFormatIndex = 0;
 
 inline const QSize previewSize(257, 200);
 inline const QSize advancedPreviewSize(355, 286);
