@@ -10,6 +10,8 @@
 
 #include <sys/resource.h>
 
+#include "tools/grain.h"
+
 namespace {
 
 QImage photo(const QSize &size, quint32 seed)
@@ -33,16 +35,7 @@ QImage photo(const QSize &size, quint32 seed)
     }
     p.end();
     // Grain, as a sensor leaves it: what makes camera JPEGs large.
-    for (int y = 0; y < size.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const int n = int(random.bounded(25)) - 12;
-            const QRgb c = line[x];
-            line[x] = qRgb(qBound(0, qRed(c) + n, 255),
-                           qBound(0, qGreen(c) + n, 255),
-                           qBound(0, qBlue(c) + n, 255));
-        }
-    }
+    addGrain(image, random, 12);
     return image;
 }
 

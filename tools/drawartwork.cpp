@@ -9,6 +9,8 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
+#include "grain.h"
+
 namespace {
 
 const QColor ink(0x1f, 0x4e, 0x79);
@@ -166,16 +168,7 @@ QImage samplePhoto()
     p.fillRect(QRectF(0, h * 0.8, w, h * 0.2), lake);
     p.end();
     QRandomGenerator grain(2026);
-    for (int y = 0; y < h; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const int n = int(grain.bounded(13)) - 6;
-            const QRgb c = line[x];
-            line[x] = qRgb(qBound(0, qRed(c) + n, 255),
-                           qBound(0, qGreen(c) + n, 255),
-                           qBound(0, qBlue(c) + n, 255));
-        }
-    }
+    addGrain(image, grain, 6);
     return image;
 }
 
