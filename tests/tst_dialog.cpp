@@ -228,6 +228,15 @@ void TestDialog::defaultsOnFirstStart()
     QVERIFY(!(dialog.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!dialog.windowIcon().isNull());
+    const QList<QPair<QString, QSize>> pictures = { { ":/+.png", { 49, 49 } },
+                                                    { ":/-.png", { 49, 49 } },
+                                                    { ":/Apply.png", { 306, 53 } },
+                                                    { ":/w_logo.png", { 71, 47 } } };
+    for (const auto &[path, size] : pictures) {
+        const QImage picture(path);
+        QCOMPARE(picture.size(), size);
+        QVERIFY(picture.hasAlphaChannel());
+    }
     // The sample is shown, and the automatic choices are stored in the settings.
     QCOMPARE(s.previewSourcePath, s.cacheDirPath + QStringLiteral("/preview.jpeg"));
     QCOMPARE(QImage(s.previewSourcePath).size(), QSize(257, 200));
