@@ -99,9 +99,9 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
     pos11();
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     ui->progressBar->setValue(0);
-    m_progressStyle = QStyleFactory::create(QStringLiteral("Fusion"));
-    m_progressStyle->setParent(this);
-    ui->progressBar->setStyle(m_progressStyle);
+    QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")); // owned by the dialog
+    fusion->setParent(this);
+    ui->progressBar->setStyle(fusion);
     ui->markTextBox->insertPlainText(QStringLiteral("Name\nComments"));
     ui->useCopyright->setChecked(true);
     setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |

@@ -13,7 +13,6 @@ class Dialog;
 class QAbstractButton;
 class QGraphicsScene;
 class QModelIndex;
-class QStyle;
 
 // The main window: the file list, the watermark text and position, the output choices, the
 // preview and the Run button. It wires the widgets to the engine; pictures are read, drawn and
@@ -86,7 +85,6 @@ private:
     QGraphicsScene *previewScene = nullptr;
     QImage sampleImage;
     QTimer editTimer;
-    QStyle *m_progressStyle = nullptr;
     PreviewCache m_previewCache;
     BatchRunner m_runner;
     RunSnapshot m_lastRun;
