@@ -1,5 +1,6 @@
 #include <QImageReader>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include "engine/batchrunner.h"
@@ -336,40 +337,42 @@ void TestBatchRunner::sourcesAreNeverReplaced()
 
 void TestBatchRunner::folderFullMidRunKeepsWrittenFiles()
 {
+    // The "disk" holds files of up to 50 kB: the first two outputs are small and fit, the
+    // noisy ones after them cannot be written completely.
     QTemporaryDir dir;
     QStringList sources;
-    for (int i = 0; i < 6; ++i)
-        sources << writeImage(dir.path(),
-                              QStringLiteral("p%1.png").arg(i),
-                              solidImage(400, 300, QColor(i * 30, 90, 90)));
+    for (int i = 0; i < 6; ++i) {
+        QImage image = solidImage(i < 2 ? 64 : 600, i < 2 ? 48 : 400, Qt::gray);
+        if (i >= 2) {
+            QRandomGenerator noise(i);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    image.setPixel(x, y, noise.generate() | 0xff000000);
+        }
+        sources << writeImage(dir.path(), QStringLiteral("p%1.bmp").arg(i), image);
+    }
     QDir().mkpath(dir.path() + "/out");
-    BatchRunner runner;
-    QSignalSpy done(&runner, &BatchRunner::finished);
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, SIG_IGN);
-    // After the second picture the "disk" is full: files may no longer grow past 100 bytes.
-    connect(&runner, &BatchRunner::progress, this, [&](int percent) {
-        if (percent == 33) {
-            rlimit full = old;
-            full.rlim_cur = 100;
-            setrlimit(RLIMIT_FSIZE, &full);
-        }
-    });
-    runner.start(snapshot(sources, dir.path() + "/out", "png"), 1);
-    const bool finished = done.wait(60000);
+    rlimit full = old;
+    full.rlim_cur = 50000;
+    setrlimit(RLIMIT_FSIZE, &full);
+    const Finished f = runBatch(snapshot(sources, dir.path() + "/out", "png"), 1);
     setrlimit(RLIMIT_FSIZE, &old);
-    QVERIFY(finished);
-    const BatchReport report = done.at(0).at(0).value<BatchReport>();
-    QVERIFY(report.failureCount() >= 1);
-    QCOMPARE(report.outcomes.at(0).status, JobOutcome::Status::Written);
-    QCOMPARE(report.outcomes.at(5).status, JobOutcome::Status::NotWritten);
+
+    QCOMPARE(f.report.failureCount(), 4);
+    QCOMPARE(f.progress, (QList<int>{ 16, 33, 50, 66, 83, 100 }));
     for (int i = 0; i < sources.size(); ++i) {
         const QString out = dir.path() + QStringLiteral("/out/p%1.png").arg(i);
-        if (report.outcomes.at(i).status == JobOutcome::Status::Written)
-            QCOMPARE(QImage(out).size(), QSize(400, 300)); // complete
-        else
+        if (i < 2) {
+            QCOMPARE(f.report.outcomes.at(i).status, JobOutcome::Status::Written);
+            QCOMPARE(QImage(out).size(), QSize(64, 48)); // complete
+        } else {
+            QCOMPARE(f.report.outcomes.at(i).status, JobOutcome::Status::NotWritten);
+            QVERIFY(!f.report.outcomes.at(i).reason.isEmpty());
             QVERIFY2(!QFileInfo::exists(out), qPrintable(out)); // nothing half-written
+        }
     }
 }
 
