@@ -76,13 +76,7 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     QImage image = std::move(read.image);
     outcome.pen = stampWatermark(image, run.text, run.position, run.style).pen;
 
-    if (run.outputSize.isValid())
-        image = image.scaled(run.outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QString &output = run.outputs.at(index);
-    if (image.hasAlphaChannel() &&
-        !formatKeepsAlpha(QFileInfo(output).suffix().toLower().toLatin1()))
-        image = flattenedOnWhite(image);
-
     // The output folder may be the sources' own folder: never replace a source picture.
     const QString target = QFileInfo(output).canonicalFilePath();
     if (!target.isEmpty() && target == QFileInfo(run.sources.at(index)).canonicalFilePath()) {
@@ -90,6 +84,12 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
         outcome.reason = tr("it would replace the source picture");
         return outcome;
     }
+    if (run.outputSize.isValid())
+        image = image.scaled(run.outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.hasAlphaChannel() &&
+        !formatKeepsAlpha(QFileInfo(output).suffix().toLower().toLatin1()))
+        image = flattenedOnWhite(image);
+
     const QString error = saveImageAtomically(image, output);
     outcome.status = error.isEmpty() ? JobOutcome::Status::Written : JobOutcome::Status::NotWritten;
     outcome.reason = error;
