@@ -7,12 +7,14 @@
 
 namespace {
 
-void raiseAllocationLimit()
+// The same rules for every read: EXIF orientation applied, and an allocation limit raised from
+// Qt's 128 MB (which refuses a 48-megapixel photo) to one that still refuses absurd headers.
+void prepare(QImageReader &reader)
 {
-    // Qt's default of 128 MB refuses a 48-megapixel photo; 1024 MB still refuses absurd headers.
     static std::once_flag once;
     std::call_once(once,
                    [] { QImageReader::setAllocationLimit(PictureReader::allocationLimitMB); });
+    reader.setAutoTransform(true);
 }
 
 bool needsConversion(QImage::Format format)
@@ -61,17 +63,15 @@ QImage paintable(QImage image)
 
 Result read(const QString &path)
 {
-    raiseAllocationLimit();
     QImageReader reader(path);
-    reader.setAutoTransform(true);
+    prepare(reader);
     return finish(reader, reader.read());
 }
 
 Result readScaled(const QString &path, const QSize &size)
 {
-    raiseAllocationLimit();
     QImageReader reader(path);
-    reader.setAutoTransform(true);
+    prepare(reader);
     reader.setScaledSize(size);
     return finish(reader, reader.read());
 }
@@ -80,9 +80,8 @@ Result readScaled(const QString &path, const QSize &size)
 
 PictureReader::Result DecodeBuffer::read(const QString &path)
 {
-    raiseAllocationLimit();
     QImageReader reader(path);
-    reader.setAutoTransform(true);
+    prepare(reader);
     QImage target = m_storage.isNull() ? QImage() : viewOf(m_storage);
     if (!reader.read(&target))
         return finish(reader, QImage());

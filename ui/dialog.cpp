@@ -126,8 +126,8 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
 
 Dialog::~Dialog()
 {
-    m_runner.stop();
-    m_runner.waitForDone();
+    // The runner, destroyed after this body, stops and waits for its workers; they never touch
+    // a widget.
     delete previewScene;
     delete ui;
 }
