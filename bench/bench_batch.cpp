@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
         run.sources << p12;
     if (set != QLatin1String("12"))
         run.sources << p48;
-    run.outputs = assignOutputPaths(run.sources, outDir, QStringLiteral("jpg"));
+    run.outputs = assignOutputPaths(run.sources, outDir, QStringLiteral("jpg")).paths;
 
     BatchRunner runner;
     QEventLoop loop;

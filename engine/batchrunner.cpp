@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <unistd.h>
 
+#include "picturemetadata.h"
 #include "picturereader.h"
 
 namespace {
@@ -22,7 +23,7 @@ int BatchReport::failureCount() const
 {
     int failures = 0;
     for (int i = 0; i < outcomes.size(); ++i) {
-        if (attempted.at(i) && outcomes.at(i).status != JobOutcome::Status::Written)
+        if (attempted.at(i) && outcomes.at(i).isFailure())
             ++failures;
     }
     return failures;
@@ -31,7 +32,7 @@ int BatchReport::failureCount() const
 QColor BatchReport::lastPen() const
 {
     for (int i = outcomes.size() - 1; i >= 0; --i) {
-        if (attempted.at(i) && outcomes.at(i).wasRead())
+        if (attempted.at(i) && outcomes.at(i).pen.isValid())
             return outcomes.at(i).pen;
     }
     return QColor();
@@ -70,6 +71,7 @@ int BatchRunner::workerCount(const RunSnapshot &snapshot)
 void BatchRunner::start(const RunSnapshot &snapshot, int workers)
 {
     Q_ASSERT(!m_running);
+    PictureMetadata::initialize();
     m_snapshot = std::make_shared<const RunSnapshot>(snapshot);
     const int total = int(snapshot.sources.size());
     m_report = BatchReport();
@@ -139,7 +141,7 @@ void BatchRunner::workerExited()
     for (int i = int(m_report.outcomes.size()) - 1; i >= 0; --i) {
         if (m_report.attempted.at(i) &&
             m_report.outcomes.at(i).status == JobOutcome::Status::Written) {
-            m_report.lastWritten = m_snapshot->outputs.at(i);
+            m_report.lastWritten = m_report.outcomes.at(i).output;
             break;
         }
     }

@@ -3,9 +3,7 @@
 #include <QFileInfo>
 #include <QSet>
 
-namespace {
-
-QString numbered(const QString &fileName, int n)
+QString numberedFileName(const QString &fileName, int n)
 {
     const QString tag = QStringLiteral(" (%1)").arg(n);
     const int dot = fileName.lastIndexOf(QLatin1Char('.'));
@@ -14,24 +12,28 @@ QString numbered(const QString &fileName, int n)
     return fileName.left(dot) + tag + fileName.mid(dot);
 }
 
-} // namespace
-
-QStringList assignOutputPaths(const QStringList &sources,
+OutputPaths assignOutputPaths(const QStringList &sources,
                               const QString &outputDir,
-                              const QString &format)
+                              const QString &format,
+                              ExistingFiles existing)
 {
     const bool keepName = format == QLatin1String("Original");
-    QStringList paths;
+    const auto unavailable = [&](const QSet<QString> &taken, const QString &path) {
+        return taken.contains(path) ||
+               (existing == ExistingFiles::Number && QFileInfo::exists(path));
+    };
+    OutputPaths result;
     QSet<QString> taken;
     for (const QString &source : sources) {
         const QFileInfo info(source);
         const QString fileName =
           keepName ? info.fileName() : info.completeBaseName() + QLatin1Char('.') + format;
         QString path = outputDir + QLatin1Char('/') + fileName;
-        for (int n = 2; taken.contains(path); ++n)
-            path = outputDir + QLatin1Char('/') + numbered(fileName, n);
+        for (int n = 2; unavailable(taken, path); ++n)
+            path = outputDir + QLatin1Char('/') + numberedFileName(fileName, n);
         taken.insert(path);
-        paths << path;
+        result.paths << path;
+        result.skipped << (existing == ExistingFiles::Skip && QFileInfo::exists(path));
     }
-    return paths;
+    return result;
 }

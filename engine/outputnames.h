@@ -1,11 +1,25 @@
 #pragma once
 
 #include <QStringList>
+#include <QVector>
+
+#include "outputpolicy.h"
+
+struct OutputPaths
+{
+    QStringList paths;     // one per source
+    QVector<bool> skipped; // a picture of that name is already there and is to be kept
+};
 
 // Output paths of one run, assigned in list order before the first picture is read. With the
 // format row 0 ("Original") the source's file name is kept; otherwise the complete base name
 // gets the format's suffix. A path already taken in this run gets " (2)", " (3)" … before its
-// last dot, so no output of the run overwrites another.
-QStringList assignOutputPaths(const QStringList &sources,
+// last dot, so no output of the run overwrites another. With existing Number, a name present in
+// the folder is numbered the same way; with Skip, such a picture is marked skipped.
+OutputPaths assignOutputPaths(const QStringList &sources,
                               const QString &outputDir,
-                              const QString &format);
+                              const QString &format,
+                              ExistingFiles existing = ExistingFiles::Replace);
+
+// fileName with " (n)" inserted before its last dot, or appended when it has none.
+QString numberedFileName(const QString &fileName, int n);

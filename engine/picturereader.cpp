@@ -14,7 +14,26 @@ void prepare(QImageReader &reader)
     static std::once_flag once;
     std::call_once(once,
                    [] { QImageReader::setAllocationLimit(PictureReader::allocationLimitMB); });
-    reader.setAutoTransform(true);
+    // The orientation is applied by upright(): Qt 6.4's own rotation loses the colour profile.
+    reader.setAutoTransform(false);
+}
+
+// The picture as the camera held it (EXIF orientation applied), with its colour profile.
+QImage upright(QImage image, QImageIOHandler::Transformations transformation)
+{
+    if (transformation == QImageIOHandler::TransformationNone || image.isNull())
+        return image;
+    const QColorSpace colorSpace = image.colorSpace();
+    if (transformation == QImageIOHandler::TransformationRotate270) {
+        image = image.transformed(QTransform().rotate(270));
+    } else {
+        image = image.mirrored(transformation & QImageIOHandler::TransformationMirror,
+                               transformation & QImageIOHandler::TransformationFlip);
+        if (transformation & QImageIOHandler::TransformationRotate90)
+            image = image.transformed(QTransform().rotate(90));
+    }
+    image.setColorSpace(colorSpace);
+    return image;
 }
 
 bool needsConversion(QImage::Format format)
@@ -38,7 +57,7 @@ PictureReader::Result finish(const QImageReader &reader, QImage image)
     if (image.isNull())
         result.error = reader.errorString();
     else
-        result.image = PictureReader::paintable(std::move(image));
+        result.image = PictureReader::paintable(upright(std::move(image), reader.transformation()));
     return result;
 }
 
@@ -91,7 +110,7 @@ PictureReader::Result DecodeBuffer::read(const QString &path)
         return finish(reader, std::move(target));
     }
     if (target.constBits() != m_storage.constBits())
-        m_storage = target; // the reader allocated (another size or format, or a rotation)
+        m_storage = target; // the reader allocated (another size or format)
     const int dpmX = target.dotsPerMeterX();
     const int dpmY = target.dotsPerMeterY();
     const QColorSpace colorSpace = target.colorSpace();

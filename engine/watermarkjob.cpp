@@ -1,12 +1,13 @@
 #include "watermarkjob.h"
 
+#include <QColorSpace>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
+#include "outputfile.h"
+#include "picturemetadata.h"
 #include "picturereader.h"
 
 namespace {
@@ -24,6 +25,7 @@ QImage flattenedOnWhite(const QImage &image)
     QImage flat(image.size(), QImage::Format_RGB32);
     flat.setDotsPerMeterX(image.dotsPerMeterX());
     flat.setDotsPerMeterY(image.dotsPerMeterY());
+    flat.setColorSpace(image.colorSpace());
     flat.fill(Qt::white);
     QPainter painter(&flat);
     painter.drawImage(0, 0, image);
@@ -35,39 +37,37 @@ QString tr(const char *text)
     return QCoreApplication::translate("WatermarkJob", text);
 }
 
+// The text as a one-line copyright notice.
+QString copyrightNotice(const QString &text)
+{
+    return text.split(QLatin1Char('\n')).join(QStringLiteral(", "));
+}
+
 } // namespace
 
-QString saveImageAtomically(const QImage &image, const QString &path)
+QSize outputSizeFor(const QSize &source, const QSize &box, ResizeMode mode)
 {
-    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    if (format.isEmpty())
-        return tr("the file name has no suffix to choose an image format by");
-    if (!QImageWriter::supportedImageFormats().contains(format))
-        return tr("no image writer for the suffix \"%1\"").arg(QString::fromLatin1(format));
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    QImageWriter writer(&file, format);
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return writer.errorString();
-    }
-    // commit() does not notice a failed write (a full disk): check before committing.
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    if (mode == ResizeMode::Stretch)
+        return box;
+    if (source.width() <= box.width() && source.height() <= box.height())
+        return source;
+    return source.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
 JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buffer)
 {
     JobOutcome outcome;
-    PictureReader::Result read = buffer.read(run.sources.at(index));
+    const QString &source = run.sources.at(index);
+    const QString &output = run.outputs.at(index);
+    if (index < run.skipped.size() && run.skipped.at(index)) {
+        outcome.status = JobOutcome::Status::Skipped;
+        return outcome;
+    }
+    // Read once, before drawing; the copy into the output reuses it.
+    const PictureMetadata metadata =
+      run.policy.touchesMetadata() ? PictureMetadata::read(source) : PictureMetadata();
+
+    PictureReader::Result read = buffer.read(source);
     if (!read.ok()) {
         outcome.reason = read.error;
         return outcome;
@@ -76,22 +76,41 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     QImage image = std::move(read.image);
     outcome.pen = stampWatermark(image, run.text, run.position, run.style).pen;
 
-    const QString &output = run.outputs.at(index);
+    outcome.status = JobOutcome::Status::NotWritten;
     // The output folder may be the sources' own folder: never replace a source picture.
     const QString target = QFileInfo(output).canonicalFilePath();
-    if (!target.isEmpty() && target == QFileInfo(run.sources.at(index)).canonicalFilePath()) {
-        outcome.status = JobOutcome::Status::NotWritten;
+    if (!target.isEmpty() && target == QFileInfo(source).canonicalFilePath()) {
         outcome.reason = tr("it would replace the source picture");
         return outcome;
     }
-    if (run.outputSize.isValid())
-        image = image.scaled(run.outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (image.hasAlphaChannel() &&
-        !formatKeepsAlpha(QFileInfo(output).suffix().toLower().toLatin1()))
+    if (run.outputSize.isValid()) {
+        const QSize size = outputSizeFor(image.size(), run.outputSize, run.policy.resize);
+        if (size != image.size())
+            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    const QByteArray format = QFileInfo(output).suffix().toLower().toLatin1();
+    if (image.hasAlphaChannel() && !formatKeepsAlpha(format))
         image = flattenedOnWhite(image);
 
-    const QString error = saveImageAtomically(image, output);
-    outcome.status = error.isEmpty() ? JobOutcome::Status::Written : JobOutcome::Status::NotWritten;
-    outcome.reason = error;
+    QByteArray bytes = encodePicture(image, format, run.policy.jpegQuality, &outcome.reason);
+    if (bytes.isEmpty())
+        return outcome;
+    if (run.policy.touchesMetadata() && PictureMetadata::formatHoldsMetadata(format)) {
+        PictureMetadata::Target kept;
+        kept.choice = run.policy.metadata;
+        kept.size = image.size();
+        if (run.policy.copyrightFromText)
+            kept.copyrightNotice = copyrightNotice(run.text);
+        outcome.metadataReason = metadata.insertInto(bytes, kept);
+    }
+
+    const PublishResult published =
+      publishFile(bytes, output, run.policy.existingFiles, run.outputs);
+    outcome.output = published.path;
+    outcome.reason = published.error;
+    if (published.skipped)
+        outcome.status = JobOutcome::Status::Skipped;
+    else if (published.error.isEmpty())
+        outcome.status = JobOutcome::Status::Written;
     return outcome;
 }

@@ -3,40 +3,46 @@
 #include <QColor>
 #include <QSize>
 #include <QString>
+#include <QVector>
 
+#include "outputpolicy.h"
 #include "watermark.h"
 
 class DecodeBuffer;
-class QImage;
 
-// Everything a batch run needs, taken on the GUI thread before the first picture, so that the
-// pictures can be processed anywhere without touching a widget or the shared settings.
+// Everything a batch run needs, taken before the first picture, so that the pictures can be
+// processed anywhere without touching a widget or the shared settings. Every front end builds one.
 struct RunSnapshot
 {
     QString text;
     int position = 0;
     WatermarkStyle style;
     QSize outputSize; // invalid: keep each picture's own size
+    OutputPolicy policy;
     QString outputDir;
     QStringList sources;
-    QStringList outputs; // one per source, already unique within the run
+    QStringList outputs;   // one per source, already unique within the run
+    QVector<bool> skipped; // one per source (empty: none); its name is taken in the folder
 };
 
 struct JobOutcome
 {
-    enum class Status { Written, Unreadable, NotWritten };
+    enum class Status { Written, Skipped, Unreadable, NotWritten };
 
     Status status = Status::Unreadable;
-    QString reason; // Qt's own words, for the failure message
-    QColor pen;     // the colour drawn with, alpha included (valid when the picture was read)
+    QString reason;         // Qt's own words, for the failure message
+    QString output;         // the name a written picture got
+    QString metadataReason; // what a written picture's metadata lost, and why
+    QColor pen; // the colour drawn with, alpha included (valid when the picture was drawn)
 
     bool wasRead() const { return status != Status::Unreadable; }
+    bool isFailure() const { return status == Status::Unreadable || status == Status::NotWritten; }
 };
 
-// One picture's work: read at full size, stamp, scale, flatten when the format has no alpha,
-// save atomically in the format of the output suffix.
-JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buffer);
+// The size a picture of size source gets in a box: stretched to it, or fitted inside it keeping
+// its proportions (never enlarged, each side at least one pixel).
+QSize outputSizeFor(const QSize &source, const QSize &box, ResizeMode mode);
 
-// Writes image to path through a temporary file, in the format of the path's lower-case suffix;
-// a failed write leaves no file behind. Returns an empty string or the reason of the failure.
-QString saveImageAtomically(const QImage &image, const QString &path);
+// One picture's work: read at full size with its metadata, stamp, scale, flatten when the format
+// has no alpha, encode with the kept metadata and publish atomically under the output name.
+JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buffer);

@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QImageWriter>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "app/appfolders.h"
@@ -13,6 +15,15 @@
 
 TestEnvironment::TestEnvironment()
 {
+    // QSettings fixes the configuration folder at its first use: one folder for the whole test
+    // program, cleared for every environment.
+    static QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+    QSettings(QSettings::NativeFormat,
+              QSettings::UserScope,
+              QStringLiteral("quorlane"),
+              QStringLiteral("quorlane"))
+      .clear();
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/data")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/cache")));
     QCoreApplication::setApplicationName(QStringLiteral("quorlane"));

@@ -44,7 +44,7 @@ RunSnapshot snapshot(const QStringList &sources,
     run.outputSize = size;
     run.outputDir = outDir;
     run.sources = sources;
-    run.outputs = assignOutputPaths(sources, outDir, format);
+    run.outputs = assignOutputPaths(sources, outDir, format).paths;
     return run;
 }
 
@@ -110,7 +110,7 @@ void TestBatchRunner::outputNames()
     QStringList expected;
     for (const QString &name : names)
         expected << "/out/" + name;
-    QCOMPARE(assignOutputPaths(sources, "/out", format), expected);
+    QCOMPARE(assignOutputPaths(sources, "/out", format).paths, expected);
 }
 
 void TestBatchRunner::formatsAndSizes_data()

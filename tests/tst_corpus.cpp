@@ -90,7 +90,7 @@ BatchReport TestCorpus::runAll(const QStringList &sources,
         const QString dir = out + QLatin1Char('/') + format;
         QDir().mkpath(dir);
         run.sources << sources;
-        run.outputs << assignOutputPaths(sources, dir, format);
+        run.outputs << assignOutputPaths(sources, dir, format).paths;
     }
     *outputs = run.outputs;
     BatchRunner runner;

@@ -17,6 +17,7 @@
 #include <array>
 
 #include "advanced.h"
+#include "app/configfile.h"
 #include "app/constants.h"
 #include "app/settingsfile.h"
 #include "app/watermarksettings.h"
@@ -24,6 +25,8 @@
 #include "engine/outputnames.h"
 #include "engine/picturereader.h"
 #include "engine/positions.h"
+#include "engine/runsummary.h"
+#include "outputoptions.h"
 #include "uiservices.h"
 #include "version.h"
 
@@ -38,7 +41,7 @@ const std::array<QLatin1String, 7> droppableSuffixes = {
 };
 
 constexpr int editDelayMs = 1500;
-constexpr int maxFailureLines = 20;
+constexpr int maxSummaryLines = 20;
 const QString outputSubfolder = QStringLiteral("Qrl_Output#");
 
 QString samplePath()
@@ -114,6 +117,7 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
     setAcceptDrops(true);
 
     loadSettings();
+    m_outputPolicy = ConfigFile::loadOutputPolicy();
     if (s.settingsLoaded)
         restoreSavedSettings();
     ui->outPathDisplay->setText(s.outputDirPath);
@@ -405,7 +409,8 @@ void Dialog::on_ChooseOutDir_clicked()
     if (chosen.isEmpty())
         return;
     QDir dir(chosen);
-    if (!dir.mkdir(outputSubfolder)) {
+    // Only a run that replaces files needs the warning.
+    if (!dir.mkdir(outputSubfolder) && m_outputPolicy.existingFiles == ExistingFiles::Replace) {
         QMessageBox box;
         box.setText(QStringLiteral(
           "WARNING: The output directory already exists.\nYour files WILL be overwritten "
@@ -445,6 +450,15 @@ void Dialog::on_AdvancedSettings_clicked()
     refreshPreview();
 }
 
+void Dialog::on_OptionsBtn_clicked()
+{
+    OutputOptions dialog(m_outputPolicy, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_outputPolicy = dialog.policy();
+    ConfigFile::saveOutputPolicy(m_outputPolicy);
+}
+
 void Dialog::Run()
 {
     emit newProgress(1);
@@ -475,8 +489,12 @@ void Dialog::Run()
         run.outputSize = outputSizes.at(sizeIndex).size;
     for (int row = 0; row < total; ++row)
         run.sources << ui->listWidget->item(row)->text();
+    run.policy = m_outputPolicy;
     run.outputDir = outputDir;
-    run.outputs = assignOutputPaths(run.sources, outputDir, format);
+    const OutputPaths paths =
+      assignOutputPaths(run.sources, outputDir, format, m_outputPolicy.existingFiles);
+    run.outputs = paths.paths;
+    run.skipped = paths.skipped;
     m_lastRun = run;
 
     m_previewCache.clear(); // the run's memory bound has no room for it
@@ -506,8 +524,7 @@ void Dialog::runEnded(const BatchReport &report)
         s.fontColor = pen;
 
     if (!m_closing) {
-        if (report.failureCount() > 0)
-            showRunFailures(report);
+        showRunSummary(report);
         openInDesktop(m_lastRun.outputDir);
         if (!report.lastWritten.isEmpty())
             openInDesktop(report.lastWritten);
@@ -517,28 +534,17 @@ void Dialog::runEnded(const BatchReport &report)
     emit runFinished();
 }
 
-void Dialog::showRunFailures(const BatchReport &report)
+void Dialog::showRunSummary(const BatchReport &report)
 {
-    const int total = int(report.outcomes.size());
-    const int failures = report.failureCount();
-    QStringList lines;
-    lines << tr("%1 of %2 pictures could not be processed:").arg(failures).arg(total);
-    int listed = 0;
-    for (int i = 0; i < total && listed < maxFailureLines; ++i) {
-        const JobOutcome &outcome = report.outcomes.at(i);
-        if (!report.attempted.at(i) || outcome.status == JobOutcome::Status::Written)
-            continue;
-        const QString path = QDir::toNativeSeparators(m_lastRun.sources.at(i));
-        lines << (outcome.wasRead() ? tr("%1: could not be written (%2)")
-                                    : tr("%1: could not be read (%2)"))
-                   .arg(path, outcome.reason);
-        ++listed;
-    }
-    if (failures > listed)
-        lines << tr("and %1 more").arg(failures - listed);
-
-    QMessageBox box(
-      QMessageBox::Warning, QStringLiteral("Quorlane"), lines.join(QLatin1Char('\n')));
+    const RunSummary summary = summarizeRun(report, m_lastRun.sources, maxSummaryLines);
+    if (summary.isEmpty())
+        return;
+    QStringList blocks;
+    for (const QStringList &block : summary.blocks)
+        blocks << block.join(QLatin1Char('\n'));
+    QMessageBox box(summary.isWarning ? QMessageBox::Warning : QMessageBox::Information,
+                    QStringLiteral("Quorlane"),
+                    blocks.join(QStringLiteral("\n\n")));
     UiServices::current().execMessageBox(box);
 }
 

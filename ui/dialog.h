@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "engine/batchrunner.h"
+#include "engine/outputpolicy.h"
 #include "engine/previewcache.h"
 
 namespace Ui {
@@ -52,6 +53,7 @@ private slots:
     void on_listWidget_clicked(const QModelIndex &index);
     void on_comboBox_currentIndexChanged(int index);
     void on_AdvancedSettings_clicked();
+    void on_OptionsBtn_clicked();
     void on_Help_clicked();
     void addfiles();
     void RemoveFiles();
@@ -77,7 +79,7 @@ private:
     QAbstractButton *positionButton(int code) const;
     void setRunLocked(bool locked);
     void runEnded(const BatchReport &report);
-    void showRunFailures(const BatchReport &report);
+    void showRunSummary(const BatchReport &report);
     void openInDesktop(const QString &path);
 
     Ui::Dialog *ui;
@@ -87,6 +89,7 @@ private:
     QTimer editTimer;
     PreviewCache m_previewCache;
     BatchRunner m_runner;
+    OutputPolicy m_outputPolicy;
     RunSnapshot m_lastRun;
     bool m_closing = false;
 };

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// How outputs are published, beyond the main window's size and format: which metadata they keep,
+// the JPEG quality, how fixed sizes treat proportions and what happens to a file of the same name.
+enum class MetadataChoice { All, AllButLocation, Copyright, None };
+enum class ResizeMode { Stretch, Fit };
+enum class ExistingFiles { Replace, Number, Skip };
+
+struct OutputPolicy
+{
+    static constexpr int minQuality = 1;
+    static constexpr int maxQuality = 100;
+
+    MetadataChoice metadata = MetadataChoice::AllButLocation;
+    bool copyrightFromText = false;
+    int jpegQuality = 75; // what Qt's JPEG writer uses by default
+    ResizeMode resize = ResizeMode::Stretch;
+    ExistingFiles existingFiles = ExistingFiles::Replace;
+
+    // "Remove all" without the copyright notice never calls the metadata library.
+    bool touchesMetadata() const { return metadata != MetadataChoice::None || copyrightFromText; }
+};
+
+// The words that name each choice in the configuration file and on the command line, in the
+// order of the enumerations.
+inline constexpr std::array<const char *, 4> metadataChoiceNames = { "all",
+                                                                     "all-but-location",
+                                                                     "copyright",
+                                                                     "none" };
+inline constexpr std::array<const char *, 2> resizeModeNames = { "stretch", "fit" };
+inline constexpr std::array<const char *, 3> existingFilesNames = { "replace", "number", "skip" };
+
+// The index of name in names, or -1.
+template<size_t N>
+int choiceIndex(const std::array<const char *, N> &names, const char *name)
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (std::string_view(names[i]) == name)
+            return int(i);
+    }
+    return -1;
+}

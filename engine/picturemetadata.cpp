@@ -1,0 +1,312 @@
+#include "picturemetadata.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+#include <QStringList>
+
+#include <exiv2/exiv2.hpp>
+#include <exiv2/webpimage.hpp>
+
+#include <algorithm>
+#include <functional>
+#include <mutex>
+
+#include "version.h"
+
+// Muted by default: the metadata library's own complaints about odd files are no user's concern.
+Q_LOGGING_CATEGORY(lcMetadata, "quorlane.metadata", QtCriticalMsg)
+
+struct PictureMetadata::Data
+{
+    Exiv2::ExifData exif;
+    Exiv2::IptcData iptc;
+    Exiv2::XmpData xmp;
+};
+
+namespace {
+
+// Tags that describe how the source's pixels are stored, or that carry other blocks (colour
+// profile, IPTC, XMP, previews) of the source file: the output is written afresh.
+const char *const structuralTags[] = {
+    "Exif.Image.NewSubfileType",
+    "Exif.Image.ImageWidth",
+    "Exif.Image.ImageLength",
+    "Exif.Image.BitsPerSample",
+    "Exif.Image.Compression",
+    "Exif.Image.PhotometricInterpretation",
+    "Exif.Image.FillOrder",
+    "Exif.Image.StripOffsets",
+    "Exif.Image.SamplesPerPixel",
+    "Exif.Image.RowsPerStrip",
+    "Exif.Image.StripByteCounts",
+    "Exif.Image.PlanarConfiguration",
+    "Exif.Image.Predictor",
+    "Exif.Image.ColorMap",
+    "Exif.Image.TileWidth",
+    "Exif.Image.TileLength",
+    "Exif.Image.TileOffsets",
+    "Exif.Image.TileByteCounts",
+    "Exif.Image.SubIFDs",
+    "Exif.Image.ExtraSamples",
+    "Exif.Image.SampleFormat",
+    "Exif.Image.JPEGInterchangeFormat",
+    "Exif.Image.JPEGInterchangeFormatLength",
+    "Exif.Image.TransferFunction",
+    "Exif.Image.XMLPacket",
+    "Exif.Image.IPTCNAA",
+    "Exif.Image.ImageResources",
+    "Exif.Image.InterColorProfile",
+    "Exif.Image.DNGPrivateData",
+    "Exif.Image.PrintImageMatching",
+    "Exif.Photo.MakerNote",
+};
+
+// EXIF groups an output may keep; everything else (thumbnail, maker notes, sub-images) goes.
+const char *const keptExifGroups[] = { "Image", "Photo", "Iop", "GPSInfo" };
+
+const char *const locationKeys[] = {
+    "Exif.Image.GPSTag",
+    "Xmp.exif.GPS",
+    "Iptc.Application2.City",
+    "Iptc.Application2.SubLocation",
+    "Iptc.Application2.ProvinceState",
+    "Iptc.Application2.CountryName",
+    "Iptc.Application2.CountryCode",
+    "Xmp.photoshop.City",
+    "Xmp.photoshop.State",
+    "Xmp.photoshop.Country",
+    "Xmp.iptc.Location",
+    "Xmp.iptc.CountryCode",
+    "Xmp.iptcExt.LocationShown",
+    "Xmp.iptcExt.LocationCreated",
+};
+
+// Who made the picture, who owns it and how to reach them.
+const char *const copyrightKeys[] = {
+    "Exif.Image.Artist",
+    "Exif.Image.Copyright",
+    "Iptc.Envelope.CharacterSet",
+    "Iptc.Application2.Byline",
+    "Iptc.Application2.BylineTitle",
+    "Iptc.Application2.Credit",
+    "Iptc.Application2.Copyright",
+    "Iptc.Application2.Contact",
+    "Xmp.dc.creator",
+    "Xmp.dc.rights",
+    "Xmp.photoshop.Credit",
+    "Xmp.photoshop.AuthorsPosition",
+    "Xmp.xmpRights.",
+    "Xmp.iptc.CreatorContactInfo",
+    "Xmp.plus.CopyrightOwner",
+    "Xmp.plus.ImageCreator",
+    "Xmp.plus.Licensor",
+};
+
+// Key prefixes match structured XMP properties too ("Xmp.iptc.Location/...").
+template<size_t N>
+bool matchesAny(const std::string &key, const char *const (&prefixes)[N])
+{
+    return std::any_of(std::begin(prefixes), std::end(prefixes), [&](const char *prefix) {
+        return key.rfind(prefix, 0) == 0;
+    });
+}
+
+template<typename Container>
+void eraseIf(Container &data, const std::function<bool(const std::string &)> &drop)
+{
+    for (auto it = data.begin(); it != data.end();) {
+        if (drop(it->key()))
+            it = data.erase(it);
+        else
+            ++it;
+    }
+}
+
+std::string groupOf(const std::string &key)
+{
+    const size_t first = key.find('.');
+    const size_t second = key.find('.', first + 1);
+    return key.substr(first + 1, second - first - 1);
+}
+
+void keepOnlyPictureExif(Exiv2::ExifData &exif)
+{
+    Exiv2::ExifThumb(exif).erase();
+    eraseIf(exif, [](const std::string &key) {
+        const std::string group = groupOf(key);
+        const bool keptGroup = std::any_of(std::begin(keptExifGroups),
+                                           std::end(keptExifGroups),
+                                           [&](const char *g) { return group == g; });
+        return !keptGroup || Exiv2::ExifTags::isMakerGroup(group) ||
+               std::find(std::begin(structuralTags), std::end(structuralTags), key) !=
+                 std::end(structuralTags);
+    });
+}
+
+void applyChoice(PictureMetadata::Target const &target,
+                 Exiv2::ExifData &exif,
+                 Exiv2::IptcData &iptc,
+                 Exiv2::XmpData &xmp)
+{
+    keepOnlyPictureExif(exif);
+    // Nothing may show the picture without its watermark.
+    eraseIf(xmp, [](const std::string &key) { return key.find("Thumbnail") != std::string::npos; });
+
+    if (target.choice == MetadataChoice::AllButLocation) {
+        const auto isLocation = [](const std::string &key) {
+            return groupOf(key) == "GPSInfo" || matchesAny(key, locationKeys);
+        };
+        eraseIf(exif, isLocation);
+        eraseIf(iptc, isLocation);
+        eraseIf(xmp, isLocation);
+    } else if (target.choice == MetadataChoice::Copyright) {
+        const auto isOther = [](const std::string &key) { return !matchesAny(key, copyrightKeys); };
+        eraseIf(exif, isOther);
+        eraseIf(iptc, isOther);
+        eraseIf(xmp, isOther);
+    }
+
+    // The output describes the output: its pixels are upright and of its own size.
+    exif["Exif.Image.Orientation"] = uint16_t(1);
+    exif["Exif.Photo.PixelXDimension"] = uint32_t(target.size.width());
+    exif["Exif.Photo.PixelYDimension"] = uint32_t(target.size.height());
+    exif["Exif.Image.Software"] = std::string("Quorlane ") + appVersion;
+    if (!xmp.empty()) {
+        xmp["Xmp.tiff.Orientation"] = "1";
+        xmp["Xmp.exif.PixelXDimension"] = std::to_string(target.size.width());
+        xmp["Xmp.exif.PixelYDimension"] = std::to_string(target.size.height());
+    }
+}
+
+void setCopyrightNotice(const QString &notice,
+                        Exiv2::ExifData &exif,
+                        Exiv2::IptcData &iptc,
+                        Exiv2::XmpData &xmp)
+{
+    const std::string text = notice.toStdString();
+    exif["Exif.Image.Copyright"] = text;
+    xmp["Xmp.dc.rights"] = "lang=\"x-default\" " + text;
+    iptc["Iptc.Envelope.CharacterSet"] = "\033%G"; // UTF-8
+    // IPTC caps the notice at 128 bytes; a longer one would make the whole block fail.
+    iptc["Iptc.Application2.Copyright"] = text.substr(0, 128);
+}
+
+QString describe(const std::exception &error)
+{
+    return QString::fromLocal8Bit(error.what()).trimmed();
+}
+
+void logFromLibrary(int level, const char *message)
+{
+    if (level >= Exiv2::LogMsg::error)
+        qCWarning(lcMetadata) << message;
+    else
+        qCInfo(lcMetadata) << message;
+}
+
+// The output with exactly these blocks, encoded anew from the bytes Qt wrote. Throws.
+QByteArray withMetadata(const QByteArray &encoded,
+                        const Exiv2::ExifData &exif,
+                        const Exiv2::IptcData &iptc,
+                        const Exiv2::XmpData &xmp)
+{
+    Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(
+      reinterpret_cast<const Exiv2::byte *>(encoded.constData()), long(encoded.size()));
+    // Reads the colour profile Qt wrote; without this it would be dropped.
+    image->readMetadata();
+    image->setExifData(exif);
+    image->setIptcData(iptc);
+    image->setXmpData(xmp);
+    image->writeMetadata();
+    Exiv2::BasicIo &io = image->io();
+    io.seek(0, Exiv2::BasicIo::beg);
+    const Exiv2::DataBuf bytes = io.read(long(io.size()));
+    return QByteArray(reinterpret_cast<const char *>(bytes.pData_), int(bytes.size_));
+}
+
+} // namespace
+
+void PictureMetadata::initialize()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        Exiv2::LogMsg::setHandler(logFromLibrary);
+        Exiv2::XmpParser::initialize();
+    });
+}
+
+bool PictureMetadata::formatHoldsMetadata(const QByteArray &format)
+{
+    static const QList<QByteArray> formats = { "jpg", "jpeg", "png", "tif", "tiff", "webp" };
+    return formats.contains(format);
+}
+
+PictureMetadata PictureMetadata::read(const QString &path)
+{
+    PictureMetadata metadata;
+    auto data = std::make_shared<Data>();
+    try {
+        const std::string file = QFile::encodeName(path).toStdString();
+        const int type = Exiv2::ImageFactory::getType(file);
+        if (type != Exiv2::ImageType::jpeg && type != Exiv2::ImageType::png &&
+            type != Exiv2::ImageType::tiff && type != Exiv2::ImageType::webp)
+            return metadata;
+        Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(file, false);
+        image->readMetadata();
+        data->exif = image->exifData();
+        data->iptc = image->iptcData();
+        data->xmp = image->xmpData();
+    } catch (const std::exception &error) {
+        metadata.m_readError = describe(error);
+        return metadata;
+    } catch (...) {
+        metadata.m_readError = QStringLiteral("unknown error");
+        return metadata;
+    }
+    metadata.d = std::move(data);
+    return metadata;
+}
+
+QString PictureMetadata::insertInto(QByteArray &encoded, const Target &target) const
+{
+    Exiv2::ExifData exif;
+    Exiv2::IptcData iptc;
+    Exiv2::XmpData xmp;
+    QStringList dropped;
+    if (!m_readError.isEmpty())
+        dropped << QStringLiteral("its metadata could not be read (%1)").arg(m_readError);
+    try {
+        // A source without metadata gives an output without: nothing to carry, nothing to describe.
+        const bool hasAny = d && !(d->exif.empty() && d->iptc.empty() && d->xmp.empty());
+        if (hasAny && target.choice != MetadataChoice::None) {
+            exif = d->exif;
+            iptc = d->iptc;
+            xmp = d->xmp;
+            applyChoice(target, exif, iptc, xmp);
+        }
+        if (!target.copyrightNotice.isEmpty())
+            setCopyrightNotice(target.copyrightNotice, exif, iptc, xmp);
+    } catch (const std::exception &error) {
+        return QStringLiteral("its metadata could not be copied (%1)").arg(describe(error));
+    }
+    if (exif.empty() && iptc.empty() && xmp.empty())
+        return dropped.join(QStringLiteral("; "));
+
+    // What the library refuses is dropped block by block: XMP, then IPTC, then everything.
+    const char *const blocks[] = { "XMP", "IPTC", "EXIF" };
+    for (const char *block : blocks) {
+        try {
+            encoded = withMetadata(encoded, exif, iptc, xmp);
+            return dropped.join(QStringLiteral("; "));
+        } catch (const std::exception &error) {
+            dropped << QStringLiteral("%1 dropped (%2)").arg(QLatin1String(block), describe(error));
+        } catch (...) {
+            dropped << QStringLiteral("%1 dropped").arg(QLatin1String(block));
+        }
+        if (block == blocks[0])
+            xmp.clear();
+        else if (block == blocks[1])
+            iptc.clear();
+    }
+    return dropped.join(QStringLiteral("; "));
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+#include "outputpolicy.h"
+
+// The EXIF, IPTC and XMP metadata of one source picture, read once before it is drawn, and the
+// copy of what the output may keep into the output's encoded bytes. The only class that talks to
+// the metadata library; its exceptions never leave it.
+class PictureMetadata
+{
+public:
+    // Before any worker thread uses the class; later calls do nothing.
+    static void initialize();
+
+    // Reads the metadata of a JPEG, PNG, TIFF or WebP file; other files give empty metadata.
+    static PictureMetadata read(const QString &path);
+    // Whether format (a lower-case suffix) can carry metadata.
+    static bool formatHoldsMetadata(const QByteArray &format);
+
+    // Why the source's metadata could not be read, or empty.
+    QString readError() const { return m_readError; }
+
+    struct Target
+    {
+        MetadataChoice choice = MetadataChoice::AllButLocation;
+        QString copyrightNotice; // empty: the notice is left as the choice keeps it
+        QSize size;              // the written picture's size
+    };
+    // Inserts what target keeps into encoded, a picture just written by Qt, keeping its colour
+    // profile. What cannot be inserted is dropped, with a reason; encoded always stays a
+    // complete picture. Returns the reason, or an empty string when everything went in.
+    QString insertInto(QByteArray &encoded, const Target &target) const;
+
+private:
+    struct Data;
+    std::shared_ptr<const Data> d;
+    QString m_readError;
+};

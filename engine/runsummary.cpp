@@ -1,0 +1,112 @@
+#include "runsummary.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <functional>
+
+#include "batchrunner.h"
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("RunSummary", text);
+}
+
+// The lines of the pictures for which line() is not empty, at most maxLines, then "and K more".
+QStringList listed(const BatchReport &report, int maxLines, const std::function<QString(int)> &line)
+{
+    QStringList lines;
+    int count = 0;
+    for (int i = 0; i < report.outcomes.size(); ++i) {
+        const QString text = line(i);
+        if (text.isEmpty())
+            continue;
+        if (maxLines < 0 || count < maxLines)
+            lines << text;
+        ++count;
+    }
+    if (count > lines.size())
+        lines << tr("and %1 more").arg(count - lines.size());
+    return lines;
+}
+
+} // namespace
+
+RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, int maxLines)
+{
+    RunSummary summary;
+    const int total = int(report.outcomes.size());
+    const auto path = [&](int i) { return QDir::toNativeSeparators(sources.at(i)); };
+
+    const int notStarted =
+      int(std::count(report.attempted.cbegin(), report.attempted.cend(), false));
+    if (report.stopped && notStarted > 0) {
+        summary.blocks << QStringList(tr("The run was stopped: %1 of %2 pictures were not started.")
+                                        .arg(notStarted)
+                                        .arg(total));
+    }
+    const int failures = report.failureCount();
+    if (failures > 0) {
+        summary.blocks
+          << (QStringList(
+                tr("%1 of %2 pictures could not be processed:").arg(failures).arg(total)) +
+              listed(report, maxLines, [&](int i) {
+                  const JobOutcome &o = report.outcomes.at(i);
+                  if (!report.attempted.at(i) || !o.isFailure())
+                      return QString();
+                  return (o.wasRead() ? tr("%1: could not be written (%2)")
+                                      : tr("%1: could not be read (%2)"))
+                    .arg(path(i), o.reason);
+              }));
+    }
+    int skipped = 0;
+    int withoutMetadata = 0;
+    for (int i = 0; i < total; ++i) {
+        if (!report.attempted.at(i))
+            continue;
+        const JobOutcome &o = report.outcomes.at(i);
+        skipped += o.status == JobOutcome::Status::Skipped;
+        withoutMetadata += o.status == JobOutcome::Status::Written && !o.metadataReason.isEmpty();
+    }
+    if (skipped > 0) {
+        summary.blocks << QStringList(tr("%1 of %2 pictures were skipped: a picture of the same "
+                                         "name is already in the output folder.")
+                                        .arg(skipped)
+                                        .arg(total));
+    }
+    if (withoutMetadata > 0) {
+        summary.blocks
+          << (QStringList(
+                tr("%1 pictures were written without their metadata:").arg(withoutMetadata)) +
+              listed(report, maxLines, [&](int i) {
+                  const JobOutcome &o = report.outcomes.at(i);
+                  if (!report.attempted.at(i) || o.status != JobOutcome::Status::Written ||
+                      o.metadataReason.isEmpty())
+                      return QString();
+                  return tr("%1: %2").arg(path(i), o.metadataReason);
+              }));
+    }
+    summary.isWarning = (report.stopped && notStarted > 0) || failures > 0;
+    return summary;
+}
+
+QString outcomeName(const BatchReport &report, int index)
+{
+    if (!report.attempted.at(index))
+        return QStringLiteral("not-started");
+    const JobOutcome &o = report.outcomes.at(index);
+    switch (o.status) {
+        case JobOutcome::Status::Written:
+            return o.metadataReason.isEmpty() ? QStringLiteral("written")
+                                              : QStringLiteral("written-without-metadata");
+        case JobOutcome::Status::Skipped:
+            return QStringLiteral("skipped");
+        case JobOutcome::Status::Unreadable:
+            return QStringLiteral("unreadable");
+        case JobOutcome::Status::NotWritten:
+            break;
+    }
+    return QStringLiteral("not-written");
+}

@@ -1,0 +1,307 @@
+#include <QColorSpace>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QtTest>
+
+#include <exiv2/exiv2.hpp>
+
+#include "engine/batchrunner.h"
+#include "engine/outputnames.h"
+#include "engine/picturemetadata.h"
+#include "engine/positions.h"
+#include "engine/runsummary.h"
+#include "testsupport.h"
+
+namespace {
+
+// A camera-like picture: make, model, date, author, GPS, place names, Orientation 6 (the pixels
+// are stored sideways), an IFD1 thumbnail, a Canon maker note, XMP and a Display P3 profile.
+QString cameraPicture(const QString &dir,
+                      const char *format = "jpeg",
+                      int xmpPadding = 0,
+                      int orientation = 6)
+{
+    QImage image = solidImage(400, 300, QColor(90, 120, 150));
+    image.setColorSpace(QColorSpace::DisplayP3);
+    const QString path = writeImage(
+      dir, QString("camera.") + (format == QByteArray("png") ? "png" : "jpg"), image, format, 90);
+    auto file = Exiv2::ImageFactory::open(path.toStdString());
+    file->readMetadata(); // keeps the colour profile
+    Exiv2::ExifData &exif = file->exifData();
+    exif["Exif.Image.Make"] = "Canon";
+    exif["Exif.Image.Model"] = "Canon EOS 400D DIGITAL";
+    exif["Exif.Image.Orientation"] = uint16_t(orientation);
+    exif["Exif.Photo.DateTimeOriginal"] = "2019:07:14 10:20:30";
+    exif["Exif.Image.Artist"] = "Anna Berg";
+    exif["Exif.Image.Copyright"] = "Anna Berg";
+    exif["Exif.GPSInfo.GPSLatitudeRef"] = "N";
+    exif["Exif.GPSInfo.GPSLatitude"] = "59/1 20/1 0/1";
+    exif["Exif.Canon.OwnerName"] = "Anna";
+    const QImage thumb = solidImage(160, 120, Qt::red);
+    QByteArray thumbBytes;
+    QBuffer buffer(&thumbBytes);
+    buffer.open(QIODevice::WriteOnly);
+    thumb.save(&buffer, "jpeg");
+    Exiv2::ExifThumb(exif).setJpegThumbnail(
+      reinterpret_cast<const Exiv2::byte *>(thumbBytes.constData()), long(thumbBytes.size()));
+    Exiv2::IptcData &iptc = file->iptcData();
+    iptc["Iptc.Application2.City"] = "Uppsala";
+    iptc["Iptc.Application2.Byline"] = "Anna Berg";
+    iptc["Iptc.Application2.Keywords"] = "river";
+    Exiv2::XmpData &xmp = file->xmpData();
+    xmp["Xmp.dc.creator"] = "Anna Berg";
+    xmp["Xmp.photoshop.City"] = "Uppsala";
+    xmp["Xmp.exif.GPSLatitude"] = "59,20.0N";
+    xmp["Xmp.tiff.Orientation"] = "6";
+    xmp["Xmp.dc.description"] = std::string(size_t(xmpPadding), 'x');
+    file->writeMetadata();
+    return path;
+}
+
+// The keys of a written file, and its EXIF/XMP values by key.
+struct Written
+{
+    QMap<QString, QString> values;
+    bool hasThumbnail = false;
+};
+
+Written readBack(const QString &path)
+{
+    Written written;
+    auto file = Exiv2::ImageFactory::open(path.toStdString());
+    file->readMetadata();
+    for (const auto &d : file->exifData())
+        written.values[QString::fromStdString(d.key())] = QString::fromStdString(d.toString());
+    for (const auto &d : file->iptcData())
+        written.values[QString::fromStdString(d.key())] = QString::fromStdString(d.toString());
+    for (const auto &d : file->xmpData())
+        written.values[QString::fromStdString(d.key())] = QString::fromStdString(d.toString());
+    written.hasThumbnail = Exiv2::ExifThumbC(file->exifData()).copy().size_ > 0;
+    return written;
+}
+
+BatchReport runOne(const RunSnapshot &run)
+{
+    BatchRunner runner;
+    QSignalSpy done(&runner, &BatchRunner::finished);
+    runner.start(run, 1);
+    if (!done.wait(60000))
+        return BatchReport();
+    return done.at(0).at(0).value<BatchReport>();
+}
+
+RunSnapshot snapshot(const QString &source, const QString &outDir, const QString &format)
+{
+    RunSnapshot run;
+    run.text = QString::fromUtf8("© Name\nComments");
+    run.position = Position::BottomRight;
+    run.outputDir = outDir;
+    run.sources = { source };
+    run.outputs = assignOutputPaths(run.sources, outDir, format).paths;
+    return run;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace
+
+class TestMetadata : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void choiceKeepsWhatItSays_data();
+    void choiceKeepsWhatItSays();
+    void removeAllWritesTodaysBytes_data();
+    void removeAllWritesTodaysBytes();
+    void refusedXmpIsDroppedAndReported();
+    void fitKeepsProportions_data();
+    void fitKeepsProportions();
+};
+
+void TestMetadata::choiceKeepsWhatItSays_data()
+{
+    QTest::addColumn<MetadataChoice>("choice");
+    QTest::addColumn<bool>("notice");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("kept");
+    QTest::addColumn<QStringList>("dropped");
+
+    const QStringList camera = { "Exif.Image.Make",
+                                 "Exif.Photo.DateTimeOriginal",
+                                 "Iptc.Application2.Keywords",
+                                 "Xmp.dc.creator" };
+    const QStringList location = { "Exif.GPSInfo.GPSLatitude",
+                                   "Iptc.Application2.City",
+                                   "Xmp.photoshop.City",
+                                   "Xmp.exif.GPSLatitude" };
+    const QStringList always = { "Exif.Canon.OwnerName",
+                                 "Exif.Photo.MakerNote",
+                                 "Exif.Thumbnail.Compression" };
+    for (const QString format : { "jpg", "png", "tiff", "webp" }) {
+        const QByteArray f = format.toLatin1();
+        // WebP has no place for IPTC.
+        QStringList kept = camera;
+        QStringList place = location;
+        if (format == "webp") {
+            kept.removeAll("Iptc.Application2.Keywords");
+            place.removeAll("Iptc.Application2.City");
+        }
+        QTest::addRow("all, %s", f.data())
+          << MetadataChoice::All << false << format << kept + place << always;
+        QTest::addRow("all but location, %s", f.data())
+          << MetadataChoice::AllButLocation << false << format << kept << always + location;
+    }
+    QTest::newRow("copyright only")
+      << MetadataChoice::Copyright << false << "jpg"
+      << QStringList{ "Exif.Image.Artist",
+                      "Exif.Image.Copyright",
+                      "Iptc.Application2.Byline",
+                      "Xmp.dc.creator" }
+      << QStringList{ "Exif.Image.Make", "Iptc.Application2.Keywords", "Exif.GPSInfo.GPSLatitude" };
+    QTest::newRow("remove all with the notice")
+      << MetadataChoice::None << true << "jpg"
+      << QStringList{ "Exif.Image.Copyright", "Xmp.dc.rights", "Iptc.Application2.Copyright" }
+      << QStringList{
+             "Exif.Image.Make", "Exif.Image.Software", "Exif.Image.Orientation", "Xmp.dc.creator"
+         };
+}
+
+void TestMetadata::choiceKeepsWhatItSays()
+{
+    QFETCH(MetadataChoice, choice);
+    QFETCH(bool, notice);
+    QFETCH(QString, format);
+    QFETCH(QStringList, kept);
+    QFETCH(QStringList, dropped);
+    QTemporaryDir dir;
+    RunSnapshot run = snapshot(cameraPicture(dir.path()), dir.path() + "/out", format);
+    QDir().mkpath(run.outputDir);
+    run.policy.metadata = choice;
+    run.policy.copyrightFromText = notice;
+    const BatchReport report = runOne(run);
+    QCOMPARE(outcomeName(report, 0), QString("written"));
+
+    const QString output = report.lastWritten;
+    const Written written = readBack(output);
+    for (const QString &key : kept)
+        QVERIFY2(written.values.contains(key), qPrintable(key + " missing"));
+    for (const QString &key : dropped)
+        QVERIFY2(!written.values.contains(key), qPrintable(key + " kept"));
+    QVERIFY(!written.hasThumbnail);
+    QImageReader reader(output);
+    reader.setAutoTransform(true);
+    QCOMPARE(reader.read().size(), QSize(300, 400)); // upright, and nothing turns it again
+    if (choice != MetadataChoice::None) {
+        QCOMPARE(written.values.value("Exif.Image.Orientation"), QString("1"));
+        QCOMPARE(written.values.value("Xmp.tiff.Orientation"), QString("1"));
+        QCOMPARE(written.values.value("Exif.Photo.PixelXDimension"), QString("300"));
+        QCOMPARE(written.values.value("Exif.Image.Software"), QString("Quorlane 3.6"));
+    }
+    if (notice) {
+        QCOMPARE(written.values.value("Exif.Image.Copyright"),
+                 QString::fromUtf8("© Name, Comments"));
+        QCOMPARE(written.values.value("Xmp.dc.rights"),
+                 QString::fromUtf8("lang=\"x-default\" © Name, Comments"));
+    }
+    if (format == "jpg" || format == "png")
+        QCOMPARE(QImageReader(output).read().colorSpace(), QColorSpace(QColorSpace::DisplayP3));
+    // The same source and settings give the same bytes.
+    const QByteArray first = fileBytes(output);
+    QVERIFY(runOne(run).failureCount() == 0);
+    QCOMPARE(fileBytes(output), first);
+}
+
+void TestMetadata::removeAllWritesTodaysBytes_data()
+{
+    QTest::addColumn<QString>("format");
+    for (const char *format : { "jpg", "png", "tiff", "bmp", "webp" })
+        QTest::newRow(format) << QString(format);
+}
+
+void TestMetadata::removeAllWritesTodaysBytes()
+{
+    QFETCH(QString, format);
+    QTemporaryDir dir;
+    RunSnapshot run =
+      snapshot(cameraPicture(dir.path(), "jpeg", 0, 1), dir.path() + "/out", format);
+    QDir().mkpath(run.outputDir);
+    run.policy.metadata = MetadataChoice::None;
+    QCOMPARE(runOne(run).failureCount(), 0);
+
+    // What the job wrote before outputs kept metadata: the stamped picture straight from Qt.
+    QImageReader reader(run.sources.at(0));
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    stampWatermark(image, run.text, run.position, run.style);
+    QByteArray expected;
+    QBuffer buffer(&expected);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(QImageWriter(&buffer, format.toLatin1()).write(image));
+    QCOMPARE(fileBytes(run.outputs.at(0)), expected);
+}
+
+void TestMetadata::refusedXmpIsDroppedAndReported()
+{
+    QTemporaryDir dir;
+    // A JPEG segment holds at most 64 KB: the XMP of this PNG cannot be written into one.
+    RunSnapshot run = snapshot(cameraPicture(dir.path(), "png", 70000), dir.path() + "/out", "jpg");
+    QDir().mkpath(run.outputDir);
+    run.policy.metadata = MetadataChoice::All;
+    const BatchReport report = runOne(run);
+    QCOMPARE(outcomeName(report, 0), QString("written-without-metadata"));
+    QVERIFY2(report.outcomes.at(0).metadataReason.startsWith("XMP dropped"),
+             qPrintable(report.outcomes.at(0).metadataReason));
+    const Written written = readBack(run.outputs.at(0));
+    QVERIFY(written.values.contains("Exif.Image.Make"));
+    QVERIFY(!written.values.contains("Xmp.dc.creator"));
+    const RunSummary summary = summarizeRun(report, run.sources, 20);
+    QVERIFY(!summary.isWarning);
+    QCOMPARE(summary.blocks.size(), 1);
+    QCOMPARE(summary.blocks.at(0).at(0),
+             QString("1 pictures were written without their metadata:"));
+}
+
+void TestMetadata::fitKeepsProportions_data()
+{
+    QTest::addColumn<QSize>("source");
+    QTest::addColumn<QSize>("box");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QSize>("expected");
+    QTest::newRow("landscape fit") << QSize(1920, 1280) << QSize(640, 480) << 1 << QSize(640, 426);
+    QTest::newRow("portrait fit") << QSize(1280, 1920) << QSize(640, 480) << 1 << QSize(320, 480);
+    QTest::newRow("inside stays") << QSize(300, 200) << QSize(640, 480) << 1 << QSize(300, 200);
+    QTest::newRow("sliver keeps 1px") << QSize(1, 10000) << QSize(120, 120) << 1 << QSize(1, 120);
+    QTest::newRow("wide sliver") << QSize(10000, 3) << QSize(120, 120) << 1 << QSize(120, 1);
+    QTest::newRow("stretch") << QSize(1920, 1280) << QSize(640, 480) << 0 << QSize(640, 480);
+    QTest::newRow("stretch enlarges") << QSize(30, 20) << QSize(640, 480) << 0 << QSize(640, 480);
+}
+
+void TestMetadata::fitKeepsProportions()
+{
+    QFETCH(QSize, source);
+    QFETCH(QSize, box);
+    QFETCH(int, mode);
+    QFETCH(QSize, expected);
+    QCOMPARE(outputSizeFor(source, box, ResizeMode(mode)), expected);
+    if (source.width() * source.height() > 1000000)
+        return;
+    QTemporaryDir dir;
+    RunSnapshot run = snapshot(
+      writeImage(dir.path(), "s.png", solidImage(source.width(), source.height(), Qt::gray)),
+      dir.path() + "/out",
+      "png");
+    QDir().mkpath(run.outputDir);
+    run.outputSize = box;
+    run.policy.resize = ResizeMode(mode);
+    QCOMPARE(runOne(run).failureCount(), 0);
+    QCOMPARE(QImage(run.outputs.at(0)).size(), expected);
+}
+
+QTEST_MAIN(TestMetadata)
+#include "tst_metadata.moc"
