@@ -6,3 +6,30 @@ WatermarkSettings &WatermarkSettings::instance()
     static WatermarkSettings settings;
     return settings;
 }
+
+void WatermarkSettings::applySaved()
+{
+    alpha = savedAlpha;
+    useDefaults = savedUseDefaults;
+    if (useDefaults)
+        return;
+    if (!savedAutoColor) {
+        autoColor = false;
+        fontColor = savedFontColor;
+    }
+    if (!savedAutoFontSize)
+        autoFontSize = false;
+    watermarkFont = savedFont;
+}
+
+WatermarkStyle WatermarkSettings::style() const
+{
+    WatermarkStyle style;
+    style.useDefaults = useDefaults;
+    style.autoFontSize = autoFontSize;
+    style.autoColor = autoColor;
+    style.alpha = alpha;
+    style.fontColor = fontColor;
+    style.font = watermarkFont;
+    return style;
+}

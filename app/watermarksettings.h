@@ -4,11 +4,18 @@
 #include <QFont>
 #include <QString>
 
+#include "engine/watermark.h"
+
 // The one process-wide configuration shared by the main window, the preview, the batch run, the
 // settings dialogs and the settings file. Plain state: read and assigned directly, GUI thread only.
 struct WatermarkSettings
 {
     static WatermarkSettings &instance();
+
+    // Takes over the saved style values as the window does when it starts.
+    void applySaved();
+    // The style a run or a preview draws with.
+    WatermarkStyle style() const;
 
     // Current watermark and output values.
     bool useDefaults = true;

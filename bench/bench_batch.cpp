@@ -1,6 +1,6 @@
 // Runs Quorlane's batch job without a window and prints its throughput and peak memory.
 // Usage: bench_batch <corpus folder> <output folder> <original|thumbnails> <workers, 0 = all>
-//        [12|48|all]
+//        [12|48|all] [metadata choice, default none]
 // "make" as the only argument pair (bench_batch <corpus folder> make) just makes the corpus.
 #include <QCoreApplication>
 #include <QDir>
@@ -37,6 +37,8 @@ int main(int argc, char *argv[])
     const bool thumbnails = args.value(3) == QLatin1String("thumbnails");
     const int workers = args.value(4).toInt();
     const QString set = args.value(5, QStringLiteral("all"));
+    const int metadata = choiceIndex(metadataChoiceNames,
+                                     args.value(6, QStringLiteral("none")).toLatin1().constData());
     QDir().mkpath(outDir);
 
     RunSnapshot run;
@@ -44,6 +46,7 @@ int main(int argc, char *argv[])
     run.position = Position::BottomRight;
     run.outputSize = thumbnails ? outputSizes.at(4).size : QSize();
     run.outputDir = outDir;
+    run.policy.metadata = metadata < 0 ? MetadataChoice::None : MetadataChoice(metadata);
     if (set != QLatin1String("48"))
         run.sources << p12;
     if (set != QLatin1String("12"))

@@ -1,5 +1,6 @@
 #include "benchsupport.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -9,6 +10,8 @@
 #include <QRandomGenerator>
 
 #include <sys/resource.h>
+
+#include <exiv2/exiv2.hpp>
 
 #include "tools/grain.h"
 
@@ -39,6 +42,32 @@ QImage photo(const QSize &size, quint32 seed)
     return image;
 }
 
+// What a camera and a photo library leave in a file: EXIF with a thumbnail and GPS, IPTC, XMP.
+void addCameraMetadata(const QString &path, const QImage &picture)
+{
+    QByteArray thumb;
+    QBuffer buffer(&thumb);
+    buffer.open(QIODevice::WriteOnly);
+    picture.scaled(160, 120).save(&buffer, "jpeg");
+    auto file = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+    file->readMetadata();
+    Exiv2::ExifData &exif = file->exifData();
+    exif["Exif.Image.Make"] = "Canon";
+    exif["Exif.Image.Model"] = "Canon EOS 5D Mark IV";
+    exif["Exif.Photo.DateTimeOriginal"] = "2024:06:01 12:00:00";
+    exif["Exif.Photo.ExposureTime"] = "1/250";
+    exif["Exif.Photo.FNumber"] = "56/10";
+    exif["Exif.GPSInfo.GPSLatitude"] = "59/1 20/1 0/1";
+    exif["Exif.Canon.OwnerName"] = "Anna Berg";
+    Exiv2::ExifThumb(exif).setJpegThumbnail(
+      reinterpret_cast<const Exiv2::byte *>(thumb.constData()), long(thumb.size()));
+    file->iptcData()["Iptc.Application2.Byline"] = "Anna Berg";
+    file->iptcData()["Iptc.Application2.City"] = "Uppsala";
+    file->xmpData()["Xmp.dc.creator"] = "Anna Berg";
+    file->xmpData()["Xmp.dc.subject"] = "river";
+    file->writeMetadata();
+}
+
 } // namespace
 
 QStringList makePhotos(const QString &dir, const QString &prefix, int count, const QSize &size)
@@ -51,8 +80,10 @@ QStringList makePhotos(const QString &dir, const QString &prefix, int count, con
         if (!QFileInfo::exists(path)) {
             QImageWriter writer(path + QStringLiteral(".part"), "jpeg");
             writer.setQuality(92);
-            if (!writer.write(photo(size, quint32(i * 7919 + size.width()))))
+            const QImage picture = photo(size, quint32(i * 7919 + size.width()));
+            if (!writer.write(picture))
                 qFatal("cannot write %s", qPrintable(path));
+            addCameraMetadata(path + QStringLiteral(".part"), picture);
             QFile::rename(path + QStringLiteral(".part"), path);
         }
         paths << path;

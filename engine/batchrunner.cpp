@@ -80,6 +80,7 @@ void BatchRunner::start(const RunSnapshot &snapshot, int workers)
     m_next = 0;
     m_stop = false;
     m_processed = 0;
+    m_finished = 0;
     m_exited = 0;
     m_workers = 0; // known once planned
     m_running = true;
@@ -124,6 +125,7 @@ void BatchRunner::pictureDone(int index, const JobOutcome &outcome)
 {
     m_report.outcomes[index] = outcome;
     m_report.attempted[index] = true;
+    emit pictureFinished(++m_finished, int(m_report.outcomes.size()));
     if (!outcome.wasRead())
         return;
     ++m_processed;

@@ -43,6 +43,8 @@ public:
 
 signals:
     void progress(int percent);
+    // Every picture that was tried, read or not: done of total.
+    void pictureFinished(int done, int total);
     void finished(const BatchReport &report);
 
 private:
@@ -56,6 +58,7 @@ private:
     std::atomic<bool> m_stop{ false };
     BatchReport m_report;
     int m_processed = 0;
+    int m_finished = 0;
     int m_workers = 0;
     int m_exited = 0;
     bool m_running = false;

@@ -210,7 +210,7 @@ QByteArray withMetadata(const QByteArray &encoded,
                         const Exiv2::IptcData &iptc,
                         const Exiv2::XmpData &xmp)
 {
-    Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(
+    auto image = Exiv2::ImageFactory::open(
       reinterpret_cast<const Exiv2::byte *>(encoded.constData()), long(encoded.size()));
     // Reads the colour profile Qt wrote; without this it would be dropped.
     image->readMetadata();
@@ -251,7 +251,7 @@ PictureMetadata PictureMetadata::read(const QString &path)
         if (type != Exiv2::ImageType::jpeg && type != Exiv2::ImageType::png &&
             type != Exiv2::ImageType::tiff && type != Exiv2::ImageType::webp)
             return metadata;
-        Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(file, false);
+        auto image = Exiv2::ImageFactory::open(file, false);
         image->readMetadata();
         data->exif = image->exifData();
         data->iptc = image->iptcData();

@@ -1,10 +1,12 @@
-// Runs one picture's batch job (read, stamp, scale, save) on arbitrary file contents.
+// Runs one picture's batch job (read with metadata, stamp, scale, save with metadata) on
+// arbitrary file contents.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QTemporaryDir>
 
+#include "engine/picturemetadata.h"
 #include "engine/picturereader.h"
 #include "engine/positions.h"
 #include "engine/watermarkjob.h"
@@ -18,6 +20,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);
     folder = new QTemporaryDir;
+    PictureMetadata::initialize();
     return 0;
 }
 
@@ -34,8 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     run.position = Position::all[size % Position::all.size()];
     run.outputSize = QSize(64, 48); // keeps each run short whatever size the input declares
     run.sources = { source };
-    run.outputs = { folder->filePath(size % 3 ? QStringLiteral("out.png")
-                                              : QStringLiteral("out.jpg")) };
+    static const char *const outputs[] = { "out.png", "out.jpg", "out.tiff", "out.webp" };
+    run.outputs = { folder->filePath(QLatin1String(outputs[size % 4])) };
+    run.policy.metadata = MetadataChoice((size / 4) % 4);
+    run.policy.copyrightFromText = size % 2;
     DecodeBuffer buffer;
     runWatermarkJob(run, 0, buffer);
     return 0;

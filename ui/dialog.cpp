@@ -49,19 +49,6 @@ QString samplePath()
     return WatermarkSettings::instance().cacheDirPath + QStringLiteral("/preview.jpeg");
 }
 
-WatermarkStyle currentStyle()
-{
-    const WatermarkSettings &s = WatermarkSettings::instance();
-    WatermarkStyle style;
-    style.useDefaults = s.useDefaults;
-    style.autoFontSize = s.autoFontSize;
-    style.autoColor = s.autoColor;
-    style.alpha = s.alpha;
-    style.fontColor = s.fontColor;
-    style.font = s.watermarkFont;
-    return style;
-}
-
 // A missing output folder is made again in place: one level, only inside an existing parent.
 void recreateOutputFolder(const QString &path)
 {
@@ -164,16 +151,7 @@ void Dialog::restoreSavedSettings()
         setPosition(s.savedPosition);
         button->setChecked(true);
     }
-    s.useDefaults = s.savedUseDefaults;
-    if (!s.useDefaults) {
-        if (!s.savedAutoColor) {
-            s.autoColor = false;
-            s.fontColor = s.savedFontColor;
-        }
-        if (!s.savedAutoFontSize)
-            s.autoFontSize = false;
-        s.watermarkFont = s.savedFont;
-    }
+    s.applySaved();
     ui->useCopyright->setChecked(s.savedUseCopyright);
 }
 
@@ -205,8 +183,8 @@ void Dialog::refreshPreview()
     if (!canvas)
         return; // the view keeps what it showed
 
-    const StampResult drawn =
-      stampWatermark(*canvas, watermarkText(), m_watermarkPos, currentStyle());
+    const StampResult drawn = stampWatermark(
+      *canvas, watermarkText(), m_watermarkPos, WatermarkSettings::instance().style());
     if (s.useDefaults) {
         // The automatic choices are stored, so the advanced dialog and the settings file see them.
         s.watermarkFont = drawn.font;
@@ -481,7 +459,7 @@ void Dialog::Run()
     RunSnapshot run;
     run.text = text;
     run.position = m_watermarkPos;
-    run.style = currentStyle();
+    run.style = WatermarkSettings::instance().style();
     const int sizeIndex = ui->comboBox->currentIndex();
     if (sizeIndex == customSizeIndex)
         run.outputSize = QSize(s.customWidth, s.customHeight);

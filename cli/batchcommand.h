@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "engine/watermarkjob.h"
+
+class QIODevice;
+
+// What one quorlane-batch invocation asks for, read from its arguments, the window's saved
+// settings and options, and the files named on the command line or in --files-from.
+struct BatchCommand
+{
+    enum class Action { Run, Help, Version };
+
+    Action action = Action::Run;
+    RunSnapshot run; // everything but the output paths, assigned once the folder exists
+    QString format;  // "Original" or an output suffix
+    int jobs = 0;    // 0: planned from the cores and the pictures' sizes
+    QString reportPath;
+    bool quiet = false;
+};
+
+struct ParsedCommand
+{
+    BatchCommand command;
+    QString error; // bad usage, said in one line; empty when the arguments are good
+};
+
+// arguments start with the program's name. standardInput serves "--files-from -".
+ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standardInput);
+
+// The text of --help.
+QString batchHelpText();
+
+// Creates the output folder with its parents and assigns every output path. Returns the reason
+// when the folder cannot be made.
+QString prepareOutputs(BatchCommand &command);

@@ -1,0 +1,321 @@
+#include <QtTest>
+#include <QtWidgets>
+
+#include <csignal>
+
+#include "app/settingsfile.h"
+#include "app/watermarksettings.h"
+#include "cli/batchcommand.h"
+#include "engine/positions.h"
+#include "testsupport.h"
+#include "ui/dialog.h"
+
+namespace {
+
+// Runs quorlane-batch to its end; returns its exit status, standard error in *errors.
+int runBatch(const QStringList &arguments, QByteArray *errors = nullptr)
+{
+    QProcess process;
+    process.start(QStringLiteral(QUORLANE_BATCH), arguments);
+    if (!process.waitForFinished(120000))
+        return -1;
+    if (errors)
+        *errors = process.readAllStandardError();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every file in dir, hidden ones included: a stopped run must leave no temporary file.
+QStringList allFiles(const QString &dir)
+{
+    QStringList names = QDir(dir).entryList(QDir::Files | QDir::Hidden);
+    names.sort();
+    return names;
+}
+
+QList<QJsonObject> reportLines(const QString &path)
+{
+    QList<QJsonObject> lines;
+    for (const QByteArray &line : fileBytes(path).split('\n')) {
+        if (!line.isEmpty())
+            lines << QJsonDocument::fromJson(line).object();
+    }
+    return lines;
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void arguments_data();
+    void arguments();
+    void sameBytesAsTheWindow();
+    void interruptFinishesThePicturesInFlight_data();
+    void interruptFinishesThePicturesInFlight();
+    void parallelProcessesNeverLoseAPicture();
+
+private:
+    TestEnvironment *m_env = nullptr;
+};
+
+void TestCli::initTestCase()
+{
+    m_env = new TestEnvironment; // kept for the whole program: the CLI's defaults live there
+}
+
+void TestCli::arguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error"); // the start of the usage error, or empty
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("options"); // metadata quality resize existing notice jobs
+
+    const QString none;
+    QTest::newRow("defaults") << QStringList{ "a.jpg" } << none << "© Name\nComments"
+                              << Position::Center << QSize() << "Original"
+                              << "all-but-location 75 stretch replace 0 0";
+    QTest::newRow("everything")
+      << QStringList{ "-t",          "Anna\nBerg",   "--no-copyright-sign",
+                      "-p",          "bottom-right", "-s",
+                      "640x480",     "-f",           "png",
+                      "-Q",          "95",           "--fit",
+                      "--metadata",  "none",         "--copyright-notice",
+                      "--if-exists", "number",       "-j",
+                      "3",           "a.jpg" }
+      << none << "Anna\nBerg" << Position::BottomRight << QSize(640, 480) << "png"
+      << "none 95 fit number 1 3";
+    QTest::newRow("compact short options")
+      << QStringList{ "-qj2", "-sthumbnails", "a.jpg" } << none << "© Name\nComments"
+      << Position::Center << QSize(120, 120) << "Original"
+      << "all-but-location 75 stretch replace 0 2";
+    QTest::newRow("custom size") << QStringList{ "-s", "16384x1", "a.jpg" } << none
+                                 << "© Name\nComments" << Position::Center << QSize(16384, 1)
+                                 << "Original"
+                                 << "all-but-location 75 stretch replace 0 0";
+    const auto bad = [&](const char *name, const QStringList &args, const char *error) {
+        QTest::newRow(name) << args << error << none << 0 << QSize() << none << none;
+    };
+    bad("unknown option", { "--colour", "a.jpg" }, "Unknown option 'colour'.");
+    bad("no picture", {}, "no picture given");
+    bad("bad position", { "-p", "middle", "a.jpg" }, "invalid value 'middle' for --position");
+    bad("size zero", { "-s", "0x480", "a.jpg" }, "invalid size '0x480'");
+    bad("size too large", { "-s", "16385x10", "a.jpg" }, "invalid size '16385x10'");
+    bad("size garbage", { "-s", "12x12x12", "a.jpg" }, "invalid size");
+    bad("format", { "-f", "gif", "a.jpg" }, "invalid format 'gif'");
+    bad("quality 0", { "-Q", "0", "a.jpg" }, "invalid quality '0'");
+    bad("quality 101", { "--quality", "101", "a.jpg" }, "invalid quality '101'");
+    bad("jobs zero", { "-j", "0", "a.jpg" }, "invalid number of jobs '0'");
+    bad("metadata", { "--metadata", "some", "a.jpg" }, "invalid value 'some' for --metadata");
+    bad("if exists", { "--if-exists", "ask", "a.jpg" }, "invalid value 'ask' for --if-exists");
+    bad("fit and stretch", { "--fit", "--stretch", "a.jpg" }, "--fit and --stretch cannot");
+    bad("missing settings",
+        { "--settings", "/nonexistent.xml", "a.jpg" },
+        "cannot read settings file '/nonexistent.xml'");
+    bad("missing list", { "--files-from", "/nonexistent" }, "cannot read the list of pictures");
+    bad("null without list", { "-0", "a.jpg" }, "--null needs --files-from");
+    bad("missing value", { "a.jpg", "-o" }, "Missing value after '-o'.");
+}
+
+void TestCli::arguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    QFETCH(QString, text);
+    QFETCH(int, position);
+    QFETCH(QSize, size);
+    QFETCH(QString, format);
+    QFETCH(QString, options);
+    QBuffer input;
+    const ParsedCommand parsed =
+      parseBatchCommand(QStringList("quorlane-batch") + arguments, &input);
+    QVERIFY2(parsed.error.startsWith(error), qPrintable(parsed.error));
+    if (!error.isEmpty())
+        return;
+    QVERIFY(parsed.error.isEmpty());
+    const BatchCommand &command = parsed.command;
+    const RunSnapshot &run = command.run;
+    QCOMPARE(run.text, text);
+    QCOMPARE(run.position, position);
+    QCOMPARE(run.outputSize, size);
+    QCOMPARE(command.format, format);
+    QCOMPARE(run.sources, QStringList("a.jpg"));
+    QCOMPARE(run.outputDir, WatermarkSettings::instance().outputDirPath);
+    const OutputPolicy &p = run.policy;
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6")
+               .arg(metadataChoiceNames.at(size_t(p.metadata)))
+               .arg(p.jpegQuality)
+               .arg(resizeModeNames.at(size_t(p.resize)))
+               .arg(existingFilesNames.at(size_t(p.existingFiles)))
+               .arg(int(p.copyrightFromText))
+               .arg(command.jobs),
+             options);
+    QVERIFY(run.style.useDefaults);
+}
+
+void TestCli::sameBytesAsTheWindow()
+{
+    // The window saves its settings when it closes; the command line reads them.
+    const QString in = m_env->path() + "/same";
+    QImage picture = solidImage(900, 600, QColor(200, 180, 90));
+    QPainter(&picture).fillRect(0, 0, 300, 600, QColor(20, 30, 60));
+    const QStringList sources = { writeImage(in, "p.png", picture),
+                                  writeImage(in + "/b", "p.png", picture.mirrored()) };
+    {
+        FakeUiServices fake;
+        Dialog dialog;
+        fake.filesToOpen = sources;
+        child<QPushButton>(&dialog, "AddFileBtn")->click();
+        auto *text = child<QPlainTextEdit>(&dialog, "markTextBox");
+        text->setPlainText("Anna Berg\n2024");
+        child<QRadioButton>(&dialog, "radioButton_2")->click();        // bottom left
+        child<QComboBox>(&dialog, "comboFormats")->setCurrentIndex(1); // jpg
+        child<QComboBox>(&dialog, "comboBox")->setCurrentIndex(2);     // 320x240
+        QSignalSpy finished(&dialog, &Dialog::runFinished);
+        child<QPushButton>(&dialog, "Run")->click();
+        QVERIFY(finished.wait(60000));
+        dialog.close();
+    }
+    const QString windowOut = WatermarkSettings::instance().outputDirPath;
+    QByteArray errors;
+    QCOMPARE(runBatch({ "-o",
+                        m_env->path() + "/cli",
+                        "-s",
+                        "320x240",
+                        "-f",
+                        "jpg",
+                        "-q",
+                        sources.at(0),
+                        sources.at(1) },
+                      &errors),
+             0);
+    QVERIFY2(errors.isEmpty(), errors.constData());
+    for (const QString name : { "p.jpg", "p (2).jpg" }) {
+        const QByteArray window = fileBytes(windowOut + "/" + name);
+        QVERIFY(!window.isEmpty());
+        QCOMPARE(fileBytes(m_env->path() + "/cli/" + name), window);
+    }
+}
+
+void TestCli::interruptFinishesThePicturesInFlight_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<int>("signalsSent");
+    QTest::newRow("SIGINT") << int(SIGINT) << 1;
+    QTest::newRow("SIGTERM twice") << int(SIGTERM) << 2;
+}
+
+void TestCli::interruptFinishesThePicturesInFlight()
+{
+    QFETCH(int, signalNumber);
+    QFETCH(int, signalsSent);
+    QTemporaryDir dir;
+    const QString list = dir.filePath("list");
+    QFile names(list);
+    QVERIFY(names.open(QIODevice::WriteOnly));
+    const QString source = writeImage(dir.path(), "big.png", solidImage(3000, 2000, Qt::gray));
+    for (int i = 0; i < 40; ++i)
+        names.write(QFile::encodeName(source) + '\n');
+    names.close();
+
+    const QString out = dir.filePath("out");
+    QProcess process;
+    process.start(QStringLiteral(QUORLANE_BATCH),
+                  { "-j",
+                    "2",
+                    "-f",
+                    "png",
+                    "-o",
+                    out,
+                    "--files-from",
+                    list,
+                    "--report",
+                    dir.filePath("report.json") });
+    QVERIFY(process.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(out).entryList(QDir::Files).size() >= 2, 60000);
+    for (int i = 0; i < signalsSent; ++i)
+        ::kill(pid_t(process.processId()), signalNumber);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 128 + signalNumber);
+    const QByteArray errors = process.readAllStandardError();
+    QVERIFY2(errors.contains("quorlane-batch: The run was stopped: "), errors.constData());
+
+    // Every file there is a whole picture, and the report says which were not started.
+    const QList<QJsonObject> report = reportLines(dir.filePath("report.json"));
+    QCOMPARE(report.size(), 40);
+    int written = 0;
+    for (const QJsonObject &line : report) {
+        const QString status = line.value("status").toString();
+        QVERIFY2(status == "written" || status == "not-started", qPrintable(status));
+        written += status == "written";
+    }
+    QVERIFY(written < 40);
+    const QStringList files = allFiles(out);
+    QCOMPARE(files.size(), written);
+    for (const QString &file : files)
+        QCOMPARE(QImageReader(out + "/" + file).read().size(), QSize(3000, 2000));
+}
+
+void TestCli::parallelProcessesNeverLoseAPicture()
+{
+    if (QStandardPaths::findExecutable("parallel").isEmpty())
+        QSKIP("GNU parallel is not installed");
+    QTemporaryDir dir;
+    QStringList arguments = { "--will-cite",
+                              "-j4",
+                              "-N3",
+                              QStringLiteral(QUORLANE_BATCH),
+                              "--if-exists",
+                              "number",
+                              "-q",
+                              "-f",
+                              "jpg",
+                              "-o",
+                              dir.filePath("out"),
+                              "--report",
+                              dir.filePath("report-{#}.json"),
+                              "{}",
+                              ":::" };
+    // Twelve sources, four of each name: every process writes names the others write too.
+    for (int i = 0; i < 12; ++i) {
+        arguments << writeImage(dir.filePath(QString::number(i)),
+                                QString("p%1.png").arg(i % 3),
+                                solidImage(800 + i, 600, QColor(i * 20, 100, 50)));
+    }
+    QProcess parallel;
+    parallel.start("parallel", arguments);
+    QVERIFY(parallel.waitForFinished(120000));
+    QCOMPARE(parallel.exitCode(), 0);
+
+    QSet<QString> outputs;
+    int lines = 0;
+    for (const QString &report : QDir(dir.path()).entryList({ "report-*.json" })) {
+        for (const QJsonObject &line : reportLines(dir.filePath(report))) {
+            ++lines;
+            QCOMPARE(line.value("status").toString(), QString("written"));
+            const QString output = line.value("output").toString();
+            const int width =
+              800 + QFileInfo(line.value("source").toString()).dir().dirName().toInt();
+            QCOMPARE(QImageReader(output).read().size(), QSize(width, 600));
+            outputs.insert(output);
+        }
+    }
+    QCOMPARE(lines, 12);
+    QCOMPARE(outputs.size(), 12);
+    QCOMPARE(allFiles(dir.filePath("out")).size(), 12);
+}
+
+QTEST_MAIN(TestCli)
+#include "tst_cli.moc"
