@@ -1,0 +1,57 @@
+# bash completion for quorlane-batch
+_quorlane_batch()
+{
+    local cur prev words cword split
+    _init_completion -s || return
+
+    case $prev in
+        -o | --output)
+            _filedir -d
+            return
+            ;;
+        --settings)
+            _filedir xml
+            return
+            ;;
+        --files-from | --report)
+            _filedir
+            return
+            ;;
+        -p | --position)
+            COMPREPLY=($(compgen -W 'top-left top top-right left center right bottom-left
+                bottom bottom-right' -- "$cur"))
+            return
+            ;;
+        -s | --size)
+            COMPREPLY=($(compgen -W 'original 640x480 320x240 240x160 thumbnails' -- "$cur"))
+            return
+            ;;
+        -f | --format)
+            COMPREPLY=($(compgen -W 'original jpg png tiff bmp ppm xpm' -- "$cur"))
+            return
+            ;;
+        --metadata)
+            COMPREPLY=($(compgen -W 'all all-but-location copyright none' -- "$cur"))
+            return
+            ;;
+        --if-exists)
+            COMPREPLY=($(compgen -W 'replace number skip' -- "$cur"))
+            return
+            ;;
+        -t | --text | -Q | --quality | -j | --jobs)
+            return
+            ;;
+    esac
+    $split && return
+
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W '--output --text --copyright-sign --no-copyright-sign
+            --position --settings --automatic --size --format --quality --fit --stretch
+            --metadata --copyright-notice --no-copyright-notice --if-exists --jobs --files-from
+            --null --report --quiet --help --version' -- "$cur"))
+        [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
+        return
+    fi
+    _filedir '@(jpg|jpeg|png|tif|tiff|bmp|xpm|webp|ppm|JPG|JPEG|PNG|TIF|TIFF|BMP)'
+} &&
+    complete -F _quorlane_batch quorlane-batch
