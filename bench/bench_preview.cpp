@@ -16,6 +16,7 @@
 #include "engine/picturereader.h"
 #include "engine/positions.h"
 #include "engine/previewcache.h"
+#include "engine/previewrenderer.h"
 #include "engine/watermark.h"
 
 namespace {
@@ -62,12 +63,14 @@ void measure(const QString &label, const QString &path)
         total.push_back(decode.back() + colour.back() + fit.back() + draw.back() + scale.back());
 
         // What a text or position change costs with the decoded picture kept.
-        cache.canvasFor(path);
+        PreviewRequest request;
+        request.path = path;
+        request.text = text;
+        request.position = Position::BottomRight;
+        request.viewSize = previewSize;
+        renderPreview(request, cache);
         t.restart();
-        QImage *canvas = cache.canvasFor(path);
-        stampWatermark(*canvas, text, Position::BottomRight, WatermarkStyle());
-        const QImage again =
-          canvas->scaled(previewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        renderPreview(request, cache);
         cached.push_back(ms(t));
     }
     std::printf("%-6s decode %7.1f ms | colour %5.2f | fit %5.2f | draw %5.1f | scale %5.1f | "

@@ -1,5 +1,6 @@
 #include "previewcache.h"
 
+#include <QColorSpace>
 #include <QFileInfo>
 
 #include <cstring>
@@ -13,34 +14,57 @@ bool PreviewCache::isCurrent(const QString &path) const
            info.lastModified() == m_modified;
 }
 
-QImage *PreviewCache::canvasFor(const QString &path)
+QImage PreviewCache::canvasFor(const QString &path, QString *error)
 {
-    if (!isCurrent(path)) {
+    QImage source;
+    QImage canvas;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (isCurrent(path))
+            source = m_source;
+        canvas = std::move(m_spare);
+        m_spare = QImage();
+    }
+    if (source.isNull()) {
+        // Decoded without the lock: a slow picture never holds up another refresh.
         PictureReader::Result read = PictureReader::read(path);
-        if (!read.ok())
-            return nullptr; // the cached picture stays for the next call
+        if (!read.ok()) {
+            if (error)
+                *error = read.error;
+            recycle(std::move(canvas));
+            return QImage(); // the cached picture stays for the next call
+        }
+        source = std::move(read.image);
         const QFileInfo info(path);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_path = path;
         m_fileSize = info.size();
         m_modified = info.lastModified();
-        m_source = std::move(read.image);
+        m_source = source;
     }
-    const bool sameShape = m_canvas.size() == m_source.size() &&
-                           m_canvas.format() == m_source.format() && m_canvas.isDetached();
-    if (sameShape) {
-        // Overwrite the canvas in place: a fresh full-size copy costs its page faults every time.
-        std::memcpy(m_canvas.bits(), m_source.constBits(), size_t(m_source.sizeInBytes()));
-        m_canvas.setDotsPerMeterX(m_source.dotsPerMeterX());
-        m_canvas.setDotsPerMeterY(m_source.dotsPerMeterY());
-    } else {
-        m_canvas = m_source.copy();
-    }
-    return &m_canvas;
+    const bool sameShape =
+      canvas.size() == source.size() && canvas.format() == source.format() && canvas.isDetached();
+    if (!sameShape)
+        return source.copy();
+    // Overwrite the spare canvas in place: a fresh full-size copy costs its page faults each time.
+    std::memcpy(canvas.bits(), source.constBits(), size_t(source.sizeInBytes()));
+    canvas.setDotsPerMeterX(source.dotsPerMeterX());
+    canvas.setDotsPerMeterY(source.dotsPerMeterY());
+    canvas.setColorSpace(source.colorSpace());
+    return canvas;
+}
+
+void PreviewCache::recycle(QImage canvas)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_source.isNull())
+        m_spare = std::move(canvas);
 }
 
 void PreviewCache::clear()
 {
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_path.clear();
     m_source = QImage();
-    m_canvas = QImage();
+    m_spare = QImage();
 }

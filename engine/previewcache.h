@@ -4,23 +4,27 @@
 #include <QImage>
 #include <QString>
 
+#include <mutex>
+
 // Keeps the last decoded preview picture, so that typing and position clicks redraw without
-// decoding again, and a canvas whose memory is reused by every redraw. A file is decoded again
-// when its path, size or modification time changes.
+// decoding again, and a spare canvas whose memory the next redraw reuses. A file is decoded again
+// when its path, size or modification time changes. Safe to use from several threads.
 class PreviewCache
 {
 public:
-    // A fresh, paintable copy of the picture at path in the canvas, or nullptr when it cannot be
-    // read. The canvas stays valid until the next call or clear().
-    QImage *canvasFor(const QString &path);
+    // A fresh, paintable copy of the picture at path, or a null image (and error) when it cannot
+    // be read. Hand it back with recycle() when done.
+    QImage canvasFor(const QString &path, QString *error = nullptr);
+    void recycle(QImage canvas);
     void clear();
 
 private:
     bool isCurrent(const QString &path) const;
 
+    std::mutex m_mutex;
     QString m_path;
     qint64 m_fileSize = -1;
     QDateTime m_modified;
     QImage m_source;
-    QImage m_canvas;
+    QImage m_spare;
 };

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QList>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 #include <QWidget>
 
@@ -93,3 +95,18 @@ T *child(QWidget *parent, const char *name)
 
 // Runs fn on the next modal widget as soon as it appears (polling).
 void onNextModal(const std::function<void(QWidget *)> &fn, int timeoutMs = 5000);
+
+// Waits until the preview of a window (the main window or the advanced dialog) has drawn and
+// shown everything asked of it.
+template<typename Window>
+bool previewSettled(Window &window, int timeoutMs = 20000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (window.isPreviewPending()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(2);
+    }
+    return true;
+}

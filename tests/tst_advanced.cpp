@@ -45,6 +45,7 @@ void TestAdvanced::form()
     FakeUiServices fake;
     useSample(env);
     Advanced dialog;
+    QVERIFY(previewSettled(dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Advanced Settings (Manual)"));
     QCOMPARE(dialog.size(), QSize(603, 398));
     QVERIFY(dialog.windowFlags() & Qt::WindowCloseButtonHint);
@@ -93,10 +94,12 @@ void TestAdvanced::openingDriftsTheOpacity()
     s.alpha = alpha;
     {
         Advanced dialog;
+        QVERIFY(previewSettled(dialog));
         QCOMPARE(s.alpha, afterOne);
         QCOMPARE(child<QScrollBar>(&dialog, "horizontalScrollBar")->value(), alpha * 100 / 255);
     }
     Advanced again;
+    QVERIFY(previewSettled(again));
     QCOMPARE(s.alpha, afterTwo);
     QCOMPARE(s.fontColor.alpha(), afterTwo); // the render set the colour's alpha
 }
@@ -107,6 +110,7 @@ void TestAdvanced::sliderEnds()
     FakeUiServices fake;
     useSample(env);
     Advanced dialog;
+    QVERIFY(previewSettled(dialog));
     auto *slider = child<QScrollBar>(&dialog, "horizontalScrollBar");
     slider->setValue(0);
     QCOMPARE(WatermarkSettings::instance().alpha, 0);
@@ -138,6 +142,7 @@ void TestAdvanced::closingButtons()
     useSample(env);
     WatermarkSettings &s = WatermarkSettings::instance();
     Advanced dialog;
+    QVERIFY(previewSettled(dialog));
     dialog.show();
     fake.colourToChoose = QColor(10, 200, 30);
     child<QPushButton>(&dialog, "FontColor")->click();      // autoColor off
@@ -160,6 +165,7 @@ void TestAdvanced::cancelledChoosersChangeNothing()
     useSample(env);
     WatermarkSettings &s = WatermarkSettings::instance();
     Advanced dialog;
+    QVERIFY(previewSettled(dialog));
     const QFont font = s.watermarkFont;
     const QColor colour = s.fontColor;
     fake.fontAccepted = false;
@@ -181,15 +187,18 @@ void TestAdvanced::chosenFontAndColourAreStored()
     useSample(env);
     WatermarkSettings &s = WatermarkSettings::instance();
     Advanced dialog;
+    QVERIFY(previewSettled(dialog));
     fake.fontAccepted = true;
     fake.fontToChoose = QFont("Liberation Serif", 40, QFont::Bold, true);
     child<QPushButton>(&dialog, "FontSize")->click();
+    QVERIFY(previewSettled(dialog));
     // The check box is on, so the chosen font is stored at the size fitted to the picture.
     QCOMPARE(s.watermarkFont.family(), QStringLiteral("Liberation Serif"));
     QVERIFY(s.watermarkFont.bold() && s.watermarkFont.italic());
     QCOMPARE(s.watermarkFont.pixelSize(), 25);
     fake.colourToChoose = QColor(250, 0, 0);
     child<QPushButton>(&dialog, "FontColor")->click();
+    QVERIFY(previewSettled(dialog));
     QCOMPARE(s.fontColor, QColor(250, 0, 0, s.alpha));
     QVERIFY(!s.autoColor);
 }
@@ -204,13 +213,16 @@ void TestAdvanced::automaticSizeStoresTheFittedSize()
     s.previewText = QStringLiteral("© Name");
     s.watermarkFont = QFont("Arial", 12, QFont::Bold);
     Advanced dialog;
+    QVERIFY(previewSettled(dialog));
     auto *box = child<QCheckBox>(&dialog, "Adv_Intelli_font");
     QVERIFY(!box->isChecked());
     box->click();
+    QVERIFY(previewSettled(dialog));
     QVERIFY(s.autoFontSize);
     QCOMPARE(s.watermarkFont.pixelSize(), 400 / 16);
     QVERIFY(s.watermarkFont.bold());
     box->click();
+    QVERIFY(previewSettled(dialog));
     QVERIFY(!s.autoFontSize);
     QCOMPARE(s.watermarkFont.pixelSize(), 25); // the fitted size stays
 }
@@ -222,8 +234,10 @@ void TestAdvanced::unreadablePictureLeavesTheViewBlank()
     WatermarkSettings &s = WatermarkSettings::instance();
     s.previewSourcePath = env.path() + "/gone.png";
     Advanced dialog;
+    QVERIFY(previewSettled(dialog));
     QVERIFY(child<QGraphicsView>(&dialog, "graphicsView")->scene()->items().isEmpty());
     child<QScrollBar>(&dialog, "horizontalScrollBar")->setValue(100);
+    QVERIFY(previewSettled(dialog));
     QCOMPARE(s.alpha, 255);
     QCOMPARE(s.fontColor.alpha(), 255);
 }

@@ -117,6 +117,7 @@ void TestDialog::formWidgets()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     QWidget *w = dialog.findChild<QWidget *>(name);
     QVERIFY(w);
     QVERIFY(w->inherits(qPrintable(className)));
@@ -171,6 +172,7 @@ void TestDialog::positionButtons()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     auto *button = dialog.findChild<QRadioButton *>(name);
     QVERIFY(button);
     QCOMPARE(button->parentWidget()->objectName(), QStringLiteral("groupBox_2"));
@@ -183,6 +185,7 @@ void TestDialog::positionButtons()
     for (int round = 0; round < 2; ++round) { // clicking the checked button again still acts
         progress->setValue(57);
         button->click();
+        QVERIFY(previewSettled(dialog));
         QCOMPARE(dialog.watermarkPos(), code);
         QVERIFY(button->isChecked());
         QCOMPARE(progress->value(), 0);
@@ -199,6 +202,7 @@ void TestDialog::defaultsOnFirstStart()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     const WatermarkSettings &s = WatermarkSettings::instance();
     QCOMPARE(child<QPlainTextEdit>(&dialog, "markTextBox")->toPlainText(),
              QStringLiteral("Name\nComments"));
@@ -255,6 +259,7 @@ void TestDialog::editTimerRefreshesOnceAfterStartUp()
     QElapsedTimer clock;
     clock.start();
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     QSignalSpy refreshed(&dialog, &Dialog::previewRefreshed);
     QTRY_COMPARE_WITH_TIMEOUT(refreshed.count(), 1, 5000);
     QVERIFY2(clock.elapsed() >= 1400, qPrintable(QString::number(clock.elapsed())));
@@ -267,6 +272,7 @@ void TestDialog::typingIsDebounced()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     QSignalSpy refreshed(&dialog, &Dialog::previewRefreshed);
     QTRY_COMPARE_WITH_TIMEOUT(refreshed.count(), 1, 5000); // the start-up refresh
     auto *edit = child<QPlainTextEdit>(&dialog, "markTextBox");
@@ -286,10 +292,12 @@ void TestDialog::copyrightRefreshesWithoutTouchingProgress()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     auto *progress = child<QProgressBar>(&dialog, "progressBar");
     progress->setValue(40);
     QSignalSpy refreshed(&dialog, &Dialog::previewRefreshed);
     child<QCheckBox>(&dialog, "useCopyright")->click();
+    QVERIFY(previewSettled(dialog));
     QCOMPARE(refreshed.count(), 1);
     QCOMPARE(progress->value(), 40);
 }
@@ -299,6 +307,7 @@ void TestDialog::languageChangeReappliesFormTexts()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     QEvent change(QEvent::LanguageChange);
     QCoreApplication::sendEvent(&dialog, &change);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Quorlane"));
@@ -312,12 +321,14 @@ void TestDialog::closeWritesSettingsEscapeDoesNot()
     FakeUiServices fake;
     {
         Dialog dialog;
+        QVERIFY(previewSettled(dialog));
         dialog.show();
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
         QVERIFY(!QFile::exists(env.settingsFile()));
     }
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     dialog.show();
     QTimer::singleShot(0, &dialog, &QWidget::close);
     QCOMPARE(dialog.exec(), 0);
@@ -361,6 +372,7 @@ void TestDialog::savedSettingsAreRestored()
     FakeUiServices fake;
     writeSettings(env.settingsFile(), element);
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     const WatermarkSettings &s = WatermarkSettings::instance();
     QCOMPARE(child<QPlainTextEdit>(&dialog, "markTextBox")->toPlainText(), text);
     QCOMPARE(dialog.watermarkPos(), position);
@@ -397,6 +409,7 @@ void TestDialog::helpOpensTheBundledPage()
         page.close();
     }
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     child<QPushButton>(&dialog, "Help")->click();
     if (made)
         page.remove();
@@ -410,6 +423,7 @@ void TestDialog::dragsAreAccepted()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     QMimeData data;
     data.setText(QStringLiteral("anything"));
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

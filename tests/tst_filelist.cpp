@@ -74,6 +74,7 @@ void TestFileList::dropAcceptsImageSuffixesOnly()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     const QString dir = env.path();
     QDir().mkpath(dir + "/folder");
     QDir().mkpath(dir + "/albumjpg");
@@ -94,11 +95,12 @@ void TestFileList::dropAcceptsImageSuffixesOnly()
                                  QUrl::fromLocalFile(dir + "/e.bmp"),
                                  QUrl::fromLocalFile(dir + "/f.tif") });
     QVERIFY(!accepted);
+    // Dropped folders are walked (both are empty here); the suffix rule is for files only.
+    QTRY_VERIFY(!dialog.isAddingFolders());
     QCOMPARE(rows(dialog),
              (QStringList{ dir + "/first.png",
                            dir + "/A.JPG",
                            dir + "/holidayjpg",
-                           dir + "/albumjpg",
                            dir + "/b.Tiff",
                            dir + "/c.xpm",
                            dir + "/d.jpeg",
@@ -115,8 +117,10 @@ void TestFileList::dropWithNothingAcceptedKeepsTheButtonHidden()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     QSignalSpy refreshed(&dialog, &Dialog::previewRefreshed);
     drop(dialog, { QUrl::fromLocalFile(env.path() + "/x.gif") });
+    QVERIFY(previewSettled(dialog));
     QVERIFY(rows(dialog).isEmpty());
     QVERIFY(dialog.findChild<QWidget *>("RemoveFileBtn")->isHidden());
     QCOMPARE(refreshed.count(), 1); // the sample is drawn again
@@ -127,6 +131,7 @@ void TestFileList::addFilesUsesTheOpenDialog()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     const QString a = writeImage(env.path(), "a.png", solidImage(30, 30, Qt::red));
     fake.filesToOpen = { a, a };
     progress(dialog)->setValue(50);
@@ -147,8 +152,10 @@ void TestFileList::cancelledOpenDialogStillShowsRemove()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     QSignalSpy refreshed(&dialog, &Dialog::previewRefreshed);
     dialog.findChild<QPushButton *>("AddFileBtn")->click();
+    QVERIFY(previewSettled(dialog));
     QVERIFY(rows(dialog).isEmpty());
     QVERIFY(!dialog.findChild<QWidget *>("RemoveFileBtn")->isHidden());
     QCOMPARE(refreshed.count(), 1);
@@ -159,6 +166,7 @@ void TestFileList::removeTakesTheSelectedRows()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     fake.filesToOpen = { "/p/1.jpg", "/p/2.jpg", "/p/3.jpg", "/p/4.jpg", "/p/5.jpg" };
     dialog.findChild<QPushButton *>("AddFileBtn")->click();
     list(dialog)->clearSelection();
@@ -183,6 +191,7 @@ void TestFileList::clickNarrowsTheSelection()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     const QString a = writeImage(env.path(), "a.png", solidImage(30, 30, Qt::red));
     const QString b = writeImage(env.path(), "b.png", solidImage(30, 30, Qt::blue));
     fake.filesToOpen = { a, a, b, a };
@@ -218,9 +227,11 @@ void TestFileList::previewFollowsTheSelection()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     fake.filesToOpen = { writeImage(
       env.path(), "p.png", solidImage(picture.width(), picture.height(), Qt::black)) };
     dialog.findChild<QPushButton *>("AddFileBtn")->click();
+    QVERIFY(previewSettled(dialog));
     QCOMPARE(shownSize(dialog), shown);
     // Automatic mode on a dark picture: white, opaque in the settings, alpha 127, fitted Arial.
     const WatermarkSettings &s = WatermarkSettings::instance();
@@ -235,6 +246,7 @@ void TestFileList::missingFileLeavesThePreviewAsItWas()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     WatermarkSettings &s = WatermarkSettings::instance();
     auto *scene = dialog.findChild<QGraphicsView *>("graphicsView")->scene();
     const QGraphicsItem *before = scene->items().first();

@@ -59,6 +59,7 @@ void TestRun::runWritesEveryPictureAndShowsTheResults()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     const QString in = env.path() + "/in";
     setFiles(dialog,
              fake,
@@ -86,6 +87,7 @@ void TestRun::emptyListOpensTheFileDialog()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     QSignalSpy progress(&dialog, &Dialog::newProgress);
     child<QPushButton>(&dialog, "Run")->click();
     QCOMPARE(fake.fileDialogCalls.size(), 1);
@@ -132,6 +134,7 @@ void TestRun::outputSizeChoices()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     WatermarkSettings::instance().customWidth = 1000;
     WatermarkSettings::instance().customHeight = 50;
     setFiles(dialog,
@@ -155,6 +158,7 @@ void TestRun::watermarkIsWhereThePositionSays()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     setFiles(
       dialog, fake, { writeImage(env.path() + "/in", "p.png", solidImage(900, 600, Qt::white)) });
     child<QRadioButton>(&dialog, "radioButton_4")->click(); // top centre
@@ -170,6 +174,7 @@ void TestRun::failuresAreListedAfterTheRun()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     const QString in = env.path() + "/in";
     const QString good = writeImage(in, "good.png", solidImage(60, 40, Qt::white));
     const QString missing = in + "/missing.png";
@@ -198,6 +203,7 @@ void TestRun::manyFailuresAreSummarised()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     QStringList missing;
     for (int i = 0; i < 23; ++i)
         missing << env.path() + QStringLiteral("/gone%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
@@ -215,6 +221,7 @@ void TestRun::missingOutputFolderIsRecreatedInPlace()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     const QString src = writeImage(env.path() + "/in", "p.png", solidImage(60, 40, Qt::white));
     setFiles(dialog, fake, { src });
     WatermarkSettings &s = WatermarkSettings::instance();
@@ -237,6 +244,7 @@ void TestRun::controlsAreLockedDuringARun()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     dialog.show();
     QStringList files;
     for (int i = 0; i < 6; ++i)
@@ -254,12 +262,12 @@ void TestRun::controlsAreLockedDuringARun()
     for (const QString &name : locked)
         QVERIFY2(!dialog.findChild<QWidget *>(name)->isEnabled(), qPrintable(name));
     QVERIFY(!dialog.acceptDrops());
-    QTest::keyClick(&dialog, Qt::Key_Escape); // ignored while running
-    QVERIFY(dialog.isVisible());
+    QVERIFY(child(&dialog, "StopBtn")->isVisible());
     child<QListWidget>(&dialog, "listWidget")->clear(); // the run works on its own copy
     QVERIFY(finished.wait(120000));
     for (const QString &name : locked)
         QVERIFY2(dialog.findChild<QWidget *>(name)->isEnabled(), qPrintable(name));
+    QVERIFY(child(&dialog, "StopBtn")->isHidden());
     QCOMPARE(QDir(outDir()).entryList(QDir::Files).size(), 6);
 }
 
@@ -268,6 +276,7 @@ void TestRun::closingDuringARunStopsItAndSavesSettings()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     dialog.show();
     QStringList files;
     const QString src = writeImage(env.path() + "/in", "p.png", solidImage(3000, 2000, Qt::white));
@@ -293,6 +302,7 @@ void TestRun::manualAutoColourLeavesTheLastColour()
     TestEnvironment env;
     FakeUiServices fake;
     Dialog dialog;
+    QVERIFY(previewSettled(dialog));
     WatermarkSettings &s = WatermarkSettings::instance();
     setFiles(dialog,
              fake,

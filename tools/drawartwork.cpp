@@ -41,6 +41,35 @@ QImage roundButton(const QColor &colour, bool plus)
     return image;
 }
 
+// A round button with a folder and a small plus: adds a whole folder.
+QImage folderButton(const QColor &colour)
+{
+    QImage image = canvas(49, 49);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient fill(QPointF(18, 16), 30);
+    fill.setColorAt(0, colour.lighter(135));
+    fill.setColorAt(1, colour);
+    p.setBrush(fill);
+    p.setPen(QPen(colour.darker(140), 1.5));
+    p.drawEllipse(QRectF(3.5, 3.5, 42, 42));
+    QPainterPath folder;
+    folder.moveTo(12, 17);
+    folder.lineTo(20, 17);
+    folder.lineTo(23, 20);
+    folder.lineTo(37, 20);
+    folder.lineTo(37, 33);
+    folder.lineTo(12, 33);
+    folder.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(folder);
+    p.setPen(QPen(colour, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(24.5, 23), QPointF(24.5, 30));
+    p.drawLine(QPointF(21, 26.5), QPointF(28, 26.5));
+    return image;
+}
+
 QImage applyButton()
 {
     QImage image = canvas(306, 53);
@@ -186,6 +215,7 @@ int main(int argc, char *argv[])
     const QDir icons(QString::fromLocal8Bit(argv[2]));
     bool ok = roundButton(QColor(0x2e, 0x9e, 0x5b), true).save(images.filePath("plus.png")) &&
               roundButton(QColor(0xc6, 0x3d, 0x3d), false).save(images.filePath("minus.png")) &&
+              folderButton(QColor(0x2e, 0x7d, 0xb5)).save(images.filePath("folder.png")) &&
               applyButton().save(images.filePath("apply.png")) &&
               logo().save(images.filePath("logo.png")) &&
               icon(256).save(images.filePath("icon.png")) &&

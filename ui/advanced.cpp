@@ -5,7 +5,6 @@
 
 #include "app/constants.h"
 #include "app/watermarksettings.h"
-#include "engine/picturereader.h"
 #include "engine/watermark.h"
 #include "uiservices.h"
 
@@ -23,11 +22,8 @@ Advanced::Advanced(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
 
-    const QString sample = s.cacheDirPath + QStringLiteral("/preview2.jpeg");
-    m_startImage = PictureReader::readScaled(s.previewSourcePath, advancedSampleSize).image;
-    m_startImage.save(sample);
-    m_scene->addPixmap(QPixmap(sample));
     ui->graphicsView->setScene(m_scene);
+    connect(&m_preview, &PreviewRenderer::ready, this, &Advanced::showPreview);
 
     // Integer arithmetic both ways: opening with alpha 127 leaves 124 (slider 49), on purpose.
     ui->horizontalScrollBar->setRange(0, sliderMaximum);
@@ -54,33 +50,46 @@ void Advanced::changeEvent(QEvent *event)
 void Advanced::renderPreview()
 {
     WatermarkSettings &s = WatermarkSettings::instance();
-    WatermarkStyle style;
-    style.useDefaults = false;
-    style.autoFontSize = ui->Adv_Intelli_font->isChecked();
-    style.autoColor = false; // this preview always shows the manual colour
-    style.alpha = s.alpha;
-    style.fontColor = s.fontColor;
-    style.font = s.watermarkFont;
+    PreviewRequest request;
+    request.path = s.previewSourcePath;
+    request.text = s.previewText;
+    request.position = s.previewAlignment;
+    request.style.useDefaults = false;
+    request.style.autoFontSize = ui->Adv_Intelli_font->isChecked();
+    request.style.autoColor = false; // this preview always shows the manual colour
+    request.style.alpha = s.alpha;
+    request.style.fontColor = s.fontColor;
+    request.style.font = s.watermarkFont;
+    request.viewSize = advancedPreviewSize;
+    if (!m_sampleWritten) {
+        // The dialog's sample of the picture, written once, as the first drawing starts.
+        request.samplePath = s.cacheDirPath + QStringLiteral("/preview2.jpeg");
+        request.sampleSize = advancedSampleSize;
+        m_sampleWritten = true;
+    }
+    m_preview.request(request);
+}
 
-    QImage *canvas = m_cache.canvasFor(s.previewSourcePath);
-    if (!canvas) {
+void Advanced::showPreview(const PreviewResult &result)
+{
+    WatermarkSettings &s = WatermarkSettings::instance();
+    const WatermarkStyle &style = result.request.style;
+    if (!result.ok) {
         // Nothing to draw on: the settings are still updated as a drawing would.
         if (style.autoFontSize)
-            fitWatermarkFont(QImage(), s.previewText, s.watermarkFont);
-        s.fontColor.setAlpha(s.alpha);
+            fitWatermarkFont(QImage(), result.request.text, s.watermarkFont);
+        s.fontColor.setAlpha(style.alpha);
         m_scene->clear();
+        emit previewRefreshed();
         return;
     }
-    const StampResult drawn = stampWatermark(*canvas, s.previewText, s.previewAlignment, style);
-    s.watermarkFont = drawn.font;
-    s.fontColor = drawn.pen;
-
-    const QImage shown =
-      canvas->scaled(advancedPreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    s.watermarkFont = result.drawn.font;
+    s.fontColor = result.drawn.pen;
     m_scene->clear();
-    m_scene->addPixmap(QPixmap::fromImage(shown));
+    m_scene->addPixmap(QPixmap::fromImage(result.shown));
     ui->graphicsView->update();
     ui->graphicsView->show();
+    emit previewRefreshed();
 }
 
 void Advanced::setAlphaFromSlider(int value)

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QDialog>
-#include <QImage>
 
-#include "engine/previewcache.h"
+#include "engine/previewrenderer.h"
 
 namespace Ui {
 class Advanced;
@@ -20,6 +19,12 @@ public:
     explicit Advanced(QWidget *parent = nullptr);
     ~Advanced() override;
 
+    bool isPreviewPending() const { return m_preview.isPending(); }
+
+signals:
+    // Emitted after the preview shows a newly drawn picture.
+    void previewRefreshed();
+
 protected:
     void changeEvent(QEvent *event) override;
 
@@ -34,10 +39,11 @@ private slots:
 
 private:
     void renderPreview();
+    void showPreview(const PreviewResult &result);
     void setAlphaFromSlider(int value);
 
     Ui::Advanced *ui;
     QGraphicsScene *m_scene;
-    QImage m_startImage;
-    PreviewCache m_cache;
+    PreviewRenderer m_preview;
+    bool m_sampleWritten = false;
 };

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QUrl>
+#include <QtConcurrent>
 
 #include <array>
 
@@ -23,6 +24,7 @@
 #include "app/watermarksettings.h"
 #include "customsize.h"
 #include "engine/outputnames.h"
+#include "engine/picturefolder.h"
 #include "engine/picturereader.h"
 #include "engine/positions.h"
 #include "engine/runsummary.h"
@@ -33,12 +35,6 @@
 Q_LOGGING_CATEGORY(lcUi, "quorlane.ui", QtWarningMsg)
 
 namespace {
-
-// The suffixes a drop accepts, tested on the lower-case path without requiring a dot.
-const std::array<QLatin1String, 7> droppableSuffixes = {
-    QLatin1String("jpg"),  QLatin1String("jpeg"), QLatin1String("bmp"), QLatin1String("png"),
-    QLatin1String("tiff"), QLatin1String("tif"),  QLatin1String("xpm")
-};
 
 constexpr int editDelayMs = 1500;
 constexpr int maxSummaryLines = 20;
@@ -79,6 +75,8 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
     connect(ui->radioButton_3, &QRadioButton::clicked, this, &Dialog::pos10);
     connect(&m_runner, &BatchRunner::progress, this, &Dialog::newProgress);
     connect(&m_runner, &BatchRunner::finished, this, &Dialog::runEnded);
+    connect(&m_preview, &PreviewRenderer::ready, this, &Dialog::showPreview);
+    connect(&m_walk, &QFutureWatcher<QStringList>::finished, this, &Dialog::foldersWalked);
 
     makeSample();
     previewScene = new QGraphicsScene;
@@ -101,6 +99,7 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
     for (const char *format : outputFormats)
         ui->comboFormats->addItem(QString::fromLatin1(format));
     ui->RemoveFileBtn->hide();
+    ui->StopBtn->hide();
     setAcceptDrops(true);
 
     loadSettings();
@@ -179,40 +178,49 @@ void Dialog::refreshPreview()
     WatermarkSettings &s = WatermarkSettings::instance();
     const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
     s.previewSourcePath = selected.isEmpty() ? samplePath() : selected.first()->text();
-    QImage *canvas = m_previewCache.canvasFor(s.previewSourcePath);
-    if (!canvas)
-        return; // the view keeps what it showed
+    PreviewRequest request;
+    request.path = s.previewSourcePath;
+    request.text = watermarkText();
+    request.position = m_watermarkPos;
+    request.style = s.style();
+    request.viewSize = previewSize;
+    m_preview.request(request);
+}
 
-    const StampResult drawn = stampWatermark(
-      *canvas, watermarkText(), m_watermarkPos, WatermarkSettings::instance().style());
-    if (s.useDefaults) {
+void Dialog::showPreview(const PreviewResult &result)
+{
+    if (!result.ok)
+        return; // the view keeps what it showed
+    WatermarkSettings &s = WatermarkSettings::instance();
+    if (result.request.style.useDefaults) {
         // The automatic choices are stored, so the advanced dialog and the settings file see them.
-        s.watermarkFont = drawn.font;
-        s.fontColor = drawn.pen;
+        s.watermarkFont = result.drawn.font;
+        s.fontColor = result.drawn.pen;
         s.fontColor.setAlpha(255);
         s.alpha = WatermarkStyle::automaticAlpha;
     } else {
-        s.fontColor = drawn.pen;
+        s.fontColor = result.drawn.pen;
     }
-
-    const QImage shown = canvas->scaled(previewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     previewScene->clear();
-    previewScene->addPixmap(QPixmap::fromImage(shown));
+    previewScene->addPixmap(QPixmap::fromImage(result.shown));
     ui->graphicsView->update();
     emit previewRefreshed();
 }
 
 void Dialog::reject()
 {
-    // Escape is ignored while a run works; the close button stops the run instead.
-    if (m_runner.isRunning() && !m_closing)
+    // During a run Escape stops it instead of closing the window; the close button does both.
+    if (m_runner.isRunning() && !m_closing) {
+        on_StopBtn_clicked();
         return;
+    }
     QDialog::reject();
 }
 
 void Dialog::closeEvent(QCloseEvent *event)
 {
     m_closing = true;
+    m_preview.cancel(); // the settings keep what the preview last showed
     if (m_runner.isRunning()) {
         m_runner.stop();
         m_runner.waitForDone();
@@ -248,21 +256,66 @@ void Dialog::dropEvent(QDropEvent *event)
 {
     if (m_runner.isRunning())
         return;
+    QStringList paths;
+    bool hasFolder = false;
     const QList<QUrl> urls = event->mimeData()->urls();
     for (const QUrl &url : urls) {
-        const QString path = url.toLocalFile();
-        const QString lower = path.toLower();
-        for (const QLatin1String &suffix : droppableSuffixes) {
-            if (lower.endsWith(suffix)) {
-                ui->listWidget->insertItem(ui->listWidget->count(), path);
-                ui->RemoveFileBtn->show();
-                break;
-            }
-        }
+        paths << url.toLocalFile();
+        hasFolder = hasFolder || QFileInfo(paths.constLast()).isDir();
+    }
+    if (hasFolder) {
+        walkFolders(paths); // off the GUI thread: a folder may hold thousands of files
+    } else {
+        addPictures(PictureFolder::picturesIn(paths));
+        ui->listWidget->setCurrentRow(0);
+        refreshPreview();
+    }
+    // The event is left unaccepted: no drop action is reported back to the source.
+}
+
+void Dialog::addPictures(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        ui->listWidget->insertItem(ui->listWidget->count(), path);
+    if (!paths.isEmpty())
+        ui->RemoveFileBtn->show();
+}
+
+void Dialog::walkFolders(const QStringList &paths)
+{
+    ui->Run->setEnabled(false);
+    if (m_walk.isRunning()) {
+        m_waitingWalks << paths; // walked in turn, so rows keep the order of the drops
+        return;
+    }
+    m_walk.setFuture(QtConcurrent::run(PictureFolder::picturesIn, paths));
+}
+
+void Dialog::foldersWalked()
+{
+    addPictures(m_walk.result());
+    if (!m_waitingWalks.isEmpty()) {
+        m_walk.setFuture(QtConcurrent::run(PictureFolder::picturesIn, m_waitingWalks.takeFirst()));
+        return;
     }
     ui->listWidget->setCurrentRow(0);
+    ui->Run->setEnabled(!m_runner.isRunning());
     refreshPreview();
-    // The event is left unaccepted: no drop action is reported back to the source.
+}
+
+void Dialog::on_AddFolderBtn_clicked()
+{
+    ui->progressBar->setValue(0);
+    const QString folder = UiServices::current().getExistingDirectory(
+      this, tr("Add Folder"), QDir::homePath(), QFileDialog::ShowDirsOnly);
+    if (!folder.isEmpty())
+        walkFolders({ folder });
+}
+
+void Dialog::on_StopBtn_clicked()
+{
+    m_runner.stop();
+    ui->StopBtn->setEnabled(false);
 }
 
 void Dialog::changeEvent(QEvent *event)
@@ -475,19 +528,22 @@ void Dialog::Run()
     run.skipped = paths.skipped;
     m_lastRun = run;
 
-    m_previewCache.clear(); // the run's memory bound has no room for it
+    m_preview.clearCache(); // the run's memory bound has no room for it
     setRunLocked(true);
     m_runner.start(run);
 }
 
 void Dialog::setRunLocked(bool locked)
 {
-    const QList<QWidget *> controls = {
-        ui->Run,          ui->AddFileBtn, ui->RemoveFileBtn, ui->listWidget,   ui->markTextBox,
-        ui->useCopyright, ui->comboBox,   ui->comboFormats,  ui->ChooseOutDir, ui->AdvancedSettings
-    };
+    const QList<QWidget *> controls = { ui->Run,          ui->AddFileBtn,       ui->RemoveFileBtn,
+                                        ui->AddFolderBtn, ui->listWidget,       ui->markTextBox,
+                                        ui->useCopyright, ui->comboBox,         ui->comboFormats,
+                                        ui->ChooseOutDir, ui->AdvancedSettings, ui->OptionsBtn };
     for (QWidget *control : controls)
         control->setEnabled(!locked);
+    // Beside Run, never on it: a double click on Run cannot stop the run it started.
+    ui->StopBtn->setVisible(locked);
+    ui->StopBtn->setEnabled(locked);
     for (int code : Position::all)
         positionButton(code)->setEnabled(!locked);
     setAcceptDrops(!locked);

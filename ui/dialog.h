@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QFutureWatcher>
 #include <QImage>
 #include <QTimer>
 
 #include "engine/batchrunner.h"
 #include "engine/outputpolicy.h"
-#include "engine/previewcache.h"
+#include "engine/previewrenderer.h"
 
 namespace Ui {
 class Dialog;
@@ -28,7 +29,10 @@ public:
 
     int watermarkPos() const { return m_watermarkPos; }
     bool isRunning() const { return m_runner.isRunning(); }
+    // Asks for a new preview; it is drawn on a worker thread and shown when ready.
     void refreshPreview();
+    bool isPreviewPending() const { return m_preview.isPending(); }
+    bool isAddingFolders() const { return m_walk.isRunning() || !m_waitingWalks.isEmpty(); }
 
 public slots:
     void reject() override;
@@ -54,6 +58,8 @@ private slots:
     void on_comboBox_currentIndexChanged(int index);
     void on_AdvancedSettings_clicked();
     void on_OptionsBtn_clicked();
+    void on_AddFolderBtn_clicked();
+    void on_StopBtn_clicked();
     void on_Help_clicked();
     void addfiles();
     void RemoveFiles();
@@ -71,6 +77,10 @@ private slots:
     void UpdateProgress(int value);
 
 private:
+    void showPreview(const PreviewResult &result);
+    void addPictures(const QStringList &paths);
+    void walkFolders(const QStringList &paths);
+    void foldersWalked();
     void loadSettings();
     void restoreSavedSettings();
     void makeSample();
@@ -87,7 +97,9 @@ private:
     QGraphicsScene *previewScene = nullptr;
     QImage sampleImage;
     QTimer editTimer;
-    PreviewCache m_previewCache;
+    PreviewRenderer m_preview;
+    QFutureWatcher<QStringList> m_walk;
+    QList<QStringList> m_waitingWalks;
     BatchRunner m_runner;
     OutputPolicy m_outputPolicy;
     RunSnapshot m_lastRun;

@@ -1,0 +1,100 @@
+#include "previewrenderer.h"
+
+#include <QThreadPool>
+
+#include <mutex>
+
+#include "picturereader.h"
+#include "previewcache.h"
+
+namespace {
+constexpr int maxRunning = 2;
+}
+
+// What the worker threads share with the renderer; outlives it while a job still runs.
+struct PreviewRenderer::Shared
+{
+    std::mutex mutex;
+    PreviewRenderer *owner = nullptr; // cleared, under the mutex, when the renderer goes
+    PreviewCache cache;
+};
+
+PreviewResult renderPreview(const PreviewRequest &request, PreviewCache &cache)
+{
+    PreviewResult result;
+    result.request = request;
+    if (!request.samplePath.isEmpty()) {
+        const QImage sample = PictureReader::readScaled(request.path, request.sampleSize).image;
+        if (!sample.isNull())
+            sample.save(request.samplePath);
+    }
+    QImage canvas = cache.canvasFor(request.path);
+    if (canvas.isNull())
+        return result;
+    result.drawn = stampWatermark(canvas, request.text, request.position, request.style);
+    result.shown = canvas.scaled(request.viewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    cache.recycle(std::move(canvas));
+    result.ok = true;
+    return result;
+}
+
+PreviewRenderer::PreviewRenderer(QObject *parent)
+  : QObject(parent)
+  , m_shared(std::make_shared<Shared>())
+{
+    m_shared->owner = this;
+}
+
+PreviewRenderer::~PreviewRenderer()
+{
+    std::lock_guard<std::mutex> lock(m_shared->mutex);
+    m_shared->owner = nullptr;
+}
+
+void PreviewRenderer::request(const PreviewRequest &request)
+{
+    const quint64 generation = ++m_generation;
+    if (m_running < maxRunning)
+        launch(request, generation);
+    else
+        m_waiting.emplace(request, generation);
+}
+
+void PreviewRenderer::cancel()
+{
+    ++m_generation;
+    m_waiting.reset();
+}
+
+void PreviewRenderer::clearCache()
+{
+    m_shared->cache.clear();
+}
+
+void PreviewRenderer::launch(const PreviewRequest &request, quint64 generation)
+{
+    ++m_running;
+    QThreadPool::globalInstance()->start([shared = m_shared, request, generation] {
+        const PreviewResult result = renderPreview(request, shared->cache);
+        std::lock_guard<std::mutex> lock(shared->mutex);
+        // A posted call dies with its receiver, so it never reaches a destroyed renderer.
+        if (PreviewRenderer *owner = shared->owner) {
+            QMetaObject::invokeMethod(
+              owner,
+              [owner, generation, result] { owner->jobDone(generation, result); },
+              Qt::QueuedConnection);
+        }
+    });
+}
+
+void PreviewRenderer::jobDone(quint64 generation, const PreviewResult &result)
+{
+    --m_running;
+    if (m_waiting) {
+        const auto [request, waitingGeneration] = *m_waiting;
+        m_waiting.reset();
+        launch(request, waitingGeneration);
+    }
+    if (generation == m_generation)
+        emit ready(result);
+}
