@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 
+#include "engine/textfields.h"
 #include "engine/watermark.h"
 
 // The one process-wide configuration shared by the main window, the preview, the batch run, the
@@ -30,7 +31,8 @@ struct WatermarkSettings
     // Handed to the advanced dialog's preview.
     QString previewSourcePath;
     int previewAlignment = 132;
-    QString previewText = QStringLiteral("Text");
+    WatermarkText previewText = WatermarkText(QStringLiteral("Text"));
+    bool previewIsSample = false;
 
     // Folders, absolute with forward slashes.
     QString appDirPath;

@@ -1,6 +1,6 @@
 // Runs Quorlane's batch job without a window and prints its throughput and peak memory.
 // Usage: bench_batch <corpus folder> <output folder> <original|thumbnails> <workers, 0 = all>
-//        [12|48|all] [metadata choice, default none]
+//        [12|48|all] [metadata choice, default none] [watermark text]
 // "make" as the only argument pair (bench_batch <corpus folder> make) just makes the corpus.
 #include <QCoreApplication>
 #include <QDir>
@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
     QDir().mkpath(outDir);
 
     RunSnapshot run;
-    run.text = QString::fromUtf8("© Name\nComments");
+    run.text = args.value(7, QString::fromUtf8("© Name\nComments"));
     run.position = Position::BottomRight;
     run.outputSize = thumbnails ? outputSizes.at(4).size : QSize();
     run.outputDir = outDir;

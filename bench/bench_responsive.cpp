@@ -26,7 +26,10 @@ class Services : public UiServices
 {
 public:
     QStringList files;
-    QStringList getOpenFileNames(QWidget *, const QString &, const QString &, const QString &) override
+    QStringList getOpenFileNames(QWidget *,
+                                 const QString &,
+                                 const QString &,
+                                 const QString &) override
     {
         return files;
     }
@@ -100,8 +103,8 @@ int main(int argc, char *argv[])
         BusyMeter meter;
         for (int row = 0; row < 3; ++row) {
             list->setCurrentRow(row);
-            QMetaObject::invokeMethod(&dialog, "on_listWidget_clicked",
-                                      Q_ARG(QModelIndex, list->currentIndex()));
+            QMetaObject::invokeMethod(
+              &dialog, "on_listWidget_clicked", Q_ARG(QModelIndex, list->currentIndex()));
             wait(300);
             text->insertPlainText(QStringLiteral("a"));
             wait(4000); // the debounced refresh and any slow decode
@@ -134,6 +137,7 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     std::printf("Stop to the end of the run (2 workers, 12 MP): %.0f ms; one picture takes about "
                 "%.0f ms\n",
-                stopClock.nsecsElapsed() / 1e6, perPicture);
+                stopClock.nsecsElapsed() / 1e6,
+                perPicture);
     return 0;
 }

@@ -292,7 +292,7 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
         text = parser.value(o.text);
     if (parser.isSet(o.copyrightSign) || parser.isSet(o.noCopyrightSign))
         sign = parser.isSet(o.copyrightSign);
-    run.text = composeWatermarkText(sign, text);
+    run.text = WatermarkText(text, sign);
     if (parser.isSet(o.position)) {
         const int index = pick(parser, o.position, positionNames, &error);
         if (index >= 0)

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <exiv2/exiv2.hpp>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <mutex>
 
+#include "textfields.h"
 #include "version.h"
 
 // Muted by default: the metadata library's own complaints about odd files are no user's concern.
@@ -224,7 +226,88 @@ QByteArray withMetadata(const QByteArray &encoded,
     return QByteArray(reinterpret_cast<const char *>(bytes.pData_), int(bytes.size_));
 }
 
+// A value as text, without the padding cameras leave (spaces, NULs), or empty when missing.
+template<typename Data, typename Iterator>
+QString textAt(const Data &data, Iterator it)
+{
+    if (it == data.end())
+        return QString();
+    QString text = QString::fromStdString(it->toString());
+    text.remove(QChar(0));
+    return text.trimmed();
+}
+
+QString textOf(const Exiv2::ExifData &data, const char *key)
+{
+    return textAt(data, data.findKey(Exiv2::ExifKey(key)));
+}
+
+QString textOf(const Exiv2::XmpData &data, const char *key)
+{
+    return textAt(data, data.findKey(Exiv2::XmpKey(key)));
+}
+
+QString textOf(const Exiv2::IptcData &data, const char *key)
+{
+    return textAt(data, data.findKey(Exiv2::IptcKey(key)));
+}
+
+// "2019:07:14 10:20:30" (EXIF) or "2019-07-14T10:20:30+02:00" (XMP): the date as recorded.
+QString dateOf(const QString &recorded)
+{
+    static const QRegularExpression date(QStringLiteral("^(\\d{4})[:-](\\d{2})[:-](\\d{2})"));
+    const QRegularExpressionMatch match = date.match(recorded);
+    if (!match.hasMatch())
+        return QString();
+    return match.captured(1) + QLatin1Char('-') + match.captured(2) + QLatin1Char('-') +
+           match.captured(3);
+}
+
 } // namespace
+
+QString PictureMetadata::dateTaken() const
+{
+    if (!d)
+        return QString();
+    try {
+        for (const QString &recorded : { textOf(d->exif, "Exif.Photo.DateTimeOriginal"),
+                                         textOf(d->xmp, "Xmp.exif.DateTimeOriginal"),
+                                         textOf(d->xmp, "Xmp.xmp.CreateDate") }) {
+            const QString date = dateOf(recorded);
+            if (!date.isEmpty())
+                return date;
+        }
+    } catch (...) {
+    }
+    return QString();
+}
+
+QString PictureMetadata::artist() const
+{
+    if (!d)
+        return QString();
+    try {
+        for (const QString &name : { textOf(d->exif, "Exif.Image.Artist"),
+                                     textOf(d->xmp, "Xmp.dc.creator"),
+                                     textOf(d->iptc, "Iptc.Application2.Byline") }) {
+            if (!name.isEmpty())
+                return name;
+        }
+    } catch (...) {
+    }
+    return QString();
+}
+
+QString PictureMetadata::camera() const
+{
+    if (!d)
+        return QString();
+    try {
+        return cameraName(textOf(d->exif, "Exif.Image.Make"), textOf(d->exif, "Exif.Image.Model"));
+    } catch (...) {
+    }
+    return QString();
+}
 
 void PictureMetadata::initialize()
 {

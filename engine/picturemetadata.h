@@ -22,6 +22,12 @@ public:
     // Whether format (a lower-case suffix) can carry metadata.
     static bool formatHoldsMetadata(const QByteArray &format);
 
+    // What the text fields need: the date taken (yyyy-MM-dd as recorded, or empty), the artist
+    // and the camera's name.
+    QString dateTaken() const;
+    QString artist() const;
+    QString camera() const;
+
     // Why the source's metadata could not be read, or empty.
     QString readError() const { return m_readError; }
 

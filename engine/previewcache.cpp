@@ -14,34 +14,41 @@ bool PreviewCache::isCurrent(const QString &path) const
            info.lastModified() == m_modified;
 }
 
-QImage PreviewCache::canvasFor(const QString &path, QString *error)
+QImage PreviewCache::canvasFor(const QString &path, QString *error, PictureMetadata *metadata)
 {
     QImage source;
     QImage canvas;
+    PictureMetadata read;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (isCurrent(path))
+        if (isCurrent(path)) {
             source = m_source;
+            read = m_metadata;
+        }
         canvas = std::move(m_spare);
         m_spare = QImage();
     }
     if (source.isNull()) {
         // Decoded without the lock: a slow picture never holds up another refresh.
-        PictureReader::Result read = PictureReader::read(path);
-        if (!read.ok()) {
+        PictureReader::Result picture = PictureReader::read(path);
+        if (!picture.ok()) {
             if (error)
-                *error = read.error;
+                *error = picture.error;
             recycle(std::move(canvas));
             return QImage(); // the cached picture stays for the next call
         }
-        source = std::move(read.image);
+        source = std::move(picture.image);
+        read = PictureMetadata::read(path);
         const QFileInfo info(path);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_path = path;
         m_fileSize = info.size();
         m_modified = info.lastModified();
         m_source = source;
+        m_metadata = read;
     }
+    if (metadata)
+        *metadata = read;
     const bool sameShape =
       canvas.size() == source.size() && canvas.format() == source.format() && canvas.isDetached();
     if (!sameShape)
@@ -66,5 +73,6 @@ void PreviewCache::clear()
     std::lock_guard<std::mutex> lock(m_mutex);
     m_path.clear();
     m_source = QImage();
+    m_metadata = PictureMetadata();
     m_spare = QImage();
 }

@@ -6,6 +6,8 @@
 
 #include <mutex>
 
+#include "picturemetadata.h"
+
 // Keeps the last decoded preview picture, so that typing and position clicks redraw without
 // decoding again, and a spare canvas whose memory the next redraw reuses. A file is decoded again
 // when its path, size or modification time changes. Safe to use from several threads.
@@ -14,7 +16,9 @@ class PreviewCache
 public:
     // A fresh, paintable copy of the picture at path, or a null image (and error) when it cannot
     // be read. Hand it back with recycle() when done.
-    QImage canvasFor(const QString &path, QString *error = nullptr);
+    QImage canvasFor(const QString &path,
+                     QString *error = nullptr,
+                     PictureMetadata *metadata = nullptr);
     void recycle(QImage canvas);
     void clear();
 
@@ -26,5 +30,6 @@ private:
     qint64 m_fileSize = -1;
     QDateTime m_modified;
     QImage m_source;
+    PictureMetadata m_metadata; // read with the picture, for the text fields
     QImage m_spare;
 };

@@ -1,9 +1,11 @@
 #include "previewrenderer.h"
 
+#include <QFileInfo>
 #include <QThreadPool>
 
 #include <mutex>
 
+#include "picturemetadata.h"
 #include "picturereader.h"
 #include "previewcache.h"
 
@@ -28,10 +30,19 @@ PreviewResult renderPreview(const PreviewRequest &request, PreviewCache &cache)
         if (!sample.isNull())
             sample.save(request.samplePath);
     }
-    QImage canvas = cache.canvasFor(request.path);
+    PictureMetadata metadata;
+    QImage canvas = cache.canvasFor(request.path, nullptr, &metadata);
     if (canvas.isNull())
         return result;
-    result.drawn = stampWatermark(canvas, request.text, request.position, request.style);
+    FieldValues values = FieldValues::example(canvas.size());
+    if (!request.isSample) {
+        values.fileName = QFileInfo(request.path).fileName();
+        values.date = metadata.dateTaken();
+        values.artist = metadata.artist();
+        values.camera = metadata.camera();
+    }
+    result.drawn =
+      stampWatermark(canvas, request.text.filled(values), request.position, request.style);
     result.shown = canvas.scaled(request.viewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     cache.recycle(std::move(canvas));
     result.ok = true;

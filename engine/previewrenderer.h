@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "textfields.h"
 #include "watermark.h"
 
 class PreviewCache;
@@ -16,7 +17,8 @@ class PreviewCache;
 struct PreviewRequest
 {
     QString path;
-    QString text;
+    bool isSample = false; // the bundled sample: its fields show example values
+    WatermarkText text;
     int position = 0;
     WatermarkStyle style;
     QSize viewSize;

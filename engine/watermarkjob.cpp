@@ -64,8 +64,10 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
         return outcome;
     }
     // Read once, before drawing; the copy into the output reuses it.
-    const PictureMetadata metadata =
-      run.policy.touchesMetadata() ? PictureMetadata::read(source) : PictureMetadata();
+    const bool copiesMetadata = run.policy.touchesMetadata();
+    const PictureMetadata metadata = copiesMetadata || run.text.needsMetadata()
+                                       ? PictureMetadata::read(source)
+                                       : PictureMetadata();
 
     PictureReader::Result read = buffer.read(source);
     if (!read.ok()) {
@@ -74,7 +76,14 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     }
     // Moved, not copied: a second reference would make the painter copy the whole picture.
     QImage image = std::move(read.image);
-    outcome.pen = stampWatermark(image, run.text, run.position, run.style).pen;
+    FieldValues values;
+    values.fileName = QFileInfo(source).fileName();
+    values.date = metadata.dateTaken();
+    values.artist = metadata.artist();
+    values.camera = metadata.camera();
+    values.size = image.size();
+    const QString text = run.text.filled(values);
+    outcome.pen = stampWatermark(image, text, run.position, run.style).pen;
 
     outcome.status = JobOutcome::Status::NotWritten;
     // The output folder may be the sources' own folder: never replace a source picture.
@@ -95,12 +104,12 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     QByteArray bytes = encodePicture(image, format, run.policy.jpegQuality, &outcome.reason);
     if (bytes.isEmpty())
         return outcome;
-    if (run.policy.touchesMetadata() && PictureMetadata::formatHoldsMetadata(format)) {
+    if (copiesMetadata && PictureMetadata::formatHoldsMetadata(format)) {
         PictureMetadata::Target kept;
         kept.choice = run.policy.metadata;
         kept.size = image.size();
         if (run.policy.copyrightFromText)
-            kept.copyrightNotice = copyrightNotice(run.text);
+            kept.copyrightNotice = copyrightNotice(text);
         outcome.metadataReason = metadata.insertInto(bytes, kept);
     }
 

@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include "outputpolicy.h"
+#include "textfields.h"
 #include "watermark.h"
 
 class DecodeBuffer;
@@ -14,7 +15,7 @@ class DecodeBuffer;
 // processed anywhere without touching a widget or the shared settings. Every front end builds one.
 struct RunSnapshot
 {
-    QString text;
+    WatermarkText text; // filled in for each picture
     int position = 0;
     WatermarkStyle style;
     QSize outputSize; // invalid: keep each picture's own size

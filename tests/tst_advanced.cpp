@@ -257,7 +257,7 @@ void TestAdvanced::mainWindowRefreshesOnceAfterwards()
     QString text;
     onNextModal([&](QWidget *w) {
         alignment = WatermarkSettings::instance().previewAlignment;
-        text = WatermarkSettings::instance().previewText;
+        text = WatermarkSettings::instance().previewText.filled(FieldValues());
         w->close();
     });
     child<QPushButton>(&main, "AdvancedSettings")->click();

@@ -3,6 +3,8 @@
 
 #include <csignal>
 
+#include <exiv2/exiv2.hpp>
+
 #include "app/settingsfile.h"
 #include "app/watermarksettings.h"
 #include "cli/batchcommand.h"
@@ -59,6 +61,7 @@ private slots:
     void arguments_data();
     void arguments();
     void sameBytesAsTheWindow();
+    void fieldsGiveTheBytesOfTheTypedText();
     void interruptFinishesThePicturesInFlight_data();
     void interruptFinishesThePicturesInFlight();
     void parallelProcessesNeverLoseAPicture();
@@ -146,7 +149,7 @@ void TestCli::arguments()
     QVERIFY(parsed.error.isEmpty());
     const BatchCommand &command = parsed.command;
     const RunSnapshot &run = command.run;
-    QCOMPARE(run.text, text);
+    QCOMPARE(run.text.filled(FieldValues()), text);
     QCOMPARE(run.position, position);
     QCOMPARE(run.outputSize, size);
     QCOMPARE(command.format, format);
@@ -206,6 +209,23 @@ void TestCli::sameBytesAsTheWindow()
         QVERIFY(!window.isEmpty());
         QCOMPARE(fileBytes(m_env->path() + "/cli/" + name), window);
     }
+}
+
+void TestCli::fieldsGiveTheBytesOfTheTypedText()
+{
+    QTemporaryDir dir;
+    const QString source = writeImage(dir.path(), "IMG_0042.jpg", solidImage(640, 480, Qt::gray));
+    auto file = Exiv2::ImageFactory::open(source.toStdString());
+    file->exifData()["Exif.Photo.DateTimeOriginal"] = "2019:07:14 10:20:30";
+    file->writeMetadata();
+    QVERIFY(
+      runBatch({ "-q", "-o", dir.filePath("fields"), "-t", "{filename} {date}{{}}", source }) == 0);
+    QVERIFY(
+      runBatch({ "-q", "-o", dir.filePath("typed"), "-t", "IMG_0042.jpg 2019-07-14{}", source }) ==
+      0);
+    const QByteArray fields = fileBytes(dir.filePath("fields/IMG_0042.jpg"));
+    QVERIFY(!fields.isEmpty());
+    QCOMPARE(fields, fileBytes(dir.filePath("typed/IMG_0042.jpg")));
 }
 
 void TestCli::interruptFinishesThePicturesInFlight_data()

@@ -120,6 +120,8 @@ private slots:
     void removeAllWritesTodaysBytes_data();
     void removeAllWritesTodaysBytes();
     void refusedXmpIsDroppedAndReported();
+    void fieldsReadTheRecordedValues_data();
+    void fieldsReadTheRecordedValues();
     void fitKeepsProportions_data();
     void fitKeepsProportions();
 };
@@ -238,7 +240,7 @@ void TestMetadata::removeAllWritesTodaysBytes()
     QImageReader reader(run.sources.at(0));
     reader.setAutoTransform(true);
     QImage image = reader.read();
-    stampWatermark(image, run.text, run.position, run.style);
+    stampWatermark(image, run.text.typed, run.position, run.style);
     QByteArray expected;
     QBuffer buffer(&expected);
     buffer.open(QIODevice::WriteOnly);
@@ -265,6 +267,67 @@ void TestMetadata::refusedXmpIsDroppedAndReported()
     QCOMPARE(summary.blocks.size(), 1);
     QCOMPARE(summary.blocks.at(0).at(0),
              QString("1 pictures were written without their metadata:"));
+}
+
+void TestMetadata::fieldsReadTheRecordedValues_data()
+{
+    QTest::addColumn<QStringList>("keys"); // key=value pairs written into a fresh JPEG
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("artist");
+    QTest::addColumn<QString>("camera");
+    QTest::newRow("EXIF first") << QStringList{ "Exif.Photo.DateTimeOriginal=2019:07:14 10:20:30",
+                                                "Xmp.xmp.CreateDate=2001-01-01T00:00:00",
+                                                "Exif.Image.Artist=Anna Berg ",
+                                                "Xmp.dc.creator=Someone",
+                                                "Exif.Image.Make=NIKON CORPORATION",
+                                                "Exif.Image.Model=NIKON D750" }
+                                << "2019-07-14"
+                                << "Anna Berg"
+                                << "NIKON D750";
+    QTest::newRow("XMP date taken, no time-zone conversion")
+      << QStringList{ "Xmp.exif.DateTimeOriginal=2019-12-31T23:30:00-05:00",
+                      "Xmp.xmp.CreateDate=2001-01-01T00:00:00",
+                      "Xmp.dc.creator=Bo Ek",
+                      "Iptc.Application2.Byline=Other" }
+      << "2019-12-31"
+      << "Bo Ek"
+      << "";
+    QTest::newRow("create date, IPTC by-line") << QStringList{ "Xmp.xmp.CreateDate=2024-06-01",
+                                                               "Iptc.Application2.Byline=Cy Lo",
+                                                               "Exif.Image.Model=X100V" }
+                                               << "2024-06-01"
+                                               << "Cy Lo"
+                                               << "X100V";
+    QTest::newRow("nothing recorded, unreadable date")
+      << QStringList{ "Exif.Photo.DateTimeOriginal=    :  :     :  :  " } << ""
+      << ""
+      << "";
+}
+
+void TestMetadata::fieldsReadTheRecordedValues()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QString, date);
+    QFETCH(QString, artist);
+    QFETCH(QString, camera);
+    QTemporaryDir dir;
+    const QString path = writeImage(dir.path(), "p.jpg", solidImage(40, 30, Qt::gray));
+    auto file = Exiv2::ImageFactory::open(path.toStdString());
+    for (const QString &pair : keys) {
+        const std::string key = pair.section('=', 0, 0).toStdString();
+        const std::string value = pair.section('=', 1).toStdString();
+        if (pair.startsWith("Exif"))
+            file->exifData()[key] = value;
+        else if (pair.startsWith("Xmp"))
+            file->xmpData()[key] = value;
+        else
+            file->iptcData()[key] = value;
+    }
+    file->writeMetadata();
+    const PictureMetadata metadata = PictureMetadata::read(path);
+    QCOMPARE(metadata.dateTaken(), date);
+    QCOMPARE(metadata.artist(), artist);
+    QCOMPARE(metadata.camera(), camera);
 }
 
 void TestMetadata::fitKeepsProportions_data()

@@ -52,6 +52,7 @@ void Advanced::renderPreview()
     WatermarkSettings &s = WatermarkSettings::instance();
     PreviewRequest request;
     request.path = s.previewSourcePath;
+    request.isSample = s.previewIsSample;
     request.text = s.previewText;
     request.position = s.previewAlignment;
     request.style.useDefaults = false;
@@ -77,7 +78,7 @@ void Advanced::showPreview(const PreviewResult &result)
     if (!result.ok) {
         // Nothing to draw on: the settings are still updated as a drawing would.
         if (style.autoFontSize)
-            fitWatermarkFont(QImage(), result.request.text, s.watermarkFont);
+            fitWatermarkFont(QImage(), result.request.text.filled(FieldValues()), s.watermarkFont);
         s.fontColor.setAlpha(style.alpha);
         m_scene->clear();
         emit previewRefreshed();

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -77,6 +78,8 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
     connect(&m_runner, &BatchRunner::finished, this, &Dialog::runEnded);
     connect(&m_preview, &PreviewRenderer::ready, this, &Dialog::showPreview);
     connect(&m_walk, &QFutureWatcher<QStringList>::finished, this, &Dialog::foldersWalked);
+    ui->markTextBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->markTextBox, &QWidget::customContextMenuRequested, this, &Dialog::showTextMenu);
 
     makeSample();
     previewScene = new QGraphicsScene;
@@ -154,9 +157,9 @@ void Dialog::restoreSavedSettings()
     ui->useCopyright->setChecked(s.savedUseCopyright);
 }
 
-QString Dialog::watermarkText() const
+WatermarkText Dialog::watermarkText() const
 {
-    return composeWatermarkText(ui->useCopyright->isChecked(), ui->markTextBox->toPlainText());
+    return WatermarkText(ui->markTextBox->toPlainText(), ui->useCopyright->isChecked());
 }
 
 QAbstractButton *Dialog::positionButton(int code) const
@@ -178,8 +181,10 @@ void Dialog::refreshPreview()
     WatermarkSettings &s = WatermarkSettings::instance();
     const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
     s.previewSourcePath = selected.isEmpty() ? samplePath() : selected.first()->text();
+    s.previewIsSample = selected.isEmpty();
     PreviewRequest request;
     request.path = s.previewSourcePath;
+    request.isSample = s.previewIsSample;
     request.text = watermarkText();
     request.position = m_watermarkPos;
     request.style = s.style();
@@ -205,6 +210,27 @@ void Dialog::showPreview(const PreviewResult &result)
     previewScene->addPixmap(QPixmap::fromImage(result.shown));
     ui->graphicsView->update();
     emit previewRefreshed();
+}
+
+QMenu *Dialog::createTextMenu()
+{
+    QMenu *menu = ui->markTextBox->createStandardContextMenu();
+    QMenu *fields = menu->addMenu(tr("Insert Field"));
+    for (const FieldName &field : fieldNames) {
+        const QString name = QLatin1Char('{') + QLatin1String(field.name) + QLatin1Char('}');
+        connect(fields->addAction(tr("%1\t%2").arg(name, QLatin1String(field.example))),
+                &QAction::triggered,
+                this,
+                [this, name] { ui->markTextBox->insertPlainText(name); });
+    }
+    return menu;
+}
+
+void Dialog::showTextMenu(const QPoint &position)
+{
+    QMenu *menu = createTextMenu();
+    menu->exec(ui->markTextBox->mapToGlobal(position));
+    delete menu;
 }
 
 void Dialog::reject()
@@ -495,7 +521,7 @@ void Dialog::Run()
     emit newProgress(1);
     ui->Run->setEnabled(false);
     ui->listWidget->selectAll();
-    const QString text = watermarkText();
+    const WatermarkText text = watermarkText();
     const int total = ui->listWidget->count();
     if (total == 0) {
         addfiles();

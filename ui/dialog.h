@@ -14,6 +14,7 @@ class Dialog;
 }
 class QAbstractButton;
 class QGraphicsScene;
+class QMenu;
 class QModelIndex;
 
 // The main window: the file list, the watermark text and position, the output choices, the
@@ -36,6 +37,9 @@ public:
 
 public slots:
     void reject() override;
+
+    // The text box's context menu: the standard entries and "Insert Field".
+    QMenu *createTextMenu();
 
 signals:
     void newProgress(int value);
@@ -78,6 +82,7 @@ private slots:
 
 private:
     void showPreview(const PreviewResult &result);
+    void showTextMenu(const QPoint &position);
     void addPictures(const QStringList &paths);
     void walkFolders(const QStringList &paths);
     void foldersWalked();
@@ -85,7 +90,7 @@ private:
     void restoreSavedSettings();
     void makeSample();
     void setPosition(int code);
-    QString watermarkText() const;
+    WatermarkText watermarkText() const;
     QAbstractButton *positionButton(int code) const;
     void setRunLocked(bool locked);
     void runEnded(const BatchReport &report);

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+// What fills the fields of a watermark text for one picture.
+struct FieldValues
+{
+    QString fileName; // with its suffix
+    QString date;     // yyyy-MM-dd as the camera recorded it, or empty
+    QString artist;
+    QString camera;
+    QSize size; // of the upright picture, before scaling
+
+    // The values the sample picture shows in place of a real picture's.
+    static FieldValues example(const QSize &size);
+};
+
+// A watermark text as typed, with fields such as {filename} or {date} that each picture fills in
+// for itself, and the copyright sign that goes before it. "{{" and "}}" stand for braces; any
+// other {word} stays as typed. A line that a field leaves blank is dropped.
+struct WatermarkText
+{
+    QString typed;
+    bool copyrightSign = false;
+
+    WatermarkText() = default;
+    // Implicit: a plain text without the sign, as tests and tools write it.
+    WatermarkText(const QString &text, bool sign = false)
+      : typed(text)
+      , copyrightSign(sign)
+    {
+    }
+
+    // Whether a field needs the picture's metadata ({date}, {year}, {artist}, {camera}).
+    bool needsMetadata() const;
+    // "© " (with the sign) followed by the typed text with its fields filled.
+    QString filled(const FieldValues &values) const;
+
+    bool operator==(const WatermarkText &other) const
+    {
+        return typed == other.typed && copyrightSign == other.copyrightSign;
+    }
+};
+
+// The field names, in the order the text box's menu offers them, with an example each.
+struct FieldName
+{
+    const char *name;
+    const char *example;
+};
+inline constexpr FieldName fieldNames[] = {
+    { "filename", "IMG_0042.jpg" }, { "date", "2024-06-01" },   { "year", "2024" },
+    { "artist", "Anna Berg" },      { "camera", "NIKON D750" }, { "width", "6016" },
+    { "height", "4016" },
+};
+
+// "Make Model" as one name: the model alone when it starts with the make's first word.
+QString cameraName(const QString &make, const QString &model);
