@@ -310,10 +310,11 @@ void Dialog::addPictures(const QStringList &paths)
 void Dialog::walkFolders(const QStringList &paths)
 {
     ui->Run->setEnabled(false);
-    if (m_walk.isRunning()) {
+    if (m_walking) {
         m_waitingWalks << paths; // walked in turn, so rows keep the order of the drops
         return;
     }
+    m_walking = true;
     m_walk.setFuture(QtConcurrent::run(PictureFolder::picturesIn, paths));
 }
 
@@ -324,6 +325,7 @@ void Dialog::foldersWalked()
         m_walk.setFuture(QtConcurrent::run(PictureFolder::picturesIn, m_waitingWalks.takeFirst()));
         return;
     }
+    m_walking = false;
     ui->listWidget->setCurrentRow(0);
     ui->Run->setEnabled(!m_runner.isRunning());
     refreshPreview();

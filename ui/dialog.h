@@ -33,7 +33,8 @@ public:
     // Asks for a new preview; it is drawn on a worker thread and shown when ready.
     void refreshPreview();
     bool isPreviewPending() const { return m_preview.isPending(); }
-    bool isAddingFolders() const { return m_walk.isRunning() || !m_waitingWalks.isEmpty(); }
+    // Until the walked pictures are in the list, not just until the walk's thread is done.
+    bool isAddingFolders() const { return m_walking; }
 
 public slots:
     void reject() override;
@@ -105,6 +106,7 @@ private:
     PreviewRenderer m_preview;
     QFutureWatcher<QStringList> m_walk;
     QList<QStringList> m_waitingWalks;
+    bool m_walking = false;
     BatchRunner m_runner;
     OutputPolicy m_outputPolicy;
     RunSnapshot m_lastRun;
