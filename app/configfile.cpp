@@ -80,4 +80,48 @@ void saveOutputPolicy(const OutputPolicy &policy)
                     QLatin1String(existingFilesNames.at(size_t(policy.existingFiles))));
 }
 
+WatermarkEffects loadWatermarkEffects()
+{
+    const WatermarkEffects defaults;
+    WatermarkEffects effects;
+    QSettings config = openConfig();
+    config.beginGroup(QStringLiteral("Watermark"));
+    effects.margin =
+      readInt(config, QStringLiteral("margin"), 0, WatermarkEffects::maxMargin, defaults.margin);
+    effects.outline = readBool(config, QStringLiteral("outline"), defaults.outline);
+    effects.shadow = readBool(config, QStringLiteral("shadow"), defaults.shadow);
+    effects.angle = readInt(config,
+                            QStringLiteral("angle"),
+                            -WatermarkEffects::maxAngle,
+                            WatermarkEffects::maxAngle,
+                            defaults.angle);
+    effects.tile = readBool(config, QStringLiteral("tile"), defaults.tile);
+    effects.logoPath = config.value(QStringLiteral("logo")).toString();
+    effects.logoWidth = readInt(config, QStringLiteral("logoWidth"), 1, 100, defaults.logoWidth);
+    const int position =
+      readInt(config, QStringLiteral("logoPosition"), 0, 255, defaults.logoPosition);
+    effects.logoPosition = Position::isValid(position) ? position : defaults.logoPosition;
+    effects.logoOpacity =
+      readInt(config, QStringLiteral("logoOpacity"), 0, 255, defaults.logoOpacity);
+    return effects;
+}
+
+void saveWatermarkEffects(const WatermarkEffects &effects)
+{
+    const auto boolean = [](bool value) {
+        return value ? QStringLiteral("true") : QStringLiteral("false");
+    };
+    QSettings config = openConfig();
+    config.beginGroup(QStringLiteral("Watermark"));
+    config.setValue(QStringLiteral("margin"), effects.margin);
+    config.setValue(QStringLiteral("outline"), boolean(effects.outline));
+    config.setValue(QStringLiteral("shadow"), boolean(effects.shadow));
+    config.setValue(QStringLiteral("angle"), effects.angle);
+    config.setValue(QStringLiteral("tile"), boolean(effects.tile));
+    config.setValue(QStringLiteral("logo"), effects.logoPath);
+    config.setValue(QStringLiteral("logoWidth"), effects.logoWidth);
+    config.setValue(QStringLiteral("logoPosition"), effects.logoPosition);
+    config.setValue(QStringLiteral("logoOpacity"), effects.logoOpacity);
+}
+
 } // namespace ConfigFile

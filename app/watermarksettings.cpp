@@ -31,5 +31,6 @@ WatermarkStyle WatermarkSettings::style() const
     style.alpha = alpha;
     style.fontColor = fontColor;
     style.font = watermarkFont;
+    style.effects = effects;
     return style;
 }

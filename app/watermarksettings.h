@@ -25,6 +25,7 @@ struct WatermarkSettings
     int alpha = 127;
     QColor fontColor = Qt::black;
     QFont watermarkFont = QFont(QStringLiteral("Arial"));
+    WatermarkEffects effects; // from the configuration file, the logo read for the previews
     int customWidth = 320;
     int customHeight = 240;
 

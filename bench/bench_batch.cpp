@@ -1,6 +1,7 @@
 // Runs Quorlane's batch job without a window and prints its throughput and peak memory.
 // Usage: bench_batch <corpus folder> <output folder> <original|thumbnails> <workers, 0 = all>
-//        [12|48|all] [metadata choice, default none] [watermark text]
+//        [12|48|all] [metadata choice, default none] [watermark text] [plain|dressed|tile]
+// dressed: outline, shadow and a logo.
 // "make" as the only argument pair (bench_batch <corpus folder> make) just makes the corpus.
 #include <QCoreApplication>
 #include <QDir>
@@ -43,6 +44,17 @@ int main(int argc, char *argv[])
 
     RunSnapshot run;
     run.text = args.value(7, QString::fromUtf8("© Name\nComments"));
+    const QString effects = args.value(8, QStringLiteral("plain"));
+    if (effects == QLatin1String("dressed")) {
+        run.style.effects.outline = true;
+        run.style.effects.shadow = true;
+        QImage logo(400, 200, QImage::Format_ARGB32_Premultiplied);
+        logo.fill(QColor(30, 80, 120, 200));
+        run.style.effects.logo = logo;
+    } else if (effects == QLatin1String("tile")) {
+        run.style.effects.tile = true;
+        run.style.effects.angle = 30;
+    }
     run.position = Position::BottomRight;
     run.outputSize = thumbnails ? outputSizes.at(4).size : QSize();
     run.outputDir = outDir;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <array>
+#include <functional>
 
 #include "app/configfile.h"
 #include "app/constants.h"
@@ -82,6 +83,31 @@ struct Options
                                  "When the output folder has a picture of the same name: " +
                                    names(existingFilesNames) + ".",
                                  "WHAT" };
+    QCommandLineOption margin{ "margin",
+                               "Keep the mark N percent of the shorter side off the edges (0 to "
+                               "20).",
+                               "N" };
+    QCommandLineOption outline{ "outline", "Outline the text in black or white." };
+    QCommandLineOption noOutline{ "no-outline", "No outline." };
+    QCommandLineOption shadow{ "shadow", "Give the text a soft shadow." };
+    QCommandLineOption noShadow{ "no-shadow", "No shadow." };
+    QCommandLineOption angle{ "angle",
+                              "Turn the text by DEG degrees counter-clockwise (-90 to 90).",
+                              "DEG" };
+    QCommandLineOption tile{ "tile", "Repeat the text over the whole picture." };
+    QCommandLineOption noTile{ "no-tile", "Stamp the text once." };
+    QCommandLineOption logo{ "logo",
+                             "Stamp the picture FILE (PNG, SVG, ...) before the text; "
+                             "'' for none.",
+                             "FILE" };
+    QCommandLineOption logoWidth{ "logo-width",
+                                  "The logo's width in percent of the picture's "
+                                  "(1 to 100).",
+                                  "N" };
+    QCommandLineOption logoPosition{ "logo-position",
+                                     "Where the logo goes, as --position.",
+                                     "WHERE" };
+    QCommandLineOption logoOpacity{ "logo-opacity", "The logo's opacity, 0 to 255.", "N" };
     QCommandLineOption jobs{ { "j", "jobs" },
                              "Stamp N pictures at once (default: by cores and memory).",
                              "N" };
@@ -115,6 +141,18 @@ struct Options
                             copyrightNotice,
                             noCopyrightNotice,
                             ifExists,
+                            margin,
+                            outline,
+                            noOutline,
+                            shadow,
+                            noShadow,
+                            angle,
+                            tile,
+                            noTile,
+                            logo,
+                            logoWidth,
+                            logoPosition,
+                            logoOpacity,
                             jobs,
                             filesFrom,
                             null,
@@ -213,6 +251,49 @@ QString loadWindowSettings(const QString &path, bool required, WatermarkSettings
     return QString();
 }
 
+// The watermark effects: saved values, then the options given; the logo is read once here.
+void readEffects(const QCommandLineParser &parser,
+                 const Options &o,
+                 WatermarkEffects &fx,
+                 const std::function<void(const QString &)> &fail)
+{
+    const auto number = [&](const QCommandLineOption &option, int min, int max, int *value) {
+        if (parser.isSet(option) && !readInt(parser.value(option), min, max, value))
+            fail(QStringLiteral("invalid value '%1' for --%2 (%3 to %4)")
+                   .arg(parser.value(option), option.names().constLast())
+                   .arg(min)
+                   .arg(max));
+    };
+    const auto flag =
+      [&](const QCommandLineOption &on, const QCommandLineOption &off, bool *value) {
+          if (parser.isSet(on) || parser.isSet(off))
+              *value = parser.isSet(on);
+      };
+    number(o.margin, 0, WatermarkEffects::maxMargin, &fx.margin);
+    number(o.angle, -WatermarkEffects::maxAngle, WatermarkEffects::maxAngle, &fx.angle);
+    number(o.logoWidth, 1, 100, &fx.logoWidth);
+    number(o.logoOpacity, 0, 255, &fx.logoOpacity);
+    flag(o.outline, o.noOutline, &fx.outline);
+    flag(o.shadow, o.noShadow, &fx.shadow);
+    flag(o.tile, o.noTile, &fx.tile);
+    if (parser.isSet(o.logoPosition)) {
+        QString error;
+        const int index = pick(parser, o.logoPosition, positionNames, &error);
+        if (index >= 0)
+            fx.logoPosition = Position::all.at(size_t(index));
+        else
+            fail(error);
+    }
+    if (parser.isSet(o.logo))
+        fx.logoPath = parser.value(o.logo);
+    if (!fx.logoPath.isEmpty()) {
+        QString error;
+        fx.logo = readLogo(fx.logoPath, &error);
+        if (fx.logo.isNull())
+            fail(QStringLiteral("cannot read the logo '%1': %2").arg(fx.logoPath, error));
+    }
+}
+
 } // namespace
 
 QString batchHelpText()
@@ -269,6 +350,9 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
     conflicting(o.copyrightSign, o.noCopyrightSign);
     conflicting(o.fit, o.stretch);
     conflicting(o.copyrightNotice, o.noCopyrightNotice);
+    conflicting(o.outline, o.noOutline);
+    conflicting(o.shadow, o.noShadow);
+    conflicting(o.tile, o.noTile);
 
     // Saved settings first, then what the command line says.
     const WatermarkSettings &folders = WatermarkSettings::instance();
@@ -287,6 +371,8 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
                      : Position::Center;
     if (parser.isSet(o.automatic))
         settings.useDefaults = true;
+    settings.effects = ConfigFile::loadWatermarkEffects();
+    readEffects(parser, o, settings.effects, fail);
     run.style = settings.style();
     if (parser.isSet(o.text))
         text = parser.value(o.text);

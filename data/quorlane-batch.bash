@@ -38,7 +38,17 @@ _quorlane_batch()
             COMPREPLY=($(compgen -W 'replace number skip' -- "$cur"))
             return
             ;;
-        -t | --text | -Q | --quality | -j | --jobs)
+        --logo)
+            _filedir '@(png|svg|jpg|jpeg|webp|tif|tiff|bmp|xpm)'
+            return
+            ;;
+        --logo-position)
+            COMPREPLY=($(compgen -W 'top-left top top-right left center right bottom-left
+                bottom bottom-right' -- "$cur"))
+            return
+            ;;
+        -t | --text | -Q | --quality | -j | --jobs | --margin | --angle | --logo-width | \
+            --logo-opacity)
             return
             ;;
     esac
@@ -47,7 +57,9 @@ _quorlane_batch()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--output --text --copyright-sign --no-copyright-sign
             --position --settings --automatic --size --format --quality --fit --stretch
-            --metadata --copyright-notice --no-copyright-notice --if-exists --jobs --files-from
+            --metadata --copyright-notice --no-copyright-notice --if-exists --margin --outline
+            --no-outline --shadow --no-shadow --angle --tile --no-tile --logo --logo-width
+            --logo-position --logo-opacity --jobs --files-from
             --null --report --quiet --help --version' -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
         return

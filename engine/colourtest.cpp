@@ -31,15 +31,16 @@ void classifyPixel(const QImage &image, int x, int y, int &light, int &dark)
         ++dark;
 }
 
-bool isDarkBackground(const QImage &image, int position)
+bool isDarkBackground(const QImage &image, int position, const QRect &area)
 {
     int light = 0;
     int dark = 0;
     if (!Position::isValid(position))
         return false;
 
-    const int w = image.width();
-    const int h = image.height();
+    const QRect placed = area.isNull() ? image.rect() : area;
+    const int w = placed.width();
+    const int h = placed.height();
     int firstColumn = 0;
     int endColumn = w / 3;
     if (position & Qt::AlignHCenter) {
@@ -54,8 +55,11 @@ bool isDarkBackground(const QImage &image, int position)
         firstRow = h - bandHeight;
     else if (position & Qt::AlignVCenter)
         firstRow = h / 2 - bandHeight / 2;
+    firstColumn = std::max(firstColumn + placed.x(), 0);
+    endColumn = std::min(endColumn + placed.x(), image.width());
+    firstRow += placed.y();
     // Only the rows of the band that lie inside the picture are sampled.
-    const int endRow = std::min(firstRow + bandHeight, h);
+    const int endRow = std::min(firstRow + bandHeight, image.height());
     firstRow = std::max(firstRow, 0);
 
     // Row by row: the counts do not depend on the order, the memory access does.

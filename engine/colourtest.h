@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 class QImage;
 
 // The automatic black-or-white choice: a patch of the picture where the text goes, one third of
@@ -11,4 +13,5 @@ void classifyPixel(const QImage &image, int x, int y, int &light, int &dark);
 
 // True when the patch chosen by position holds strictly more dark than light pixels. Rows of the
 // band outside the image are not sampled; an unknown position or an empty patch gives false.
-bool isDarkBackground(const QImage &image, int position);
+// area (the whole picture when null) is where the text is placed: the patch moves with it.
+bool isDarkBackground(const QImage &image, int position, const QRect &area = QRect());

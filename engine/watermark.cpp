@@ -1,8 +1,13 @@
 #include "watermark.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+#include <functional>
 
 #include "colourtest.h"
 
@@ -23,9 +28,240 @@ QString referenceLine(const QString &text)
     return longest;
 }
 
-QColor automaticColour(const QImage &image, int position)
+QColor automaticColour(const QImage &image, int position, const QRect &area = QRect())
 {
-    return isDarkBackground(image, position) ? QColor(Qt::white) : QColor(Qt::black);
+    return isDarkBackground(image, position, area) ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+// Lowers the size by 2 from width / 16 (at least 6) while measure(font) is at least width; never
+// below the smallest positive size the steps reach.
+void fitToWidth(int width, QFont &font, const std::function<int(const QFont &)> &measure)
+{
+    int size = std::max(width / 16, smallestStartSize);
+    font.setPixelSize(size);
+    while (measure(font) >= width && size > sizeStep) {
+        size -= sizeStep;
+        font.setPixelSize(size);
+    }
+}
+
+// The text block as a path, lines aligned within the block as drawText aligns them.
+struct TextBlock
+{
+    QPainterPath path;
+    QRectF rect;
+};
+
+TextBlock layoutBlock(const QString &text, const QFont &font, int position)
+{
+    TextBlock block;
+    const QFontMetricsF metrics(font);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    qreal width = 0;
+    for (const QString &line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    for (int i = 0; i < lines.size(); ++i) {
+        const qreal advance = metrics.horizontalAdvance(lines.at(i));
+        qreal x = 0;
+        if (position & Qt::AlignRight)
+            x = width - advance;
+        else if (position & Qt::AlignHCenter)
+            x = (width - advance) / 2;
+        block.path.addText(x, i * metrics.lineSpacing() + metrics.ascent(), font, lines.at(i));
+    }
+    block.rect = QRectF(0, 0, width, lines.size() * metrics.lineSpacing());
+    return block;
+}
+
+QTransform turn(int angle)
+{
+    QTransform transform;
+    transform.rotate(-angle); // counter-clockwise on screen, where y points down
+    return transform;
+}
+
+QSizeF turnedSize(const QRectF &rect, int angle)
+{
+    return turn(angle).mapRect(QRectF(QPointF(0, 0), rect.size())).size();
+}
+
+// Where a box of size goes inside area by the alignment flags of position.
+QPointF placed(const QSizeF &size, const QRectF &area, int position)
+{
+    qreal x = area.left();
+    if (position & Qt::AlignRight)
+        x = area.right() - size.width();
+    else if (position & Qt::AlignHCenter)
+        x = area.left() + (area.width() - size.width()) / 2;
+    qreal y = area.top();
+    if (position & Qt::AlignBottom)
+        y = area.bottom() - size.height();
+    else if (position & Qt::AlignVCenter)
+        y = area.top() + (area.height() - size.height()) / 2;
+    return QPointF(x, y);
+}
+
+// Three passes of a box blur of the given radius: close to a Gaussian, in linear time.
+void blur(QImage &image, int radius)
+{
+    const int w = image.width();
+    const int h = image.height();
+    std::vector<QRgb> line(size_t(std::max(w, h)));
+    const auto pass = [&](QRgb *first, int count, int stride) {
+        for (int i = 0; i < count; ++i)
+            line[size_t(i)] = first[i * stride];
+        int sum[4] = { 0, 0, 0, 0 };
+        const auto add = [&](QRgb p, int sign) {
+            sum[0] += sign * qAlpha(p);
+            sum[1] += sign * qRed(p);
+            sum[2] += sign * qGreen(p);
+            sum[3] += sign * qBlue(p);
+        };
+        for (int i = -radius; i <= radius; ++i)
+            add(i >= 0 && i < count ? line[size_t(i)] : 0, 1);
+        const int span = 2 * radius + 1;
+        for (int i = 0; i < count; ++i) {
+            first[i * stride] = qRgba(sum[1] / span, sum[2] / span, sum[3] / span, sum[0] / span);
+            const int out = i - radius;
+            const int in = i + radius + 1;
+            add(out >= 0 ? line[size_t(out)] : 0, -1);
+            add(in < count ? line[size_t(in)] : 0, 1);
+        }
+    };
+    auto *bits = reinterpret_cast<QRgb *>(image.bits());
+    const int stride = int(image.bytesPerLine() / 4);
+    for (int round = 0; round < 3; ++round) {
+        for (int y = 0; y < h; ++y)
+            pass(bits + y * stride, w, 1);
+        for (int x = 0; x < w; ++x)
+            pass(bits + x, h, stride);
+    }
+}
+
+// Black or white, whichever stands out against colour.
+QColor opposite(const QColor &colour)
+{
+    return colour.lightness() > 127 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+void drawLogo(QPainter &painter, const QImage &image, const QRect &area, const WatermarkEffects &fx)
+{
+    const int width = std::max(1, image.width() * fx.logoWidth / 100);
+    const int height = std::max(1, int(qint64(fx.logo.height()) * width / fx.logo.width()));
+    const QImage logo =
+      fx.logo.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    painter.setOpacity(fx.logoOpacity / 255.0);
+    painter.drawImage(placed(logo.size(), area, fx.logoPosition), logo);
+    painter.setOpacity(1);
+}
+
+// The text, turned, with its shadow and outline, on a transparent layer of the turned block's
+// size plus room for them; pad is that room on each side.
+QImage textLayer(const TextBlock &block,
+                 const StampResult &style,
+                 const WatermarkEffects &fx,
+                 qreal *pad)
+{
+    const int pixels = QFontInfo(style.font).pixelSize();
+    const qreal outlineWidth = std::max(1, pixels / 16);
+    const qreal offset = fx.shadow ? std::max(1, pixels / 20) : 0;
+    const int radius = std::max(2, pixels / 32);
+    *pad = outlineWidth + offset + 3 * radius + 2;
+    const QSizeF turned = turnedSize(block.rect, fx.angle);
+    QImage layer(
+      QSize(int(std::ceil(turned.width() + 2 * *pad)), int(std::ceil(turned.height() + 2 * *pad))),
+      QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QTransform toLayer = turn(fx.angle);
+    toLayer.translate(-block.rect.center().x(), -block.rect.center().y());
+    toLayer *= QTransform::fromTranslate(layer.width() / 2.0, layer.height() / 2.0);
+    const QColor against = opposite(style.pen);
+    if (fx.shadow) {
+        QImage shadow(layer.size(), QImage::Format_ARGB32_Premultiplied);
+        shadow.fill(Qt::transparent);
+        {
+            QPainter p(&shadow);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setTransform(toLayer);
+            p.fillPath(block.path, against);
+        }
+        blur(shadow, radius);
+        QPainter p(&layer);
+        p.setOpacity(0.5);
+        p.drawImage(QPointF(offset, offset), shadow);
+    }
+    QPainter p(&layer);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setTransform(toLayer);
+    if (fx.outline)
+        p.strokePath(block.path,
+                     QPen(against, outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QColor fill = style.pen;
+    fill.setAlpha(255);
+    p.fillPath(block.path, fill);
+    return layer;
+}
+
+// The rule with effects: the mark placed inside the margin, fitted with its turn, repeated over
+// the picture when tiled. The text's opacity applies to the whole layer.
+StampResult stampWithEffects(QImage &image,
+                             const QString &text,
+                             int position,
+                             const WatermarkStyle &style)
+{
+    const WatermarkEffects &fx = style.effects;
+    const int inset = std::min(image.width(), image.height()) * fx.margin / 100;
+    const QRect area = image.rect().adjusted(inset, inset, -inset, -inset);
+    const auto measure = [&](const QFont &font) {
+        if (fx.angle == 0)
+            return QFontMetrics(font).boundingRect(referenceLine(text)).width();
+        return int(std::ceil(turnedSize(layoutBlock(text, font, position).rect, fx.angle).width()));
+    };
+    // A tiled mark lies everywhere: its colour comes from the picture's centre patch.
+    const int colourPosition = fx.tile ? int(Qt::AlignCenter) : position;
+    const QRect colourArea = fx.tile ? image.rect() : area;
+
+    StampResult result;
+    if (style.useDefaults) {
+        result.font = QFont(QStringLiteral("Arial"));
+        fitToWidth(area.width(), result.font, measure);
+        result.pen = automaticColour(image, colourPosition, colourArea);
+        result.pen.setAlpha(WatermarkStyle::automaticAlpha);
+    } else {
+        result.font = style.font;
+        if (style.autoFontSize)
+            fitToWidth(area.width(), result.font, measure);
+        result.pen =
+          style.autoColor ? automaticColour(image, colourPosition, colourArea) : style.fontColor;
+        result.pen.setAlpha(style.alpha);
+    }
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!fx.logo.isNull())
+        drawLogo(painter, image, area, fx);
+    if (text.isEmpty())
+        return result;
+    const TextBlock block = layoutBlock(text, result.font, position);
+    qreal pad = 0;
+    const QImage layer = textLayer(block, result, fx, &pad);
+    const QSizeF turned = turnedSize(block.rect, fx.angle);
+    const QPointF origin = placed(turned, area, position) - QPointF(pad, pad);
+    painter.setOpacity(result.pen.alphaF());
+    if (!fx.tile) {
+        painter.drawImage(origin, layer);
+        return result;
+    }
+    // A grid of one block width by one block height through the placed block.
+    const qreal stepX = std::max<qreal>(1, turned.width());
+    const qreal stepY = std::max<qreal>(1, turned.height());
+    const qreal firstX = origin.x() - std::ceil((origin.x() + layer.width()) / stepX) * stepX;
+    const qreal firstY = origin.y() - std::ceil((origin.y() + layer.height()) / stepY) * stepY;
+    for (qreal y = firstY; y < image.height(); y += stepY) {
+        for (qreal x = firstX; x < image.width(); x += stepX)
+            painter.drawImage(QPointF(x, y), layer);
+    }
+    return result;
 }
 
 } // namespace
@@ -40,14 +276,10 @@ QString composeWatermarkText(bool copyright, const QString &plainText)
 
 QFont fitWatermarkFont(const QImage &image, const QString &text, QFont &font)
 {
-    const int width = image.width();
     const QString line = referenceLine(text);
-    int size = std::max(width / 16, smallestStartSize);
-    font.setPixelSize(size);
-    while (QFontMetrics(font).boundingRect(line).width() >= width && size > sizeStep) {
-        size -= sizeStep;
-        font.setPixelSize(size);
-    }
+    fitToWidth(image.width(), font, [&](const QFont &f) {
+        return QFontMetrics(f).boundingRect(line).width();
+    });
     return font;
 }
 
@@ -56,6 +288,8 @@ StampResult stampWatermark(QImage &image,
                            int position,
                            const WatermarkStyle &style)
 {
+    if (!style.effects.isPlain())
+        return stampWithEffects(image, text, position, style);
     StampResult result;
     if (style.useDefaults) {
         QFont arial(QStringLiteral("Arial"));

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+#include "watermarkeffects.h"
+
 class QImage;
 
 // The one rule by which every picture gets its watermark: a text drawn once into the whole
@@ -29,6 +31,7 @@ struct WatermarkStyle
     int alpha = automaticAlpha;
     QColor fontColor = Qt::black;
     QFont font = QFont(QStringLiteral("Arial"));
+    WatermarkEffects effects;
 };
 
 // What a stamp chose: the font drawn with and the pen colour, alpha included.
@@ -38,7 +41,8 @@ struct StampResult
     QColor pen;
 };
 
-// Draws text on image (which must be paintable) at position by the style rule.
+// Draws text on image (which must be paintable) at position by the style rule, with the style's
+// effects: the logo first, then the shadow, the outline and the text.
 StampResult stampWatermark(QImage &image,
                            const QString &text,
                            int position,

@@ -129,6 +129,11 @@ void TestCli::arguments_data()
     bad("missing list", { "--files-from", "/nonexistent" }, "cannot read the list of pictures");
     bad("null without list", { "-0", "a.jpg" }, "--null needs --files-from");
     bad("missing value", { "a.jpg", "-o" }, "Missing value after '-o'.");
+    bad("margin 21", { "--margin", "21", "a.jpg" }, "invalid value '21' for --margin (0 to 20)");
+    bad("angle 91", { "--angle", "91", "a.jpg" }, "invalid value '91' for --angle (-90 to 90)");
+    bad("logo position", { "--logo-position", "up", "a.jpg" }, "invalid value 'up' for --logo");
+    bad("unreadable logo", { "--logo", "/nonexistent.svg", "a.jpg" }, "cannot read the logo");
+    bad("tile twice", { "--tile", "--no-tile", "a.jpg" }, "--tile and --no-tile cannot");
 }
 
 void TestCli::arguments()
@@ -165,6 +170,7 @@ void TestCli::arguments()
                .arg(command.jobs),
              options);
     QVERIFY(run.style.useDefaults);
+    QVERIFY(run.style.effects.isPlain());
 }
 
 void TestCli::sameBytesAsTheWindow()

@@ -309,6 +309,7 @@ void TestRun::manualAutoColourLeavesTheLastColour()
              { writeImage(env.path() + "/in", "white.png", solidImage(200, 100, Qt::white)),
                writeImage(env.path() + "/in", "black.png", solidImage(200, 100, Qt::black)),
                env.path() + "/in/missing.png" });
+    QVERIFY(previewSettled(dialog)); // the preview of the first picture stores its colour too
     s.useDefaults = false;
     s.autoColor = true;
     s.alpha = 200;

@@ -107,6 +107,11 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
 
     loadSettings();
     m_outputPolicy = ConfigFile::loadOutputPolicy();
+    s.effects = ConfigFile::loadWatermarkEffects();
+    if (!s.effects.logoPath.isEmpty()) {
+        QString error; // an unreadable logo is reported when a run starts
+        s.effects.logo = readLogo(s.effects.logoPath, &error);
+    }
     if (s.settingsLoaded)
         restoreSavedSettings();
     ui->outPathDisplay->setText(s.outputDirPath);
@@ -182,6 +187,12 @@ void Dialog::refreshPreview()
     const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
     s.previewSourcePath = selected.isEmpty() ? samplePath() : selected.first()->text();
     s.previewIsSample = selected.isEmpty();
+    m_preview.request(previewRequest());
+}
+
+PreviewRequest Dialog::previewRequest() const
+{
+    const WatermarkSettings &s = WatermarkSettings::instance();
     PreviewRequest request;
     request.path = s.previewSourcePath;
     request.isSample = s.previewIsSample;
@@ -189,7 +200,7 @@ void Dialog::refreshPreview()
     request.position = m_watermarkPos;
     request.style = s.style();
     request.viewSize = previewSize;
-    m_preview.request(request);
+    return request;
 }
 
 void Dialog::showPreview(const PreviewResult &result)
@@ -511,11 +522,15 @@ void Dialog::on_AdvancedSettings_clicked()
 
 void Dialog::on_OptionsBtn_clicked()
 {
-    OutputOptions dialog(m_outputPolicy, this);
+    WatermarkSettings &s = WatermarkSettings::instance();
+    OutputOptions dialog(m_outputPolicy, s.effects, previewRequest(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_outputPolicy = dialog.policy();
+    s.effects = dialog.effects();
     ConfigFile::saveOutputPolicy(m_outputPolicy);
+    ConfigFile::saveWatermarkEffects(s.effects);
+    refreshPreview();
 }
 
 void Dialog::Run()
@@ -540,7 +555,22 @@ void Dialog::Run()
     RunSnapshot run;
     run.text = text;
     run.position = m_watermarkPos;
-    run.style = WatermarkSettings::instance().style();
+    run.style = s.style();
+    if (!s.effects.logoPath.isEmpty()) {
+        // Read once for the whole run; never a silent run without it.
+        QString error;
+        run.style.effects.logo = readLogo(s.effects.logoPath, &error);
+        if (run.style.effects.logo.isNull()) {
+            QMessageBox box(QMessageBox::Warning,
+                            QStringLiteral("Quorlane"),
+                            tr("The logo %1 cannot be read (%2). Choose another one in "
+                               "\"Options...\" or remove it.")
+                              .arg(QDir::toNativeSeparators(s.effects.logoPath), error));
+            UiServices::current().execMessageBox(box);
+            ui->Run->setEnabled(true);
+            return;
+        }
+    }
     const int sizeIndex = ui->comboBox->currentIndex();
     if (sizeIndex == customSizeIndex)
         run.outputSize = QSize(s.customWidth, s.customHeight);

@@ -83,6 +83,7 @@ private slots:
 
 private:
     void showPreview(const PreviewResult &result);
+    PreviewRequest previewRequest() const;
     void showTextMenu(const QPoint &position);
     void addPictures(const QStringList &paths);
     void walkFolders(const QStringList &paths);

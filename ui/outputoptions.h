@@ -3,23 +3,44 @@
 #include <QDialog>
 
 #include "engine/outputpolicy.h"
+#include "engine/previewrenderer.h"
+#include "engine/watermarkeffects.h"
 
 namespace Ui {
 class OutputOptions;
 }
 
-// Choices about what the written pictures keep: metadata, JPEG quality, proportions and what
-// happens to a picture of the same name. Shows a policy and hands back the one the user chose.
+// The options beyond the main window: on the "Output" page what the written pictures keep
+// (metadata, JPEG quality, proportions, pictures of the same name), on the "Watermark" page the
+// margin, outline, shadow, angle, tiling and logo, with a live preview of the selected picture.
 class OutputOptions : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit OutputOptions(const OutputPolicy &policy, QWidget *parent = nullptr);
+    // preview: the main window's picture, text and style, which the page's preview draws with
+    // the effects being chosen.
+    OutputOptions(const OutputPolicy &policy,
+                  const WatermarkEffects &effects,
+                  const PreviewRequest &preview,
+                  QWidget *parent = nullptr);
     ~OutputOptions() override;
 
     OutputPolicy policy() const;
+    // The effects chosen, with the logo read from its path (null when none or unreadable).
+    WatermarkEffects effects() const;
+    bool isPreviewPending() const { return m_preview.isPending(); }
+
+signals:
+    void previewRefreshed();
 
 private:
+    void chooseLogo();
+    void logoPathChanged();
+    void refreshPreview();
+
     Ui::OutputOptions *ui;
+    PreviewRequest m_request;
+    PreviewRenderer m_preview;
+    QImage m_logo;
 };

@@ -1,0 +1,38 @@
+#include "watermarkeffects.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "picturereader.h"
+
+namespace {
+// SVG logos are drawn once at this width and scaled down for each picture like any other.
+constexpr int svgWidth = 2048;
+} // namespace
+
+QImage readLogo(const QString &path, QString *error)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("svg") || suffix == QLatin1String("svgz")) {
+        QSvgRenderer svg(path);
+        const QSizeF size = svg.viewBoxF().size();
+        if (!svg.isValid() || size.isEmpty()) {
+            *error = QCoreApplication::translate("WatermarkEffects", "not a valid SVG picture");
+            return QImage();
+        }
+        QImage logo(QSize(svgWidth, std::max(1, int(svgWidth * size.height() / size.width()))),
+                    QImage::Format_ARGB32_Premultiplied);
+        logo.fill(Qt::transparent);
+        QPainter painter(&logo);
+        svg.render(&painter);
+        return logo;
+    }
+    PictureReader::Result read = PictureReader::read(path);
+    if (!read.ok()) {
+        *error = read.error;
+        return QImage();
+    }
+    return read.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}

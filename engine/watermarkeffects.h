@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "positions.h"
+
+// How the mark is set off beyond the window's style: a margin, an outline, a soft shadow, an angle,
+// tiling and a logo. All off by default, which draws exactly what the window has always drawn.
+struct WatermarkEffects
+{
+    static constexpr int maxMargin = 20;
+    static constexpr int maxAngle = 90;
+
+    int margin = 0; // percent of the picture's shorter side, on every side
+    bool outline = false;
+    bool shadow = false;
+    int angle = 0; // degrees, counter-clockwise
+    bool tile = false;
+    QString logoPath;
+    int logoWidth = 20; // percent of the picture's width
+    int logoPosition = Position::BottomRight;
+    int logoOpacity = 255;
+    QImage logo; // as read from logoPath; null: no logo
+
+    bool isPlain() const
+    {
+        return margin == 0 && !outline && !shadow && angle == 0 && !tile && logo.isNull();
+    }
+};
+
+// Reads a logo with its alpha: SVG through the SVG renderer (at a size large enough for any
+// picture), other formats through the picture reader. A null image and error when unreadable.
+QImage readLogo(const QString &path, QString *error);

@@ -1,0 +1,185 @@
+#include <QtTest>
+#include <QtWidgets>
+
+#include "app/configfile.h"
+#include "app/watermarksettings.h"
+#include "ui/dialog.h"
+#include "ui/outputoptions.h"
+
+#include "engine/positions.h"
+#include "engine/watermark.h"
+#include "testsupport.h"
+
+namespace {
+
+// The box of the pixels that differ from white.
+QRect marked(const QImage &image)
+{
+    return changedArea(image, Qt::white, 30);
+}
+
+} // namespace
+
+class TestEffects : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultsDrawExactlyAsBefore();
+    void effectsPlaceTheMark_data();
+    void effectsPlaceTheMark();
+    void outlineAndShadowStandOut();
+    void tilesCoverEveryNinth();
+    void watermarkPageStoresAndRunRefusesABadLogo();
+};
+
+void TestEffects::defaultsDrawExactlyAsBefore()
+{
+    QImage stamped = solidImage(800, 500, QColor(90, 90, 90));
+    const StampResult result =
+      stampWatermark(stamped, QString::fromUtf8("© Name\nComments"), Position::BottomRight, {});
+    QImage expected = solidImage(800, 500, QColor(90, 90, 90));
+    QPainter painter(&expected);
+    painter.setFont(result.font);
+    painter.setPen(result.pen);
+    painter.drawText(expected.rect(), Position::BottomRight, QString::fromUtf8("© Name\nComments"));
+    painter.end();
+    QCOMPARE(stamped, expected);
+    QCOMPARE(result.font.pixelSize(), 50);
+    QCOMPARE(result.pen, QColor(255, 255, 255, 127));
+}
+
+void TestEffects::effectsPlaceTheMark_data()
+{
+    QTest::addColumn<int>("margin");
+    QTest::addColumn<int>("angle");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QRect>("inside");  // the mark lies inside this box
+    QTest::addColumn<QPoint>("corner"); // and reaches within 12 px of this point
+    // 1000 × 600: the margin is a percentage of 600.
+    QTest::newRow("margin 10 bottom right")
+      << 10 << 0 << Position::BottomRight << QRect(60, 60, 880, 480) << QPoint(940, 540);
+    QTest::newRow("margin 20 top left")
+      << 20 << 0 << Position::TopLeft << QRect(120, 120, 760, 360) << QPoint(120, 120);
+    QTest::newRow("angle 45 centre")
+      << 0 << 45 << Position::Center << QRect(0, 0, 1000, 600) << QPoint(-1, -1);
+    QTest::newRow("angle -90 right, margin 5")
+      << 5 << -90 << Position::CenterRight << QRect(30, 30, 940, 540) << QPoint(970, -1);
+}
+
+void TestEffects::effectsPlaceTheMark()
+{
+    QFETCH(int, margin);
+    QFETCH(int, angle);
+    QFETCH(int, position);
+    QFETCH(QRect, inside);
+    QFETCH(QPoint, corner);
+    QImage image = solidImage(1000, 600, Qt::white);
+    WatermarkStyle style;
+    style.alpha = 255;
+    style.effects.margin = margin;
+    style.effects.angle = angle;
+    const StampResult result =
+      stampWatermark(image, "Watermark text\nsecond line", position, style);
+    QCOMPARE(result.pen.rgb(), QColor(Qt::black).rgb());
+    const QRect box = marked(image);
+    QVERIFY2(
+      inside.contains(box),
+      qPrintable(
+        QString("%1,%2 %3x%4").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())));
+    if (corner.x() >= 0)
+        QVERIFY(qAbs(box.right() + 1 - corner.x()) <= 12 || qAbs(box.left() - corner.x()) <= 12);
+    if (corner.y() >= 0)
+        QVERIFY(qAbs(box.bottom() + 1 - corner.y()) <= 12 || qAbs(box.top() - corner.y()) <= 12);
+    if (angle == 45) // turned: as tall as it is wide, about
+        QVERIFY(box.height() > box.width() / 2);
+    if (angle == -90) // standing: taller than wide
+        QVERIFY(box.height() > box.width());
+}
+
+void TestEffects::outlineAndShadowStandOut()
+{
+    // White text on white: only the outline and the shadow (both black) show.
+    QImage image = solidImage(800, 400, Qt::white);
+    WatermarkStyle style;
+    style.useDefaults = false;
+    style.autoColor = false;
+    style.fontColor = Qt::white;
+    style.alpha = 255;
+    style.effects.outline = true;
+    stampWatermark(image, "Outline", Position::Center, style);
+    QVERIFY(!marked(image).isEmpty());
+
+    QImage shadowed = solidImage(800, 400, Qt::white);
+    style.effects.outline = false;
+    style.effects.shadow = true;
+    style.effects.logo = solidImage(100, 50, Qt::red);
+    style.effects.logoWidth = 25;
+    style.effects.logoPosition = Position::TopLeft;
+    stampWatermark(shadowed, "Shadow", Position::Center, style);
+    const QRect shadow = changedArea(shadowed.copy(0, 100, 800, 300), Qt::white, 30);
+    QVERIFY(!shadow.isEmpty());
+    // The logo: a quarter of the width, its proportions kept, in the top left corner.
+    QCOMPARE(changedArea(shadowed.copy(0, 0, 400, 100), Qt::white, 30), QRect(0, 0, 200, 100));
+    QCOMPARE(shadowed.pixelColor(100, 50), QColor(Qt::red));
+}
+
+void TestEffects::tilesCoverEveryNinth()
+{
+    QImage image = solidImage(900, 900, Qt::white);
+    WatermarkStyle style;
+    style.alpha = 255;
+    style.effects.tile = true;
+    style.effects.angle = 30;
+    stampWatermark(image, "© Tiled", Position::TopLeft, style);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const QImage ninth = image.copy(column * 300, row * 300, 300, 300);
+            QVERIFY2(!marked(ninth).isEmpty(), qPrintable(QString("%1,%2").arg(column).arg(row)));
+        }
+    }
+}
+
+void TestEffects::watermarkPageStoresAndRunRefusesABadLogo()
+{
+    TestEnvironment env;
+    FakeUiServices fake;
+    Dialog dialog;
+    QVERIFY(previewSettled(dialog));
+    fake.filesToOpen = { writeImage(env.path(), "p.png", solidImage(400, 300, Qt::gray)) };
+    child<QPushButton>(&dialog, "AddFileBtn")->click();
+    QVERIFY(previewSettled(dialog));
+    bool previewShown = false;
+    onNextModal([&](QWidget *w) {
+        auto *options = qobject_cast<OutputOptions *>(w);
+        child<QTabWidget>(w, "tabs")->setCurrentIndex(1);
+        child<QSpinBox>(w, "margin")->setValue(5);
+        child<QCheckBox>(w, "outline")->setChecked(true);
+        child<QSpinBox>(w, "angle")->setValue(-30);
+        child<QLineEdit>(w, "logoPath")->setText(env.path() + "/no-logo.png");
+        QTRY_VERIFY(!options->isPreviewPending());
+        previewShown = !child<QLabel>(w, "effectsPreview")->pixmap().isNull();
+        child<QDialogButtonBox>(w, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+    });
+    child<QPushButton>(&dialog, "OptionsBtn")->click();
+    QVERIFY(previewShown);
+    const WatermarkEffects saved = ConfigFile::loadWatermarkEffects();
+    QCOMPARE(saved.margin, 5);
+    QVERIFY(saved.outline && !saved.shadow && !saved.tile);
+    QCOMPARE(saved.angle, -30);
+    QCOMPARE(saved.logoPath, env.path() + "/no-logo.png");
+    QCOMPARE(WatermarkSettings::instance().effects.margin, 5);
+
+    // An unreadable logo stops the run before it starts, with a message.
+    child<QPushButton>(&dialog, "Run")->click();
+    QVERIFY(!dialog.isRunning());
+    QCOMPARE(fake.messageTexts.size(), 1);
+    QVERIFY(fake.messageTexts.at(0).startsWith("The logo " + env.path() +
+                                               "/no-logo.png cannot "
+                                               "be read"));
+    QVERIFY(child(&dialog, "Run")->isEnabled());
+    QVERIFY(QDir(WatermarkSettings::instance().outputDirPath).entryList(QDir::Files).isEmpty());
+}
+
+QTEST_MAIN(TestEffects)
+#include "tst_effects.moc"
