@@ -273,9 +273,8 @@ QString PictureMetadata::dateTaken() const
         for (const QString &recorded : { textOf(d->exif, "Exif.Photo.DateTimeOriginal"),
                                          textOf(d->xmp, "Xmp.exif.DateTimeOriginal"),
                                          textOf(d->xmp, "Xmp.xmp.CreateDate") }) {
-            const QString date = dateOf(recorded);
-            if (!date.isEmpty())
-                return date;
+            if (!dateOf(recorded).isEmpty())
+                return dateOf(recorded);
         }
     } catch (...) {
     }
@@ -287,12 +286,9 @@ QString PictureMetadata::artist() const
     if (!d)
         return QString();
     try {
-        for (const QString &name : { textOf(d->exif, "Exif.Image.Artist"),
-                                     textOf(d->xmp, "Xmp.dc.creator"),
-                                     textOf(d->iptc, "Iptc.Application2.Byline") }) {
-            if (!name.isEmpty())
-                return name;
-        }
+        const QString exif = textOf(d->exif, "Exif.Image.Artist");
+        const QString xmp = exif.isEmpty() ? textOf(d->xmp, "Xmp.dc.creator") : exif;
+        return xmp.isEmpty() ? textOf(d->iptc, "Iptc.Application2.Byline") : xmp;
     } catch (...) {
     }
     return QString();

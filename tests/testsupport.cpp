@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QImageWriter>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include "app/appfolders.h"
 #include "app/settingsfile.h"
 #include "app/watermarksettings.h"
+#include "engine/outputnames.h"
 
 TestEnvironment::TestEnvironment()
 {
@@ -119,6 +121,43 @@ QString writeImage(const QString &dir,
     if (!writer.write(image))
         qWarning() << "cannot write" << path << writer.errorString();
     return path;
+}
+
+RunSnapshot testRun(const QStringList &sources,
+                    const QString &outDir,
+                    const QString &format,
+                    int position,
+                    const QSize &size)
+{
+    RunSnapshot run;
+    run.text = QString::fromUtf8("© Name\nComments");
+    run.position = position;
+    run.outputSize = size;
+    run.outputDir = outDir;
+    run.sources = sources;
+    run.outputs = assignOutputPaths(sources, outDir, format).paths;
+    return run;
+}
+
+BatchReport runToEnd(const RunSnapshot &run, int workers, QList<int> *progress)
+{
+    BatchRunner runner;
+    QSignalSpy done(&runner, &BatchRunner::finished);
+    QSignalSpy percent(&runner, &BatchRunner::progress);
+    runner.start(run, workers);
+    if (!done.wait(120000))
+        return BatchReport();
+    for (const QList<QVariant> &args : percent) {
+        if (progress)
+            *progress << args.at(0).toInt();
+    }
+    return done.at(0).at(0).value<BatchReport>();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QRect changedArea(const QImage &image, const QColor &colour, int tolerance)

@@ -13,6 +13,8 @@
 
 #include <functional>
 
+#include "engine/batchrunner.h"
+#include "engine/positions.h"
 #include "ui/uiservices.h"
 
 class QWidget;
@@ -83,6 +85,17 @@ QString writeImage(const QString &dir,
                    const QImage &image,
                    const char *format = nullptr,
                    int quality = -1);
+// A run of sources into outDir in format (a suffix or "Original"), with the default text, as the
+// window would build it.
+RunSnapshot testRun(const QStringList &sources,
+                    const QString &outDir,
+                    const QString &format,
+                    int position = Position::Center,
+                    const QSize &size = QSize());
+// Runs to the end with the given number of workers; the progress values go to *progress.
+BatchReport runToEnd(const RunSnapshot &run, int workers = 1, QList<int> *progress = nullptr);
+QByteArray fileBytes(const QString &path);
+
 // Pixels that differ from colour by more than tolerance in any channel.
 QRect changedArea(const QImage &image, const QColor &colour, int tolerance = 40);
 

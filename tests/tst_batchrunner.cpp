@@ -20,16 +20,8 @@ struct Finished
 
 Finished runBatch(const RunSnapshot &run, int workers = 1)
 {
-    BatchRunner runner;
-    QSignalSpy done(&runner, &BatchRunner::finished);
-    QSignalSpy progress(&runner, &BatchRunner::progress);
-    runner.start(run, workers);
     Finished result;
-    if (!done.wait(120000))
-        return result;
-    result.report = done.at(0).at(0).value<BatchReport>();
-    for (const QList<QVariant> &args : progress)
-        result.progress << args.at(0).toInt();
+    result.report = runToEnd(run, workers, &result.progress);
     return result;
 }
 
@@ -38,21 +30,7 @@ RunSnapshot snapshot(const QStringList &sources,
                      const QString &format,
                      const QSize &size = QSize())
 {
-    RunSnapshot run;
-    run.text = QString::fromUtf8("© Name\nComments");
-    run.position = Position::Center;
-    run.outputSize = size;
-    run.outputDir = outDir;
-    run.sources = sources;
-    run.outputs = assignOutputPaths(sources, outDir, format).paths;
-    return run;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
+    return testRun(sources, outDir, format, Position::Center, size);
 }
 
 } // namespace

@@ -26,12 +26,6 @@ int runBatch(const QStringList &arguments, QByteArray *errors = nullptr)
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Every file in dir, hidden ones included: a stopped run must leave no temporary file.
 QStringList allFiles(const QString &dir)
 {

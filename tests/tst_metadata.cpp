@@ -82,30 +82,12 @@ Written readBack(const QString &path)
 
 BatchReport runOne(const RunSnapshot &run)
 {
-    BatchRunner runner;
-    QSignalSpy done(&runner, &BatchRunner::finished);
-    runner.start(run, 1);
-    if (!done.wait(60000))
-        return BatchReport();
-    return done.at(0).at(0).value<BatchReport>();
+    return runToEnd(run);
 }
 
 RunSnapshot snapshot(const QString &source, const QString &outDir, const QString &format)
 {
-    RunSnapshot run;
-    run.text = QString::fromUtf8("© Name\nComments");
-    run.position = Position::BottomRight;
-    run.outputDir = outDir;
-    run.sources = { source };
-    run.outputs = assignOutputPaths(run.sources, outDir, format).paths;
-    return run;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
+    return testRun({ source }, outDir, format, Position::BottomRight);
 }
 
 } // namespace

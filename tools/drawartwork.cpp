@@ -23,10 +23,9 @@ QImage canvas(int w, int h)
     return image;
 }
 
-QImage roundButton(const QColor &colour, bool plus)
+// The shaded disc that every round button shares.
+void drawDisc(QPainter &p, const QColor &colour)
 {
-    QImage image = canvas(49, 49);
-    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient fill(QPointF(18, 16), 30);
     fill.setColorAt(0, colour.lighter(135));
@@ -34,6 +33,13 @@ QImage roundButton(const QColor &colour, bool plus)
     p.setBrush(fill);
     p.setPen(QPen(colour.darker(140), 1.5));
     p.drawEllipse(QRectF(3.5, 3.5, 42, 42));
+}
+
+QImage roundButton(const QColor &colour, bool plus)
+{
+    QImage image = canvas(49, 49);
+    QPainter p(&image);
+    drawDisc(p, colour);
     p.setPen(QPen(Qt::white, 6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(15, 24.5), QPointF(34, 24.5));
     if (plus)
@@ -46,13 +52,7 @@ QImage folderButton(const QColor &colour)
 {
     QImage image = canvas(49, 49);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient fill(QPointF(18, 16), 30);
-    fill.setColorAt(0, colour.lighter(135));
-    fill.setColorAt(1, colour);
-    p.setBrush(fill);
-    p.setPen(QPen(colour.darker(140), 1.5));
-    p.drawEllipse(QRectF(3.5, 3.5, 42, 42));
+    drawDisc(p, colour);
     QPainterPath folder;
     folder.moveTo(12, 17);
     folder.lineTo(20, 17);
