@@ -1,7 +1,10 @@
 #include "picturereader.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
+#include <QFile>
 #include <QImageReader>
+#include <QtEndian>
 
 #include <mutex>
 
@@ -61,6 +64,64 @@ PictureReader::Result finish(const QImageReader &reader, QImage image)
     return result;
 }
 
+// libtiff allocates for every sample a TIFF declares before it finds out that it cannot decode
+// them: a 266 × 900 picture with 65535 samples per pixel asks for gigabytes. No picture Qt can read
+// has more than a few samples per pixel, so more than this is refused before decoding.
+constexpr int maxTiffSamples = 16;
+
+// Why the TIFF at path is refused, or empty. Reads the first directory's SamplesPerPixel.
+QString tiffLayoutProblem(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray head = file.read(8);
+    const bool little = head.startsWith(QByteArrayLiteral("II*\0"));
+    if (head.size() < 8 || (!little && !head.startsWith(QByteArrayLiteral("MM\0*"))))
+        return QString(); // not a classic TIFF: left to the reader
+    const auto u16 = [little](const char *p) {
+        const auto *bytes = reinterpret_cast<const uchar *>(p);
+        return little ? qFromLittleEndian<quint16>(bytes) : qFromBigEndian<quint16>(bytes);
+    };
+    const auto u32 = [little](const char *p) {
+        const auto *bytes = reinterpret_cast<const uchar *>(p);
+        return little ? qFromLittleEndian<quint32>(bytes) : qFromBigEndian<quint32>(bytes);
+    };
+    if (!file.seek(u32(head.constData() + 4)))
+        return QString();
+    const QByteArray count = file.read(2);
+    if (count.size() < 2)
+        return QString();
+    const QByteArray entries = file.read(qint64(u16(count.constData())) * 12);
+    for (int at = 0; at + 12 <= entries.size(); at += 12) {
+        const char *entry = entries.constData() + at;
+        constexpr quint16 samplesPerPixel = 0x115;
+        constexpr quint16 shortType = 3;
+        if (u16(entry) != samplesPerPixel)
+            continue;
+        const quint32 samples = u16(entry + 2) == shortType ? u16(entry + 8) : u32(entry + 8);
+        if (samples > maxTiffSamples) {
+            return QCoreApplication::translate("PictureReader",
+                                               "the picture declares %1 samples per pixel")
+              .arg(samples);
+        }
+    }
+    return QString();
+}
+
+// Refuses what must not reach the decoder; an empty string when the picture may be read.
+QString refusal(QImageReader &reader, const QString &path)
+{
+    return reader.format() == "tiff" ? tiffLayoutProblem(path) : QString();
+}
+
+PictureReader::Result refused(const QString &why)
+{
+    PictureReader::Result result;
+    result.error = why;
+    return result;
+}
+
 // A second image on the same pixels: it owns no memory and has no text metadata.
 QImage viewOf(QImage &storage)
 {
@@ -84,6 +145,8 @@ Result read(const QString &path)
 {
     QImageReader reader(path);
     prepare(reader);
+    if (const QString why = refusal(reader, path); !why.isEmpty())
+        return refused(why);
     return finish(reader, reader.read());
 }
 
@@ -91,6 +154,8 @@ Result readScaled(const QString &path, const QSize &size)
 {
     QImageReader reader(path);
     prepare(reader);
+    if (const QString why = refusal(reader, path); !why.isEmpty())
+        return refused(why);
     reader.setScaledSize(size);
     return finish(reader, reader.read());
 }
@@ -101,6 +166,8 @@ PictureReader::Result DecodeBuffer::read(const QString &path)
 {
     QImageReader reader(path);
     prepare(reader);
+    if (const QString why = refusal(reader, path); !why.isEmpty())
+        return refused(why);
     QImage target = m_storage.isNull() ? QImage() : viewOf(m_storage);
     if (!reader.read(&target))
         return finish(reader, QImage());

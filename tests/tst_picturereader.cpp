@@ -1,5 +1,6 @@
 #include <QBuffer>
 #include <QPainter>
+#include <QtEndian>
 #include <QtTest>
 
 #include "engine/picturereader.h"
@@ -61,6 +62,7 @@ private slots:
     void hostileFilesAreRefused_data();
     void hostileFilesAreRefused();
     void decodeBufferReusesMemoryAndDropsMetadata();
+    void tiffWithAbsurdSamplesIsRefusedBeforeDecoding();
 };
 
 void TestPictureReader::exifOrientationIsApplied()
@@ -146,6 +148,34 @@ void TestPictureReader::hostileFilesAreRefused()
     QVERIFY(!result.ok());
     QVERIFY(!result.error.isEmpty());
     QVERIFY(!DecodeBuffer().read(path).ok());
+}
+
+void TestPictureReader::tiffWithAbsurdSamplesIsRefusedBeforeDecoding()
+{
+    // A small TIFF of Qt's whose first directory is made to declare 65535 samples per pixel:
+    // libtiff would ask for gigabytes before failing.
+    QByteArray tiff;
+    QBuffer buffer(&tiff);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(solidImage(266, 90, Qt::gray).save(&buffer, "tiff"));
+    const auto *bytes = reinterpret_cast<const uchar *>(tiff.constData());
+    const quint32 ifd = qFromLittleEndian<quint32>(bytes + 4);
+    const int entries = qFromLittleEndian<quint16>(bytes + ifd);
+    bool patched = false;
+    for (int i = 0; i < entries; ++i) {
+        const int at = int(ifd) + 2 + i * 12;
+        if (qFromLittleEndian<quint16>(bytes + at) == 0x115) {
+            qToLittleEndian<quint16>(65535, tiff.data() + at + 8);
+            patched = true;
+        }
+    }
+    QVERIFY(patched);
+    QTemporaryDir dir;
+    const QString path = writeBytes(dir.filePath("samples.tif"), tiff);
+    QCOMPARE(PictureReader::read(path).error,
+             QString("the picture declares 65535 samples per pixel"));
+    QCOMPARE(DecodeBuffer().read(path).error,
+             QString("the picture declares 65535 samples per pixel"));
 }
 
 void TestPictureReader::decodeBufferReusesMemoryAndDropsMetadata()
