@@ -28,6 +28,9 @@ inline constexpr int customSizeIndex = 5;
 inline constexpr std::array<const char *, 7> outputFormats = { "Original", "jpg", "png", "tiff",
                                                                "bmp",      "ppm", "xpm" };
 
+// The text a first start shows, in the window and from the command line.
+inline constexpr char defaultWatermarkText[] = "Name\nComments";
+
 inline const QSize previewSize(257, 200);
 inline const QSize advancedPreviewSize(355, 286);
 // The advanced dialog's sample is read at this size (not advancedPreviewSize) on purpose.

@@ -364,7 +364,8 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
         : folders.settingsDirPath + QLatin1Char('/') + QLatin1String(SettingsFile::fileName);
     fail(loadWindowSettings(settingsPath, parser.isSet(o.settings), settings));
     RunSnapshot &run = command.run;
-    QString text = settings.settingsLoaded ? settings.savedText : QStringLiteral("Name\nComments");
+    QString text =
+      settings.settingsLoaded ? settings.savedText : QLatin1String(defaultWatermarkText);
     bool sign = settings.settingsLoaded ? settings.savedUseCopyright : true;
     run.position = settings.settingsLoaded && Position::isValid(settings.savedPosition)
                      ? settings.savedPosition

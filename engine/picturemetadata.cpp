@@ -1,6 +1,7 @@
 #include "picturemetadata.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QStringList>
@@ -303,6 +304,17 @@ QString PictureMetadata::camera() const
     } catch (...) {
     }
     return QString();
+}
+
+FieldValues PictureMetadata::fieldValues(const QString &path, const QSize &size) const
+{
+    FieldValues values;
+    values.fileName = QFileInfo(path).fileName();
+    values.size = size;
+    values.date = dateTaken();
+    values.artist = artist();
+    values.camera = camera();
+    return values;
 }
 
 void PictureMetadata::initialize()

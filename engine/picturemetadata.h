@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "outputpolicy.h"
+#include "textfields.h"
 
 // The EXIF, IPTC and XMP metadata of one source picture, read once before it is drawn, and the
 // copy of what the output may keep into the output's encoded bytes. The only class that talks to
@@ -27,6 +28,8 @@ public:
     QString dateTaken() const;
     QString artist() const;
     QString camera() const;
+    // The values of the text fields for the picture at path, of size (upright, before scaling).
+    FieldValues fieldValues(const QString &path, const QSize &size) const;
 
     // Why the source's metadata could not be read, or empty.
     QString readError() const { return m_readError; }

@@ -1,6 +1,5 @@
 #include "previewrenderer.h"
 
-#include <QFileInfo>
 #include <QThreadPool>
 
 #include <mutex>
@@ -34,13 +33,8 @@ PreviewResult renderPreview(const PreviewRequest &request, PreviewCache &cache)
     QImage canvas = cache.canvasFor(request.path, nullptr, &metadata);
     if (canvas.isNull())
         return result;
-    FieldValues values = FieldValues::example(canvas.size());
-    if (!request.isSample) {
-        values.fileName = QFileInfo(request.path).fileName();
-        values.date = metadata.dateTaken();
-        values.artist = metadata.artist();
-        values.camera = metadata.camera();
-    }
+    const FieldValues values = request.isSample ? FieldValues::example(canvas.size())
+                                                : metadata.fieldValues(request.path, canvas.size());
     result.drawn =
       stampWatermark(canvas, request.text.filled(values), request.position, request.style);
     result.shown = canvas.scaled(request.viewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -52,24 +52,30 @@ struct TextBlock
     QRectF rect;
 };
 
+// The block's box: its widest line by its lines' height. Cheap: the fitting asks at every size.
+QRectF blockRect(const QStringList &lines, const QFontMetricsF &metrics)
+{
+    qreal width = 0;
+    for (const QString &line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    return QRectF(0, 0, width, lines.size() * metrics.lineSpacing());
+}
+
 TextBlock layoutBlock(const QString &text, const QFont &font, int position)
 {
     TextBlock block;
     const QFontMetricsF metrics(font);
     const QStringList lines = text.split(QLatin1Char('\n'));
-    qreal width = 0;
-    for (const QString &line : lines)
-        width = std::max(width, metrics.horizontalAdvance(line));
+    block.rect = blockRect(lines, metrics);
     for (int i = 0; i < lines.size(); ++i) {
         const qreal advance = metrics.horizontalAdvance(lines.at(i));
         qreal x = 0;
         if (position & Qt::AlignRight)
-            x = width - advance;
+            x = block.rect.width() - advance;
         else if (position & Qt::AlignHCenter)
-            x = (width - advance) / 2;
+            x = (block.rect.width() - advance) / 2;
         block.path.addText(x, i * metrics.lineSpacing() + metrics.ascent(), font, lines.at(i));
     }
-    block.rect = QRectF(0, 0, width, lines.size() * metrics.lineSpacing());
     return block;
 }
 
@@ -226,10 +232,12 @@ StampResult stampWithEffects(QImage &image,
     const WatermarkEffects &fx = style.effects;
     const int inset = std::min(image.width(), image.height()) * fx.margin / 100;
     const QRect area = image.rect().adjusted(inset, inset, -inset, -inset);
+    const QStringList lines = text.split(QLatin1Char('\n'));
     const auto measure = [&](const QFont &font) {
         if (fx.angle == 0)
             return QFontMetrics(font).boundingRect(referenceLine(text)).width();
-        return int(std::ceil(turnedSize(layoutBlock(text, font, position).rect, fx.angle).width()));
+        const QRectF rect = blockRect(lines, QFontMetricsF(font));
+        return int(std::ceil(turnedSize(rect, fx.angle).width()));
     };
     // A tiled mark lies everywhere: its colour comes from the picture's centre patch.
     const int colourPosition = fx.tile ? int(Qt::AlignCenter) : position;

@@ -76,13 +76,7 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     }
     // Moved, not copied: a second reference would make the painter copy the whole picture.
     QImage image = std::move(read.image);
-    FieldValues values;
-    values.fileName = QFileInfo(source).fileName();
-    values.date = metadata.dateTaken();
-    values.artist = metadata.artist();
-    values.camera = metadata.camera();
-    values.size = image.size();
-    const QString text = run.text.filled(values);
+    const QString text = run.text.filled(metadata.fieldValues(source, image.size()));
     outcome.pen = stampWatermark(image, text, run.position, run.style).pen;
 
     outcome.status = JobOutcome::Status::NotWritten;

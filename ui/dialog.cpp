@@ -93,7 +93,7 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
     QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")); // owned by the dialog
     fusion->setParent(this);
     ui->progressBar->setStyle(fusion);
-    ui->markTextBox->insertPlainText(QStringLiteral("Name\nComments"));
+    ui->markTextBox->insertPlainText(QLatin1String(defaultWatermarkText));
     ui->useCopyright->setChecked(true);
     setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
