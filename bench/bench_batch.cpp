@@ -11,11 +11,11 @@
 
 #include <cstdio>
 
-#include "app/constants.h"
 #include "benchsupport.h"
 #include "engine/batchrunner.h"
 #include "engine/outputnames.h"
 #include "engine/positions.h"
+#include "settings/constants.h"
 
 int main(int argc, char *argv[])
 {

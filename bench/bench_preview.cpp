@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/constants.h"
 #include "benchsupport.h"
 #include "engine/colourtest.h"
 #include "engine/picturereader.h"
@@ -18,6 +17,7 @@
 #include "engine/previewcache.h"
 #include "engine/previewrenderer.h"
 #include "engine/watermark.h"
+#include "settings/constants.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 
 #include <cstdio>
 
-#include "app/appfolders.h"
-#include "app/watermarksettings.h"
 #include "benchsupport.h"
+#include "settings/appfolders.h"
+#include "settings/watermarksettings.h"
 #include "ui/dialog.h"
 #include "ui/uiservices.h"
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "engine/watermarkjob.h"
+#include "engine/runplanner.h"
 
 class QIODevice;
 
@@ -14,9 +14,8 @@ struct BatchCommand
     enum class Action { Run, Help, Version };
 
     Action action = Action::Run;
-    RunSnapshot run; // everything but the output paths, assigned once the folder exists
-    QString format;  // "Original" or an output suffix
-    int jobs = 0;    // 0: planned from the cores and the pictures' sizes
+    RunRequest request;
+    int jobs = 0; // 0: planned from the cores and the pictures' sizes
     QString reportPath;
     bool quiet = false;
 };
@@ -32,7 +31,3 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
 
 // The text of --help.
 QString batchHelpText();
-
-// Creates the output folder with its parents and assigns every output path. Returns the reason
-// when the folder cannot be made.
-QString prepareOutputs(BatchCommand &command);

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -12,6 +11,7 @@
 #include <unistd.h>
 
 #include "engine/runsummary.h"
+#include "settings/atomicfile.h"
 
 namespace {
 
@@ -36,9 +36,10 @@ QJsonValue orNull(const QString &text)
 
 } // namespace
 
-BatchSession::BatchSession(const BatchCommand &command, QObject *parent)
+BatchSession::BatchSession(const BatchCommand &command, const RunSnapshot &run, QObject *parent)
   : QObject(parent)
   , m_command(command)
+  , m_run(run)
 {
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
         m_signals = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
@@ -63,7 +64,7 @@ BatchSession::~BatchSession()
 void BatchSession::start()
 {
     m_clock.start();
-    m_runner.start(m_command.run, m_command.jobs);
+    m_runner.start(m_run, m_command.jobs);
 }
 
 void BatchSession::onSignal()
@@ -99,29 +100,18 @@ void BatchSession::end(const BatchReport &report)
 {
     if (m_progressShown)
         std::fputs("\r\033[K", stderr);
-    const RunSummary summary = summarizeRun(report, m_command.run.sources, unlimitedLines);
+    const RunSummary summary = summarizeRun(report, m_run.sources, unlimitedLines);
     const bool reportWritten = m_command.reportPath.isEmpty() || writeReport(report);
-    for (const QStringList &block : summary.blocks) {
-        // Quiet keeps the errors: the stop and the failures.
-        const bool isError = block.constFirst().startsWith(QLatin1String("The run was stopped")) ||
-                             block.constFirst().contains(QLatin1String("could not be processed"));
-        if (m_command.quiet && !isError)
+    for (const RunSummary::Block &block : summary.blocks) {
+        if (m_command.quiet && !block.isError())
             continue;
-        for (const QString &line : block)
+        for (const QString &line : block.lines)
             say(QStringLiteral("quorlane-batch: ") + line);
     }
-    int written = 0;
-    int skipped = 0;
-    for (int i = 0; i < report.outcomes.size(); ++i) {
-        if (!report.attempted.at(i))
-            continue;
-        written += report.outcomes.at(i).status == JobOutcome::Status::Written;
-        skipped += report.outcomes.at(i).status == JobOutcome::Status::Skipped;
-    }
     if (!m_command.quiet) {
-        say(QStringLiteral("%1 written, %2 skipped, %3 failed in %4 s")
-              .arg(written)
-              .arg(skipped)
+        say(tr("%1 written, %2 skipped, %3 failed in %4 s")
+              .arg(report.count(JobOutcome::Status::Written))
+              .arg(report.count(JobOutcome::Status::Skipped))
               .arg(report.failureCount())
               .arg(m_clock.elapsed() / 1000.0, 0, 'f', 1));
     }
@@ -135,30 +125,25 @@ void BatchSession::end(const BatchReport &report)
 
 bool BatchSession::writeReport(const BatchReport &report)
 {
-    QSaveFile file(m_command.reportPath);
     QByteArray lines;
     for (int i = 0; i < report.outcomes.size(); ++i) {
         const JobOutcome &outcome = report.outcomes.at(i);
-        const bool attempted = report.attempted.at(i);
         QJsonObject line;
-        line.insert(QStringLiteral("source"), m_command.run.sources.at(i));
-        const bool hasOutput = attempted && (outcome.status == JobOutcome::Status::Written);
-        const bool skipped = attempted && outcome.status == JobOutcome::Status::Skipped;
+        line.insert(QStringLiteral("source"), m_run.sources.at(i));
         line.insert(QStringLiteral("output"),
-                    hasOutput ? QJsonValue(outcome.output)
-                    : skipped ? QJsonValue(m_command.run.outputs.at(i))
-                              : QJsonValue());
+                    outcome.status == JobOutcome::Status::Written ? QJsonValue(outcome.output)
+                    : outcome.status == JobOutcome::Status::Skipped
+                      ? QJsonValue(m_run.outputs.at(i))
+                      : QJsonValue());
         line.insert(QStringLiteral("status"), outcomeName(report, i));
         line.insert(QStringLiteral("reason"),
-                    attempted ? orNull(outcome.status == JobOutcome::Status::Written
-                                         ? outcome.metadataReason
-                                         : outcome.reason)
-                              : QJsonValue());
+                    orNull(outcome.status == JobOutcome::Status::Written ? outcome.metadataReason
+                                                                         : outcome.reason));
         lines += QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
     }
-    if (file.open(QIODevice::WriteOnly) && file.write(lines) == lines.size() && file.commit())
+    QString error;
+    if (writeFileAtomically(m_command.reportPath, lines, &error))
         return true;
-    say(QStringLiteral("quorlane-batch: cannot write the report '%1': %2")
-          .arg(m_command.reportPath, file.errorString()));
+    say(tr("quorlane-batch: cannot write the report '%1': %2").arg(m_command.reportPath, error));
     return false;
 }

@@ -16,7 +16,7 @@ class BatchSession : public QObject
     Q_OBJECT
 
 public:
-    explicit BatchSession(const BatchCommand &command, QObject *parent = nullptr);
+    BatchSession(const BatchCommand &command, const RunSnapshot &run, QObject *parent = nullptr);
     ~BatchSession() override;
 
     void start();
@@ -31,6 +31,7 @@ private:
     void onSignal();
 
     BatchCommand m_command;
+    RunSnapshot m_run;
     BatchRunner m_runner;
     QElapsedTimer m_clock;
     QSocketNotifier *m_signals = nullptr;

@@ -3,10 +3,10 @@
 
 #include <cstdio>
 
-#include "app/appfolders.h"
-#include "app/watermarksettings.h"
 #include "batchcommand.h"
 #include "batchsession.h"
+#include "settings/appfolders.h"
+#include "settings/watermarksettings.h"
 #include "version.h"
 
 namespace {
@@ -34,9 +34,12 @@ int main(int argc, char *argv[])
     standardInput.open(stdin, QIODevice::ReadOnly);
     ParsedCommand parsed = parseBatchCommand(QGuiApplication::arguments(), &standardInput);
     if (!parsed.error.isEmpty()) {
+        const QString hint = QCoreApplication::translate(
+          "BatchCommand", "Try 'quorlane-batch --help' for more information.");
         std::fprintf(stderr,
-                     "quorlane-batch: %s\nTry 'quorlane-batch --help' for more information.\n",
-                     parsed.error.toLocal8Bit().constData());
+                     "quorlane-batch: %s\n%s\n",
+                     parsed.error.toLocal8Bit().constData(),
+                     hint.toLocal8Bit().constData());
         return 2;
     }
     BatchCommand &command = parsed.command;
@@ -48,13 +51,14 @@ int main(int argc, char *argv[])
         std::printf("quorlane-batch %s\n", appVersion);
         return 0;
     }
-    const QString error = prepareOutputs(command);
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "quorlane-batch: %s\n", error.toLocal8Bit().constData());
-        return 1;
+    const RunPlan plan = planRun(command.request);
+    if (!plan.ok()) {
+        std::fprintf(
+          stderr, "quorlane-batch: %s\n", plan.message(command.request).toLocal8Bit().constData());
+        return plan.failure == RunPlan::Failure::Logo ? 2 : 1;
     }
 
-    BatchSession session(command);
+    BatchSession session(command, plan.run);
     QObject::connect(&session, &BatchSession::finished, &app, &QCoreApplication::exit);
     session.start();
     return QGuiApplication::exec();

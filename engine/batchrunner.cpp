@@ -21,18 +21,21 @@ qint64 physicalMemory()
 
 int BatchReport::failureCount() const
 {
-    int failures = 0;
-    for (int i = 0; i < outcomes.size(); ++i) {
-        if (attempted.at(i) && outcomes.at(i).isFailure())
-            ++failures;
-    }
-    return failures;
+    return int(std::count_if(
+      outcomes.cbegin(), outcomes.cend(), [](const JobOutcome &o) { return o.isFailure(); }));
+}
+
+int BatchReport::count(JobOutcome::Status status) const
+{
+    return int(std::count_if(outcomes.cbegin(), outcomes.cend(), [status](const JobOutcome &o) {
+        return o.status == status;
+    }));
 }
 
 QColor BatchReport::lastPen() const
 {
     for (int i = outcomes.size() - 1; i >= 0; --i) {
-        if (attempted.at(i) && outcomes.at(i).pen.isValid())
+        if (outcomes.at(i).pen.isValid())
             return outcomes.at(i).pen;
     }
     return QColor();
@@ -76,7 +79,6 @@ void BatchRunner::start(const RunSnapshot &snapshot, int workers)
     const int total = int(snapshot.sources.size());
     m_report = BatchReport();
     m_report.outcomes.resize(total);
-    m_report.attempted.fill(false, total);
     m_next = 0;
     m_stop = false;
     m_processed = 0;
@@ -124,7 +126,6 @@ void BatchRunner::waitForDone()
 void BatchRunner::pictureDone(int index, const JobOutcome &outcome)
 {
     m_report.outcomes[index] = outcome;
-    m_report.attempted[index] = true;
     emit pictureFinished(++m_finished, int(m_report.outcomes.size()));
     if (!outcome.wasRead())
         return;
@@ -141,8 +142,7 @@ void BatchRunner::workerExited()
     m_running = false;
     m_report.stopped = m_stop;
     for (int i = int(m_report.outcomes.size()) - 1; i >= 0; --i) {
-        if (m_report.attempted.at(i) &&
-            m_report.outcomes.at(i).status == JobOutcome::Status::Written) {
+        if (m_report.outcomes.at(i).status == JobOutcome::Status::Written) {
             m_report.lastWritten = m_report.outcomes.at(i).output;
             break;
         }

@@ -11,12 +11,12 @@
 
 struct BatchReport
 {
-    QVector<JobOutcome> outcomes; // in list order; unread entries of a stopped run stay Unreadable
-    QVector<bool> attempted;      // false for pictures a stopped run never reached
+    QVector<JobOutcome> outcomes; // in list order; a stopped run leaves some NotStarted
     QString lastWritten;          // the last written picture in list order, or empty
     bool stopped = false;
 
     int failureCount() const;
+    int count(JobOutcome::Status status) const;
     // The pen of the last picture in list order that could be read (invalid when none could).
     QColor lastPen() const;
 };

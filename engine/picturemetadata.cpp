@@ -1,5 +1,6 @@
 #include "picturemetadata.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -351,7 +352,7 @@ PictureMetadata PictureMetadata::read(const QString &path)
         metadata.m_readError = describe(error);
         return metadata;
     } catch (...) {
-        metadata.m_readError = QStringLiteral("unknown error");
+        metadata.m_readError = QCoreApplication::translate("PictureMetadata", "unknown error");
         return metadata;
     }
     metadata.d = std::move(data);
@@ -365,7 +366,9 @@ QString PictureMetadata::insertInto(QByteArray &encoded, const Target &target) c
     Exiv2::XmpData xmp;
     QStringList dropped;
     if (!m_readError.isEmpty())
-        dropped << QStringLiteral("its metadata could not be read (%1)").arg(m_readError);
+        dropped << QCoreApplication::translate("PictureMetadata",
+                                               "its metadata could not be read (%1)")
+                     .arg(m_readError);
     try {
         // A source without metadata gives an output without: nothing to carry, nothing to describe.
         const bool hasAny = d && !(d->exif.empty() && d->iptc.empty() && d->xmp.empty());
@@ -378,7 +381,9 @@ QString PictureMetadata::insertInto(QByteArray &encoded, const Target &target) c
         if (!target.copyrightNotice.isEmpty())
             setCopyrightNotice(target.copyrightNotice, exif, iptc, xmp);
     } catch (const std::exception &error) {
-        return QStringLiteral("its metadata could not be copied (%1)").arg(describe(error));
+        return QCoreApplication::translate("PictureMetadata",
+                                           "its metadata could not be copied (%1)")
+          .arg(describe(error));
     }
     if (exif.empty() && iptc.empty() && xmp.empty())
         return dropped.join(QStringLiteral("; "));
@@ -390,9 +395,11 @@ QString PictureMetadata::insertInto(QByteArray &encoded, const Target &target) c
             encoded = withMetadata(encoded, exif, iptc, xmp);
             return dropped.join(QStringLiteral("; "));
         } catch (const std::exception &error) {
-            dropped << QStringLiteral("%1 dropped (%2)").arg(QLatin1String(block), describe(error));
+            dropped << QCoreApplication::translate("PictureMetadata", "%1 dropped (%2)")
+                         .arg(QLatin1String(block), describe(error));
         } catch (...) {
-            dropped << QStringLiteral("%1 dropped").arg(QLatin1String(block));
+            dropped << QCoreApplication::translate("PictureMetadata", "%1 dropped")
+                         .arg(QLatin1String(block));
         }
         if (block == blocks[0])
             xmp.clear();

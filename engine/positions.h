@@ -20,6 +20,11 @@ inline constexpr std::array<int, 9> all = { TopLeft,    TopCenter,    TopRight,
                                             CenterLeft, Center,       CenterRight,
                                             BottomLeft, BottomCenter, BottomRight };
 
+// The names the command line and the configuration give them, in the order of all.
+inline constexpr std::array<const char *, 9> names = { "top-left",    "top",    "top-right",
+                                                       "left",        "center", "right",
+                                                       "bottom-left", "bottom", "bottom-right" };
+
 inline constexpr bool isValid(long long code)
 {
     for (int c : all) {

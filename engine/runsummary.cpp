@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
 #include <functional>
 
 #include "batchrunner.h"
@@ -40,53 +41,61 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
     const int total = int(report.outcomes.size());
     const auto path = [&](int i) { return QDir::toNativeSeparators(sources.at(i)); };
 
-    const int notStarted =
-      int(std::count(report.attempted.cbegin(), report.attempted.cend(), false));
+    using Kind = RunSummary::Block::Kind;
+    const int notStarted = report.count(JobOutcome::Status::NotStarted);
     if (report.stopped && notStarted > 0) {
-        summary.blocks << QStringList(tr("The run was stopped: %1 of %2 pictures were not started.")
-                                        .arg(notStarted)
-                                        .arg(total));
+        summary.blocks << RunSummary::Block{
+            Kind::Stopped,
+            { tr("The run was stopped: %1 of %2 pictures were not started.")
+                .arg(notStarted)
+                .arg(total) }
+        };
     }
     const int failures = report.failureCount();
     if (failures > 0) {
-        summary.blocks
-          << (QStringList(
-                tr("%1 of %2 pictures could not be processed:").arg(failures).arg(total)) +
-              listed(report, maxLines, [&](int i) {
-                  const JobOutcome &o = report.outcomes.at(i);
-                  if (!report.attempted.at(i) || !o.isFailure())
-                      return QString();
-                  return (o.wasRead() ? tr("%1: could not be written (%2)")
-                                      : tr("%1: could not be read (%2)"))
-                    .arg(path(i), o.reason);
-              }));
+        summary.blocks << RunSummary::Block{
+            Kind::Failures,
+            QStringList(tr("%1 of %2 pictures could not be processed:").arg(failures).arg(total)) +
+              listed(report,
+                     maxLines,
+                     [&](int i) {
+                         const JobOutcome &o = report.outcomes.at(i);
+                         if (!o.isFailure())
+                             return QString();
+                         return (o.wasRead() ? tr("%1: could not be written (%2)")
+                                             : tr("%1: could not be read (%2)"))
+                           .arg(path(i), o.reason);
+                     })
+        };
     }
-    int skipped = 0;
-    int withoutMetadata = 0;
-    for (int i = 0; i < total; ++i) {
-        if (!report.attempted.at(i))
-            continue;
-        const JobOutcome &o = report.outcomes.at(i);
-        skipped += o.status == JobOutcome::Status::Skipped;
-        withoutMetadata += o.status == JobOutcome::Status::Written && !o.metadataReason.isEmpty();
-    }
+    const int skipped = report.count(JobOutcome::Status::Skipped);
+    const int withoutMetadata =
+      int(std::count_if(report.outcomes.cbegin(), report.outcomes.cend(), [](const JobOutcome &o) {
+          return o.status == JobOutcome::Status::Written && !o.metadataReason.isEmpty();
+      }));
     if (skipped > 0) {
-        summary.blocks << QStringList(tr("%1 of %2 pictures were skipped: a picture of the same "
-                                         "name is already in the output folder.")
-                                        .arg(skipped)
-                                        .arg(total));
+        summary.blocks << RunSummary::Block{
+            Kind::Skipped,
+            { tr("%1 of %2 pictures were skipped: a picture of the same name is already in the "
+                 "output folder.")
+                .arg(skipped)
+                .arg(total) }
+        };
     }
     if (withoutMetadata > 0) {
-        summary.blocks
-          << (QStringList(
-                tr("%1 pictures were written without their metadata:").arg(withoutMetadata)) +
-              listed(report, maxLines, [&](int i) {
-                  const JobOutcome &o = report.outcomes.at(i);
-                  if (!report.attempted.at(i) || o.status != JobOutcome::Status::Written ||
-                      o.metadataReason.isEmpty())
-                      return QString();
-                  return tr("%1: %2").arg(path(i), o.metadataReason);
-              }));
+        summary.blocks << RunSummary::Block{
+            Kind::WithoutMetadata,
+            QStringList(
+              tr("%1 pictures were written without their metadata:").arg(withoutMetadata)) +
+              listed(report,
+                     maxLines,
+                     [&](int i) {
+                         const JobOutcome &o = report.outcomes.at(i);
+                         if (o.status != JobOutcome::Status::Written || o.metadataReason.isEmpty())
+                             return QString();
+                         return tr("%1: %2").arg(path(i), o.metadataReason);
+                     })
+        };
     }
     summary.isWarning = (report.stopped && notStarted > 0) || failures > 0;
     return summary;
@@ -94,10 +103,10 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
 
 QString outcomeName(const BatchReport &report, int index)
 {
-    if (!report.attempted.at(index))
-        return QStringLiteral("not-started");
     const JobOutcome &o = report.outcomes.at(index);
     switch (o.status) {
+        case JobOutcome::Status::NotStarted:
+            return QStringLiteral("not-started");
         case JobOutcome::Status::Written:
             return o.metadataReason.isEmpty() ? QStringLiteral("written")
                                               : QStringLiteral("written-without-metadata");

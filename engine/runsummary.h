@@ -9,7 +9,17 @@ struct BatchReport;
 // it applies: the stop, the failures, the skipped pictures, the pictures that lost their metadata.
 struct RunSummary
 {
-    QList<QStringList> blocks;
+    struct Block
+    {
+        enum class Kind { Stopped, Failures, Skipped, WithoutMetadata };
+        Kind kind;
+        QStringList lines;
+
+        // The stop and the failures: what a quiet front end still says.
+        bool isError() const { return kind == Kind::Stopped || kind == Kind::Failures; }
+    };
+
+    QList<Block> blocks;
     bool isWarning = false; // the run was stopped or a picture failed
 
     bool isEmpty() const { return blocks.isEmpty(); }
@@ -20,6 +30,6 @@ inline constexpr int unlimitedLines = -1;
 // sources are the run's, in list order; maxLines caps the lines listed in a block.
 RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, int maxLines);
 
-// One word for what happened to picture index: written, written-without-metadata, skipped,
-// unreadable, not-written or not-started.
+// One word for what happened to picture index, never translated: written,
+// written-without-metadata, skipped, unreadable, not-written or not-started.
 QString outcomeName(const BatchReport &report, int index);

@@ -57,6 +57,7 @@ QSize outputSizeFor(const QSize &source, const QSize &box, ResizeMode mode)
 JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buffer)
 {
     JobOutcome outcome;
+    outcome.status = JobOutcome::Status::Unreadable; // until it is read
     const QString &source = run.sources.at(index);
     const QString &output = run.outputs.at(index);
     if (index < run.skipped.size() && run.skipped.at(index)) {

@@ -28,15 +28,16 @@ struct RunSnapshot
 
 struct JobOutcome
 {
-    enum class Status { Written, Skipped, Unreadable, NotWritten };
+    // NotStarted: a stopped run never reached the picture.
+    enum class Status { NotStarted, Written, Skipped, Unreadable, NotWritten };
 
-    Status status = Status::Unreadable;
+    Status status = Status::NotStarted;
     QString reason;         // Qt's own words, for the failure message
     QString output;         // the name a written picture got
     QString metadataReason; // what a written picture's metadata lost, and why
     QColor pen; // the colour drawn with, alpha included (valid when the picture was drawn)
 
-    bool wasRead() const { return status != Status::Unreadable; }
+    bool wasRead() const { return status != Status::Unreadable && status != Status::NotStarted; }
     bool isFailure() const { return status == Status::Unreadable || status == Status::NotWritten; }
 };
 

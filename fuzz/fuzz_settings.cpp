@@ -2,8 +2,8 @@
 #include <QBuffer>
 #include <QGuiApplication>
 
-#include "app/settingsfile.h"
-#include "app/watermarksettings.h"
+#include "settings/settingsfile.h"
+#include "settings/watermarksettings.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

@@ -1,19 +1,21 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/appfolders.h"
-#include "app/settingsfile.h"
-#include "app/watermarksettings.h"
 #include "engine/outputnames.h"
+#include "settings/appfolders.h"
+#include "settings/settingsfile.h"
+#include "settings/watermarksettings.h"
 
 TestEnvironment::TestEnvironment()
 {
@@ -197,4 +199,49 @@ void onNextModal(const std::function<void(QWidget *)> &fn, int timeoutMs)
         }
     });
     timer->start();
+}
+
+QString describe(const RunSnapshot &run)
+{
+    const WatermarkStyle &st = run.style;
+    const WatermarkEffects &fx = st.effects;
+    QStringList outputs;
+    for (const QString &output : run.outputs)
+        outputs << QFileInfo(output).fileName();
+    const QByteArray logo(reinterpret_cast<const char *>(fx.logo.constBits()),
+                          fx.logo.isNull() ? 0 : fx.logo.sizeInBytes());
+    return QStringLiteral("text %1 sign %2 position %3 style %4 effects %5 size %6x%7 "
+                          "policy %8 sources %9 outputs %10 skipped %11")
+      .arg(run.text.typed)
+      .arg(run.text.copyrightSign)
+      .arg(run.position)
+      .arg(st.useDefaults ? QStringLiteral("automatic")
+                          : QStringLiteral("%1 %2 %3 %4 %5")
+                              .arg(st.font.toString(), st.fontColor.name(QColor::HexArgb))
+                              .arg(st.alpha)
+                              .arg(st.autoFontSize)
+                              .arg(st.autoColor))
+      .arg(QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+             .arg(fx.margin)
+             .arg(fx.outline)
+             .arg(fx.shadow)
+             .arg(fx.angle)
+             .arg(fx.tile)
+             .arg(fx.logoPath)
+             .arg(fx.logoWidth)
+             .arg(fx.logoPosition)
+             .arg(fx.logoOpacity) +
+           QStringLiteral(" logo %1")
+             .arg(QString::fromLatin1(
+               QCryptographicHash::hash(logo, QCryptographicHash::Md5).toHex())))
+      .arg(run.outputSize.width())
+      .arg(run.outputSize.height())
+      .arg(QStringLiteral("%1 %2 %3 %4 %5")
+             .arg(int(run.policy.metadata))
+             .arg(run.policy.copyrightFromText)
+             .arg(run.policy.jpegQuality)
+             .arg(int(run.policy.resize))
+             .arg(int(run.policy.existingFiles)))
+      .arg(run.sources.join(QLatin1Char('|')), outputs.join(QLatin1Char('|')))
+      .arg(QString::number(run.skipped.count(true)));
 }

@@ -95,6 +95,9 @@ RunSnapshot testRun(const QStringList &sources,
 // Runs to the end with the given number of workers; the progress values go to *progress.
 BatchReport runToEnd(const RunSnapshot &run, int workers = 1, QList<int> *progress = nullptr);
 QByteArray fileBytes(const QString &path);
+// Everything of a run that decides its outputs' bytes and names, as text to compare: the
+// output folder itself is left out, and a style's font and colour when they are automatic.
+QString describe(const RunSnapshot &run);
 
 // Pixels that differ from colour by more than tolerance in any channel.
 QRect changedArea(const QImage &image, const QColor &colour, int tolerance = 40);

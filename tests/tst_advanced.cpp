@@ -2,9 +2,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "app/settingsfile.h"
-#include "app/watermarksettings.h"
 #include "engine/positions.h"
+#include "settings/settingsfile.h"
+#include "settings/watermarksettings.h"
 #include "testsupport.h"
 #include "ui/advanced.h"
 #include "ui/dialog.h"

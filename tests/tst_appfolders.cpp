@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "app/appfolders.h"
-#include "app/watermarksettings.h"
+#include "settings/appfolders.h"
+#include "settings/watermarksettings.h"
 #include "testsupport.h"
 
 class TestAppFolders : public QObject

@@ -292,9 +292,10 @@ void TestBatchRunner::stoppedRunLeavesOnlyCompleteFiles()
     QVERIFY(done.wait(60000));
     const BatchReport report = done.at(0).at(0).value<BatchReport>();
     QVERIFY(report.stopped);
-    QVERIFY(report.attempted.count(true) < 12);
+    const int started = 12 - report.count(JobOutcome::Status::NotStarted);
+    QVERIFY(started < 12);
     const QStringList files = QDir(dir.path() + "/out").entryList(QDir::Files);
-    QCOMPARE(files.size(), int(report.attempted.count(true)));
+    QCOMPARE(files.size(), started);
     for (const QString &file : files)
         QCOMPARE(QImage(dir.path() + "/out/" + file).size(), QSize(1500, 1000));
 }

@@ -5,10 +5,13 @@
 
 #include <exiv2/exiv2.hpp>
 
-#include "app/settingsfile.h"
-#include "app/watermarksettings.h"
 #include "cli/batchcommand.h"
 #include "engine/positions.h"
+#include "engine/runplanner.h"
+#include "settings/configfile.h"
+#include "settings/constants.h"
+#include "settings/settingsfile.h"
+#include "settings/watermarksettings.h"
 #include "testsupport.h"
 #include "ui/dialog.h"
 
@@ -111,8 +114,8 @@ void TestCli::arguments_data()
     bad("size too large", { "-s", "16385x10", "a.jpg" }, "invalid size '16385x10'");
     bad("size garbage", { "-s", "12x12x12", "a.jpg" }, "invalid size");
     bad("format", { "-f", "gif", "a.jpg" }, "invalid format 'gif'");
-    bad("quality 0", { "-Q", "0", "a.jpg" }, "invalid quality '0'");
-    bad("quality 101", { "--quality", "101", "a.jpg" }, "invalid quality '101'");
+    bad("quality 0", { "-Q", "0", "a.jpg" }, "invalid value '0' for --quality (1 to 100)");
+    bad("quality 101", { "--quality", "101", "a.jpg" }, "invalid value '101' for --quality");
     bad("jobs zero", { "-j", "0", "a.jpg" }, "invalid number of jobs '0'");
     bad("metadata", { "--metadata", "some", "a.jpg" }, "invalid value 'some' for --metadata");
     bad("if exists", { "--if-exists", "ask", "a.jpg" }, "invalid value 'ask' for --if-exists");
@@ -142,16 +145,18 @@ void TestCli::arguments()
     QBuffer input;
     const ParsedCommand parsed =
       parseBatchCommand(QStringList("quorlane-batch") + arguments, &input);
-    QVERIFY2(parsed.error.startsWith(error), qPrintable(parsed.error));
+    const BatchCommand &command = parsed.command;
+    const RunRequest &run = command.request;
+    // The planner's refusals (an unreadable logo) come before any picture, like bad usage.
+    const QString refused =
+      parsed.error.isEmpty() && !error.isEmpty() ? planRun(run).message(run) : parsed.error;
+    QVERIFY2(refused.startsWith(error), qPrintable(refused));
     if (!error.isEmpty())
         return;
-    QVERIFY(parsed.error.isEmpty());
-    const BatchCommand &command = parsed.command;
-    const RunSnapshot &run = command.run;
     QCOMPARE(run.text.filled(FieldValues()), text);
     QCOMPARE(run.position, position);
     QCOMPARE(run.outputSize, size);
-    QCOMPARE(command.format, format);
+    QCOMPARE(run.format, format);
     QCOMPARE(run.sources, QStringList("a.jpg"));
     QCOMPARE(run.outputDir, WatermarkSettings::instance().outputDirPath);
     const OutputPolicy &p = run.policy;
@@ -169,12 +174,29 @@ void TestCli::arguments()
 
 void TestCli::sameBytesAsTheWindow()
 {
-    // The window saves its settings when it closes; the command line reads them.
+    // Effects, a logo, "Keep both" and a custom size, saved as the Options dialog saves them;
+    // the window saves its settings when it closes, and the command line reads both.
     const QString in = m_env->path() + "/same";
+    QImage logo = solidImage(60, 30, QColor(0, 120, 255, 160), QImage::Format_ARGB32);
+    RunOptions options;
+    options.output.existingFiles = ExistingFiles::Number;
+    options.watermark.outline = true;
+    options.watermark.angle = 30;
+    options.watermark.margin = 5;
+    options.watermark.logoPath = writeImage(in, "logo.png", logo);
+    QVERIFY(ConfigFile::save(options));
+    WatermarkSettings::instance().customWidth = 500;
+    WatermarkSettings::instance().customHeight = 300;
+
     QImage picture = solidImage(900, 600, QColor(200, 180, 90));
     QPainter(&picture).fillRect(0, 0, 300, 600, QColor(20, 30, 60));
     const QStringList sources = { writeImage(in, "p.png", picture),
                                   writeImage(in + "/b", "p.png", picture.mirrored()) };
+    const QString windowOut = WatermarkSettings::instance().outputDirPath;
+    const QString cliOut = m_env->path() + "/cli";
+    for (const QString &out : { windowOut, cliOut })
+        writeImage(out, "p.jpg", solidImage(10, 10, Qt::red)); // kept: both are numbered
+    RunSnapshot windowRun;
     {
         FakeUiServices fake;
         Dialog dialog;
@@ -184,30 +206,33 @@ void TestCli::sameBytesAsTheWindow()
         text->setPlainText("Anna Berg\n2024");
         child<QRadioButton>(&dialog, "radioButton_2")->click();        // bottom left
         child<QComboBox>(&dialog, "comboFormats")->setCurrentIndex(1); // jpg
-        child<QComboBox>(&dialog, "comboBox")->setCurrentIndex(2);     // 320x240
+        {
+            const QSignalBlocker noCustomDialog(child(&dialog, "comboBox"));
+            child<QComboBox>(&dialog, "comboBox")->setCurrentIndex(customSizeIndex);
+        }
         QSignalSpy finished(&dialog, &Dialog::runFinished);
         child<QPushButton>(&dialog, "Run")->click();
         QVERIFY(finished.wait(60000));
+        windowRun = dialog.lastRun();
         dialog.close();
     }
-    const QString windowOut = WatermarkSettings::instance().outputDirPath;
+    const QStringList arguments = { "-o",  cliOut, "-s",          "500x300",    "-f",
+                                    "jpg", "-q",   sources.at(0), sources.at(1) };
+    QBuffer input;
+    const ParsedCommand parsed =
+      parseBatchCommand(QStringList("quorlane-batch") + arguments, &input);
+    QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+    const RunPlan plan = planRun(parsed.command.request);
+    QVERIFY(plan.ok());
+    QCOMPARE(describe(plan.run), describe(windowRun));
+
     QByteArray errors;
-    QCOMPARE(runBatch({ "-o",
-                        m_env->path() + "/cli",
-                        "-s",
-                        "320x240",
-                        "-f",
-                        "jpg",
-                        "-q",
-                        sources.at(0),
-                        sources.at(1) },
-                      &errors),
-             0);
+    QCOMPARE(runBatch(arguments, &errors), 0);
     QVERIFY2(errors.isEmpty(), errors.constData());
-    for (const QString name : { "p.jpg", "p (2).jpg" }) {
+    for (const QString name : { "p (2).jpg", "p (3).jpg" }) {
         const QByteArray window = fileBytes(windowOut + "/" + name);
         QVERIFY(!window.isEmpty());
-        QCOMPARE(fileBytes(m_env->path() + "/cli/" + name), window);
+        QCOMPARE(fileBytes(cliOut + "/" + name), window);
     }
 }
 

@@ -1,8 +1,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "app/configfile.h"
-#include "app/watermarksettings.h"
+#include "settings/configfile.h"
+#include "settings/watermarksettings.h"
 #include "ui/dialog.h"
 #include "ui/outputoptions.h"
 
@@ -163,7 +163,7 @@ void TestEffects::watermarkPageStoresAndRunRefusesABadLogo()
     });
     child<QPushButton>(&dialog, "OptionsBtn")->click();
     QVERIFY(previewShown);
-    const WatermarkEffects saved = ConfigFile::loadWatermarkEffects();
+    const WatermarkEffects saved = ConfigFile::load().watermark;
     QCOMPARE(saved.margin, 5);
     QVERIFY(saved.outline && !saved.shadow && !saved.tile);
     QCOMPARE(saved.angle, -30);

@@ -1,10 +1,10 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "app/configfile.h"
-#include "app/watermarksettings.h"
 #include "engine/outputfile.h"
 #include "engine/outputnames.h"
+#include "settings/configfile.h"
+#include "settings/watermarksettings.h"
 #include "testsupport.h"
 #include "ui/dialog.h"
 
@@ -179,7 +179,7 @@ void TestExistingFiles::configValuesOutOfRangeReadAsDefaults()
     QFETCH(bool, isDefault);
     TestEnvironment env;
     config().setValue("Output/" + key, value);
-    const OutputPolicy read = ConfigFile::loadOutputPolicy();
+    const OutputPolicy read = ConfigFile::load().output;
     const OutputPolicy defaults;
     const bool equal = read.metadata == defaults.metadata &&
                        read.copyrightFromText == defaults.copyrightFromText &&
@@ -187,7 +187,7 @@ void TestExistingFiles::configValuesOutOfRangeReadAsDefaults()
                        read.existingFiles == defaults.existingFiles;
     QCOMPARE(equal, isDefault);
     // What is read is written back in the same words.
-    ConfigFile::saveOutputPolicy(read);
+    QVERIFY(ConfigFile::save({ read, {} }));
     if (!isDefault)
         QCOMPARE(config().value("Output/" + key).toString(), value);
 }

@@ -247,7 +247,7 @@ void TestMetadata::refusedXmpIsDroppedAndReported()
     const RunSummary summary = summarizeRun(report, run.sources, 20);
     QVERIFY(!summary.isWarning);
     QCOMPARE(summary.blocks.size(), 1);
-    QCOMPARE(summary.blocks.at(0).at(0),
+    QCOMPARE(summary.blocks.at(0).lines.at(0),
              QString("1 pictures were written without their metadata:"));
 }
 

@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "app/watermarksettings.h"
+#include "settings/watermarksettings.h"
 #include "testsupport.h"
 #include "ui/dialog.h"
 

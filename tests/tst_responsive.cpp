@@ -1,9 +1,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "app/settingsfile.h"
-#include "app/watermarksettings.h"
 #include "engine/picturefolder.h"
+#include "settings/settingsfile.h"
+#include "settings/watermarksettings.h"
 #include "testsupport.h"
 #include "ui/dialog.h"
 

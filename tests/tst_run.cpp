@@ -2,8 +2,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "app/settingsfile.h"
-#include "app/watermarksettings.h"
+#include "settings/settingsfile.h"
+#include "settings/watermarksettings.h"
 #include "testsupport.h"
 #include "ui/dialog.h"
 

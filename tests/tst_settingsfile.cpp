@@ -5,8 +5,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
-#include "app/settingsfile.h"
-#include "app/watermarksettings.h"
+#include "settings/settingsfile.h"
+#include "settings/watermarksettings.h"
 #include "testsupport.h"
 
 namespace {

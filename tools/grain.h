@@ -12,7 +12,8 @@ inline void addGrain(QImage &image, QRandomGenerator &random, int amount)
         for (int x = 0; x < image.width(); ++x) {
             const int n = int(random.bounded(2 * amount + 1)) - amount;
             const QRgb c = line[x];
-            line[x] = qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255),
+            line[x] = qRgb(qBound(0, qRed(c) + n, 255),
+                           qBound(0, qGreen(c) + n, 255),
                            qBound(0, qBlue(c) + n, 255));
         }
     }

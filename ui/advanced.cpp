@@ -3,9 +3,9 @@
 
 #include <QGraphicsScene>
 
-#include "app/constants.h"
-#include "app/watermarksettings.h"
 #include "engine/watermark.h"
+#include "settings/constants.h"
+#include "settings/watermarksettings.h"
 #include "uiservices.h"
 
 namespace {
@@ -15,36 +15,36 @@ constexpr int opaque = 255;
 
 Advanced::Advanced(QWidget *parent)
   : QDialog(parent)
-  , ui(new Ui::Advanced)
+  , m_ui(new Ui::Advanced)
   , m_scene(new QGraphicsScene)
 {
     WatermarkSettings &s = WatermarkSettings::instance();
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
 
-    ui->graphicsView->setScene(m_scene);
+    m_ui->graphicsView->setScene(m_scene);
     connect(&m_preview, &PreviewRenderer::ready, this, &Advanced::showPreview);
 
     // Integer arithmetic both ways: opening with alpha 127 leaves 124 (slider 49), on purpose.
-    ui->horizontalScrollBar->setRange(0, sliderMaximum);
-    ui->horizontalScrollBar->setValue(s.alpha * sliderMaximum / opaque);
+    m_ui->horizontalScrollBar->setRange(0, sliderMaximum);
+    m_ui->horizontalScrollBar->setValue(s.alpha * sliderMaximum / opaque);
     renderPreview();
-    ui->ApplySetting->setDefault(true);
+    m_ui->ApplySetting->setDefault(true);
     // Set after the first render, which therefore shows the stored font size.
-    ui->Adv_Intelli_font->setChecked(s.autoFontSize);
+    m_ui->Adv_Intelli_font->setChecked(s.autoFontSize);
 }
 
 Advanced::~Advanced()
 {
     delete m_scene;
-    delete ui;
+    delete m_ui;
 }
 
 void Advanced::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
-        ui->retranslateUi(this);
+        m_ui->retranslateUi(this);
 }
 
 void Advanced::renderPreview()
@@ -56,7 +56,7 @@ void Advanced::renderPreview()
     request.text = s.previewText;
     request.position = s.previewAlignment;
     request.style.useDefaults = false;
-    request.style.autoFontSize = ui->Adv_Intelli_font->isChecked();
+    request.style.autoFontSize = m_ui->Adv_Intelli_font->isChecked();
     request.style.autoColor = false; // this preview always shows the manual colour
     request.style.alpha = s.alpha;
     request.style.fontColor = s.fontColor;
@@ -88,8 +88,8 @@ void Advanced::showPreview(const PreviewResult &result)
     s.fontColor = result.drawn.pen;
     m_scene->clear();
     m_scene->addPixmap(QPixmap::fromImage(result.shown));
-    ui->graphicsView->update();
-    ui->graphicsView->show();
+    m_ui->graphicsView->update();
+    m_ui->graphicsView->show();
     emit previewRefreshed();
 }
 
@@ -101,7 +101,7 @@ void Advanced::setAlphaFromSlider(int value)
 
 void Advanced::on_Adv_Intelli_font_clicked()
 {
-    WatermarkSettings::instance().autoFontSize = ui->Adv_Intelli_font->isChecked();
+    WatermarkSettings::instance().autoFontSize = m_ui->Adv_Intelli_font->isChecked();
     renderPreview();
 }
 

@@ -42,7 +42,7 @@ private:
     void showPreview(const PreviewResult &result);
     void setAlphaFromSlider(int value);
 
-    Ui::Advanced *ui;
+    Ui::Advanced *m_ui;
     QGraphicsScene *m_scene;
     PreviewRenderer m_preview;
     bool m_sampleWritten = false;

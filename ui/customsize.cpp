@@ -3,8 +3,8 @@
 
 #include <QMessageBox>
 
-#include "app/constants.h"
-#include "app/watermarksettings.h"
+#include "settings/constants.h"
+#include "settings/watermarksettings.h"
 #include "uiservices.h"
 
 namespace {
@@ -21,22 +21,22 @@ int sideFrom(const QString &text)
 
 CustomSize::CustomSize(QWidget *parent)
   : QDialog(parent)
-  , ui(new Ui::CustomSize)
+  , m_ui(new Ui::CustomSize)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowTitle(QStringLiteral("Custom Size - Quorlane"));
 }
 
 CustomSize::~CustomSize()
 {
-    delete ui;
+    delete m_ui;
 }
 
 void CustomSize::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
-        ui->retranslateUi(this);
+        m_ui->retranslateUi(this);
 }
 
 void CustomSize::on_Ok_2_clicked()
@@ -46,8 +46,8 @@ void CustomSize::on_Ok_2_clicked()
 
 void CustomSize::on_Ok_clicked()
 {
-    const int width = sideFrom(ui->width->text());
-    const int height = sideFrom(ui->height->text());
+    const int width = sideFrom(m_ui->width->text());
+    const int height = sideFrom(m_ui->height->text());
     if (width != 0 && height != 0) {
         WatermarkSettings &s = WatermarkSettings::instance();
         s.customHeight = height;

@@ -24,5 +24,5 @@ private slots:
     void on_Ok_clicked();
 
 private:
-    Ui::CustomSize *ui;
+    Ui::CustomSize *m_ui;
 };

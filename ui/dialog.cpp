@@ -19,17 +19,17 @@
 #include <array>
 
 #include "advanced.h"
-#include "app/configfile.h"
-#include "app/constants.h"
-#include "app/settingsfile.h"
-#include "app/watermarksettings.h"
 #include "customsize.h"
-#include "engine/outputnames.h"
 #include "engine/picturefolder.h"
 #include "engine/picturereader.h"
 #include "engine/positions.h"
+#include "engine/runplanner.h"
 #include "engine/runsummary.h"
 #include "outputoptions.h"
+#include "settings/configfile.h"
+#include "settings/constants.h"
+#include "settings/settingsfile.h"
+#include "settings/watermarksettings.h"
 #include "uiservices.h"
 #include "version.h"
 
@@ -41,85 +41,88 @@ constexpr int editDelayMs = 1500;
 constexpr int maxSummaryLines = 20;
 const QString outputSubfolder = QStringLiteral("Qrl_Output#");
 
+} // namespace
+
+// The nine position buttons, their codes and their slots, in the grid's order.
+const std::array<Dialog::PositionButton, 9> Dialog::positionButtons = { {
+  { &Ui::Dialog::radioButton, Position::TopLeft, &Dialog::pos00 },
+  { &Ui::Dialog::radioButton_4, Position::TopCenter, &Dialog::pos01 },
+  { &Ui::Dialog::radioButton_10, Position::TopRight, &Dialog::pos02 },
+  { &Ui::Dialog::radioButton_3, Position::CenterLeft, &Dialog::pos10 },
+  { &Ui::Dialog::radioButton_5, Position::Center, &Dialog::pos11 },
+  { &Ui::Dialog::radioButton_7, Position::CenterRight, &Dialog::pos12 },
+  { &Ui::Dialog::radioButton_2, Position::BottomLeft, &Dialog::pos20 },
+  { &Ui::Dialog::radioButton_6, Position::BottomCenter, &Dialog::pos21 },
+  { &Ui::Dialog::radioButton_8, Position::BottomRight, &Dialog::pos22 },
+} };
+
+namespace {
+
 QString samplePath()
 {
     return WatermarkSettings::instance().cacheDirPath + QStringLiteral("/preview.jpeg");
-}
-
-// A missing output folder is made again in place: one level, only inside an existing parent.
-void recreateOutputFolder(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists() && info.dir().exists())
-        info.dir().mkdir(info.fileName());
 }
 
 } // namespace
 
 Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
   : QDialog(parent, flags)
-  , ui(new Ui::Dialog)
+  , m_ui(new Ui::Dialog)
 {
     WatermarkSettings &s = WatermarkSettings::instance();
-    ui->setupUi(this);
-    connect(ui->AddFileBtn, &QPushButton::clicked, this, &Dialog::addfiles);
-    connect(ui->RemoveFileBtn, &QPushButton::clicked, this, &Dialog::RemoveFiles);
-    connect(ui->Run, &QPushButton::clicked, this, &Dialog::Run);
-    connect(ui->radioButton, &QRadioButton::clicked, this, &Dialog::pos00);
-    connect(ui->radioButton_4, &QRadioButton::clicked, this, &Dialog::pos01);
-    connect(ui->radioButton_10, &QRadioButton::clicked, this, &Dialog::pos02);
-    connect(ui->radioButton_5, &QRadioButton::clicked, this, &Dialog::pos11);
-    connect(ui->radioButton_7, &QRadioButton::clicked, this, &Dialog::pos12);
-    connect(ui->radioButton_2, &QRadioButton::clicked, this, &Dialog::pos20);
-    connect(ui->radioButton_6, &QRadioButton::clicked, this, &Dialog::pos21);
-    connect(ui->radioButton_8, &QRadioButton::clicked, this, &Dialog::pos22);
-    connect(ui->radioButton_3, &QRadioButton::clicked, this, &Dialog::pos10);
+    m_ui->setupUi(this);
+    connect(m_ui->AddFileBtn, &QPushButton::clicked, this, &Dialog::addfiles);
+    connect(m_ui->RemoveFileBtn, &QPushButton::clicked, this, &Dialog::RemoveFiles);
+    connect(m_ui->Run, &QPushButton::clicked, this, &Dialog::Run);
+    for (const PositionButton &entry : positionButtons)
+        connect(m_ui->*entry.button, &QRadioButton::clicked, this, entry.slot);
     connect(&m_runner, &BatchRunner::progress, this, &Dialog::newProgress);
     connect(&m_runner, &BatchRunner::finished, this, &Dialog::runEnded);
     connect(&m_preview, &PreviewRenderer::ready, this, &Dialog::showPreview);
     connect(&m_walk, &QFutureWatcher<QStringList>::finished, this, &Dialog::foldersWalked);
-    ui->markTextBox->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ui->markTextBox, &QWidget::customContextMenuRequested, this, &Dialog::showTextMenu);
+    m_ui->markTextBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_ui->markTextBox, &QWidget::customContextMenuRequested, this, &Dialog::showTextMenu);
 
     makeSample();
-    previewScene = new QGraphicsScene;
-    previewScene->addPixmap(QPixmap(samplePath()));
-    ui->graphicsView->setScene(previewScene);
+    m_previewScene = new QGraphicsScene;
+    m_previewScene->addPixmap(QPixmap(samplePath()));
+    m_ui->graphicsView->setScene(m_previewScene);
 
-    ui->radioButton_5->setChecked(true);
+    m_ui->radioButton_5->setChecked(true);
     pos11();
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
-    ui->progressBar->setValue(0);
+    m_ui->progressBar->setValue(0);
     QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")); // owned by the dialog
     fusion->setParent(this);
-    ui->progressBar->setStyle(fusion);
-    ui->markTextBox->insertPlainText(QLatin1String(defaultWatermarkText));
-    ui->useCopyright->setChecked(true);
+    m_ui->progressBar->setStyle(fusion);
+    m_ui->markTextBox->insertPlainText(QLatin1String(defaultWatermarkText));
+    m_ui->useCopyright->setChecked(true);
     setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     for (const OutputSizeChoice &choice : outputSizes)
-        ui->comboBox->addItem(QString::fromLatin1(choice.text));
+        m_ui->comboBox->addItem(QString::fromLatin1(choice.text));
     for (const char *format : outputFormats)
-        ui->comboFormats->addItem(QString::fromLatin1(format));
-    ui->RemoveFileBtn->hide();
-    ui->StopBtn->hide();
+        m_ui->comboFormats->addItem(QString::fromLatin1(format));
+    m_ui->RemoveFileBtn->hide();
+    m_ui->StopBtn->hide();
     // Every row is one line of text: the list need not measure each of thousands of rows.
-    ui->listWidget->setUniformItemSizes(true);
+    m_ui->listWidget->setUniformItemSizes(true);
     setAcceptDrops(true);
 
-    loadSettings();
-    m_outputPolicy = ConfigFile::loadOutputPolicy();
-    s.effects = ConfigFile::loadWatermarkEffects();
+    s.loadSaved(s.settingsFilePath());
+    const RunOptions options = ConfigFile::load();
+    m_outputPolicy = options.output;
+    s.effects = options.watermark;
     if (!s.effects.logoPath.isEmpty()) {
         QString error; // an unreadable logo is reported when a run starts
         s.effects.logo = readLogo(s.effects.logoPath, &error);
     }
     if (s.settingsLoaded)
         restoreSavedSettings();
-    ui->outPathDisplay->setText(s.outputDirPath);
+    m_ui->outPathDisplay->setText(s.outputDirPath);
     refreshPreview();
-    ui->Run->setDefault(true);
-    connect(&editTimer, &QTimer::timeout, this, &Dialog::EditingDone);
+    m_ui->Run->setDefault(true);
+    connect(&m_editTimer, &QTimer::timeout, this, &Dialog::EditingDone);
     connect(this, &Dialog::newProgress, this, &Dialog::UpdateProgress);
     setWindowTitle(windowTitle() + QStringLiteral(" v") + QLatin1String(appVersion));
 }
@@ -128,8 +131,8 @@ Dialog::~Dialog()
 {
     // The runner, destroyed after this body, stops and waits for its workers; they never touch
     // a widget.
-    delete previewScene;
-    delete ui;
+    delete m_previewScene;
+    delete m_ui;
 }
 
 // The sample shown when no file is selected: the bundled picture stretched to the preview box.
@@ -138,47 +141,32 @@ void Dialog::makeSample()
     QString source = WatermarkSettings::instance().appDirPath + QStringLiteral("/test.jpg");
     if (!QFileInfo::exists(source))
         source = QStringLiteral(":/test.jpg");
-    sampleImage = PictureReader::readScaled(source, previewSize).image;
-    if (!sampleImage.isNull() && !sampleImage.save(samplePath()))
+    m_sampleImage = PictureReader::readScaled(source, previewSize).image;
+    if (!m_sampleImage.isNull() && !m_sampleImage.save(samplePath()))
         qCWarning(lcUi) << "cannot write the preview sample" << samplePath();
-}
-
-void Dialog::loadSettings()
-{
-    const WatermarkSettings &s = WatermarkSettings::instance();
-    SettingsFile::load(s.settingsDirPath + QLatin1Char('/') + QLatin1String(SettingsFile::fileName),
-                       WatermarkSettings::instance());
 }
 
 void Dialog::restoreSavedSettings()
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
-    ui->markTextBox->clear();
-    ui->markTextBox->insertPlainText(s.savedText);
-    s.alpha = s.savedAlpha;
-    if (QAbstractButton *button = positionButton(s.savedPosition)) {
-        setPosition(s.savedPosition);
-        button->setChecked(true);
-    }
-    s.applySaved();
-    ui->useCopyright->setChecked(s.savedUseCopyright);
+    const WatermarkSettings &s = WatermarkSettings::instance();
+    const WatermarkText text = s.startText();
+    m_ui->markTextBox->clear();
+    m_ui->markTextBox->insertPlainText(text.typed);
+    setPosition(s.startPosition());
+    positionButton(s.startPosition())->setChecked(true);
+    m_ui->useCopyright->setChecked(text.copyrightSign);
 }
 
 WatermarkText Dialog::watermarkText() const
 {
-    return WatermarkText(ui->markTextBox->toPlainText(), ui->useCopyright->isChecked());
+    return WatermarkText(m_ui->markTextBox->toPlainText(), m_ui->useCopyright->isChecked());
 }
 
 QAbstractButton *Dialog::positionButton(int code) const
 {
-    const std::array<QAbstractButton *, 9> buttons = { ui->radioButton,    ui->radioButton_4,
-                                                       ui->radioButton_10, ui->radioButton_3,
-                                                       ui->radioButton_5,  ui->radioButton_7,
-                                                       ui->radioButton_2,  ui->radioButton_6,
-                                                       ui->radioButton_8 };
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        if (Position::all[i] == code)
-            return buttons[i];
+    for (const PositionButton &entry : positionButtons) {
+        if (entry.code == code)
+            return m_ui->*entry.button;
     }
     return nullptr;
 }
@@ -186,7 +174,7 @@ QAbstractButton *Dialog::positionButton(int code) const
 void Dialog::refreshPreview()
 {
     WatermarkSettings &s = WatermarkSettings::instance();
-    const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
+    const QList<QListWidgetItem *> selected = m_ui->listWidget->selectedItems();
     s.previewSourcePath = selected.isEmpty() ? samplePath() : selected.first()->text();
     s.previewIsSample = selected.isEmpty();
     m_preview.request(previewRequest());
@@ -219,22 +207,22 @@ void Dialog::showPreview(const PreviewResult &result)
     } else {
         s.fontColor = result.drawn.pen;
     }
-    previewScene->clear();
-    previewScene->addPixmap(QPixmap::fromImage(result.shown));
-    ui->graphicsView->update();
+    m_previewScene->clear();
+    m_previewScene->addPixmap(QPixmap::fromImage(result.shown));
+    m_ui->graphicsView->update();
     emit previewRefreshed();
 }
 
 QMenu *Dialog::createTextMenu()
 {
-    QMenu *menu = ui->markTextBox->createStandardContextMenu();
+    QMenu *menu = m_ui->markTextBox->createStandardContextMenu();
     QMenu *fields = menu->addMenu(tr("Insert Field"));
     for (const FieldName &field : fieldNames) {
         const QString name = QLatin1Char('{') + QLatin1String(field.name) + QLatin1Char('}');
         connect(fields->addAction(tr("%1\t%2").arg(name, QLatin1String(field.example))),
                 &QAction::triggered,
                 this,
-                [this, name] { ui->markTextBox->insertPlainText(name); });
+                [this, name] { m_ui->markTextBox->insertPlainText(name); });
     }
     return menu;
 }
@@ -242,7 +230,7 @@ QMenu *Dialog::createTextMenu()
 void Dialog::showTextMenu(const QPoint &position)
 {
     QMenu *menu = createTextMenu();
-    menu->exec(ui->markTextBox->mapToGlobal(position));
+    menu->exec(m_ui->markTextBox->mapToGlobal(position));
     delete menu;
 }
 
@@ -268,8 +256,8 @@ void Dialog::closeEvent(QCloseEvent *event)
     }
     WatermarkSettings &s = WatermarkSettings::instance();
     SettingsFile::Values values;
-    values.text = ui->markTextBox->toPlainText();
-    values.useCopyright = ui->useCopyright->isChecked();
+    values.text = m_ui->markTextBox->toPlainText();
+    values.useCopyright = m_ui->useCopyright->isChecked();
     values.position = m_watermarkPos;
     values.alpha = s.alpha;
     values.useDefaults = s.useDefaults;
@@ -306,7 +294,7 @@ void Dialog::dropEvent(QDropEvent *event)
         walkFolders(paths); // off the GUI thread: a folder may hold thousands of files
     } else {
         addPictures(PictureFolder::picturesIn(paths));
-        ui->listWidget->setCurrentRow(0);
+        m_ui->listWidget->setCurrentRow(0);
         refreshPreview();
     }
     // The event is left unaccepted: no drop action is reported back to the source.
@@ -314,14 +302,14 @@ void Dialog::dropEvent(QDropEvent *event)
 
 void Dialog::addPictures(const QStringList &paths)
 {
-    ui->listWidget->addItems(paths); // one insertion: a folder may bring thousands
+    m_ui->listWidget->addItems(paths); // one insertion: a folder may bring thousands
     if (!paths.isEmpty())
-        ui->RemoveFileBtn->show();
+        m_ui->RemoveFileBtn->show();
 }
 
 void Dialog::walkFolders(const QStringList &paths)
 {
-    ui->Run->setEnabled(false);
+    m_ui->Run->setEnabled(false);
     if (m_walking) {
         m_waitingWalks << paths; // walked in turn, so rows keep the order of the drops
         return;
@@ -338,14 +326,14 @@ void Dialog::foldersWalked()
         return;
     }
     m_walking = false;
-    ui->listWidget->setCurrentRow(0);
-    ui->Run->setEnabled(!m_runner.isRunning());
+    m_ui->listWidget->setCurrentRow(0);
+    m_ui->Run->setEnabled(!m_runner.isRunning());
     refreshPreview();
 }
 
 void Dialog::on_AddFolderBtn_clicked()
 {
-    ui->progressBar->setValue(0);
+    m_ui->progressBar->setValue(0);
     const QString folder = UiServices::current().getExistingDirectory(
       this, tr("Add Folder"), QDir::homePath(), QFileDialog::ShowDirsOnly);
     if (!folder.isEmpty())
@@ -355,26 +343,26 @@ void Dialog::on_AddFolderBtn_clicked()
 void Dialog::on_StopBtn_clicked()
 {
     m_runner.stop();
-    ui->StopBtn->setEnabled(false);
+    m_ui->StopBtn->setEnabled(false);
 }
 
 void Dialog::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
-        ui->retranslateUi(this);
+        m_ui->retranslateUi(this);
 }
 
 void Dialog::on_markTextBox_textChanged()
 {
-    editTimer.stop();
-    editTimer.start(editDelayMs);
+    m_editTimer.stop();
+    m_editTimer.start(editDelayMs);
 }
 
 void Dialog::EditingDone()
 {
     refreshPreview();
-    editTimer.stop();
+    m_editTimer.stop();
 }
 
 void Dialog::on_useCopyright_clicked()
@@ -384,7 +372,7 @@ void Dialog::on_useCopyright_clicked()
 
 void Dialog::setPosition(int code)
 {
-    ui->progressBar->setValue(0);
+    m_ui->progressBar->setValue(0);
     m_watermarkPos = code;
     refreshPreview();
 }
@@ -428,31 +416,31 @@ void Dialog::pos22()
 
 void Dialog::addfiles()
 {
-    ui->progressBar->setValue(0);
+    m_ui->progressBar->setValue(0);
     const QStringList files = UiServices::current().getOpenFileNames(
       this,
       QStringLiteral("Select Files for Watermarking"),
       QDir::homePath(),
       tr("Images (*.jpeg *.jpg *.tiff *.tif *.bmp *.png *.xpm)"));
     for (const QString &file : files)
-        ui->listWidget->insertItem(ui->listWidget->count(), file);
-    ui->RemoveFileBtn->show();
-    ui->listWidget->setCurrentRow(0);
+        m_ui->listWidget->insertItem(m_ui->listWidget->count(), file);
+    m_ui->RemoveFileBtn->show();
+    m_ui->listWidget->setCurrentRow(0);
     refreshPreview();
 }
 
 void Dialog::RemoveFiles()
 {
-    ui->progressBar->setValue(0);
-    qDeleteAll(ui->listWidget->selectedItems());
-    ui->listWidget->setCurrentRow(0);
+    m_ui->progressBar->setValue(0);
+    qDeleteAll(m_ui->listWidget->selectedItems());
+    m_ui->listWidget->setCurrentRow(0);
     refreshPreview();
 }
 
 void Dialog::on_listWidget_clicked(const QModelIndex &index)
 {
-    ui->listWidget->clearSelection();
-    ui->listWidget->setCurrentRow(index.row());
+    m_ui->listWidget->clearSelection();
+    m_ui->listWidget->setCurrentRow(index.row());
     refreshPreview();
 }
 
@@ -497,7 +485,7 @@ void Dialog::on_ChooseOutDir_clicked()
     }
     dir.cd(outputSubfolder); // stays on the chosen folder when the subfolder could not be made
     s.outputDirPath = dir.absolutePath();
-    ui->outPathDisplay->setText(s.outputDirPath);
+    m_ui->outPathDisplay->setText(s.outputDirPath);
 }
 
 void Dialog::on_comboBox_currentIndexChanged(int index)
@@ -506,7 +494,7 @@ void Dialog::on_comboBox_currentIndexChanged(int index)
         return;
     CustomSize dialog;
     if (dialog.exec() == QDialog::Rejected)
-        ui->comboBox->setCurrentIndex(originalSizeIndex);
+        m_ui->comboBox->setCurrentIndex(originalSizeIndex);
 }
 
 void Dialog::on_AdvancedSettings_clicked()
@@ -529,80 +517,77 @@ void Dialog::on_OptionsBtn_clicked()
         return;
     m_outputPolicy = dialog.policy();
     s.effects = dialog.effects();
-    ConfigFile::saveOutputPolicy(m_outputPolicy);
-    ConfigFile::saveWatermarkEffects(s.effects);
+    QString error;
+    if (!ConfigFile::save({ m_outputPolicy, s.effects }, &error))
+        qCWarning(lcUi) << "cannot write the options" << error;
     refreshPreview();
 }
 
 void Dialog::Run()
 {
     emit newProgress(1);
-    ui->Run->setEnabled(false);
-    ui->listWidget->selectAll();
-    const WatermarkText text = watermarkText();
-    const int total = ui->listWidget->count();
+    m_ui->Run->setEnabled(false);
+    m_ui->listWidget->selectAll();
+    const int total = m_ui->listWidget->count();
     if (total == 0) {
         addfiles();
-        ui->Run->setEnabled(true);
+        m_ui->Run->setEnabled(true);
         return;
     }
 
-    WatermarkSettings &s = WatermarkSettings::instance();
-    const QString outputDir = s.outputDirPath;
-    recreateOutputFolder(outputDir);
-    const QString format = QString::fromLatin1(outputFormats.at(ui->comboFormats->currentIndex()));
-
-    // Everything the run needs is taken now; the window is locked until it ends.
-    RunSnapshot run;
-    run.text = text;
-    run.position = m_watermarkPos;
-    run.style = s.style();
-    if (!s.effects.logoPath.isEmpty()) {
-        // Read once for the whole run; never a silent run without it.
-        QString error;
-        run.style.effects.logo = readLogo(s.effects.logoPath, &error);
-        if (run.style.effects.logo.isNull()) {
-            QMessageBox box(QMessageBox::Warning,
-                            QStringLiteral("Quorlane"),
-                            tr("The logo %1 cannot be read (%2). Choose another one in "
-                               "\"Options...\" or remove it.")
-                              .arg(QDir::toNativeSeparators(s.effects.logoPath), error));
-            UiServices::current().execMessageBox(box);
-            ui->Run->setEnabled(true);
-            return;
-        }
+    const RunPlan plan = planRun(runRequest());
+    if (plan.failure == RunPlan::Failure::Logo) {
+        QMessageBox box(
+          QMessageBox::Warning,
+          QStringLiteral("Quorlane"),
+          tr("The logo %1 cannot be read (%2). Choose another one in "
+             "\"Options...\" or remove it.")
+            .arg(QDir::toNativeSeparators(plan.run.style.effects.logoPath), plan.reason));
+        UiServices::current().execMessageBox(box);
+        m_ui->Run->setEnabled(true);
+        return;
     }
-    const int sizeIndex = ui->comboBox->currentIndex();
-    if (sizeIndex == customSizeIndex)
-        run.outputSize = QSize(s.customWidth, s.customHeight);
-    else if (sizeIndex != originalSizeIndex)
-        run.outputSize = outputSizes.at(sizeIndex).size;
-    for (int row = 0; row < total; ++row)
-        run.sources << ui->listWidget->item(row)->text();
-    run.policy = m_outputPolicy;
-    run.outputDir = outputDir;
-    const OutputPaths paths =
-      assignOutputPaths(run.sources, outputDir, format, m_outputPolicy.existingFiles);
-    run.outputs = paths.paths;
-    run.skipped = paths.skipped;
-    m_lastRun = run;
+    // Everything the run needs is taken now; the window is locked until it ends.
+    m_lastRun = plan.run;
 
     m_preview.clearCache(); // the run's memory bound has no room for it
     setRunLocked(true);
-    m_runner.start(run);
+    m_runner.start(m_lastRun);
+}
+
+RunRequest Dialog::runRequest() const
+{
+    const WatermarkSettings &s = WatermarkSettings::instance();
+    RunRequest request;
+    request.text = watermarkText();
+    request.position = m_watermarkPos;
+    request.style = s.style();
+    const int sizeIndex = m_ui->comboBox->currentIndex();
+    if (sizeIndex == customSizeIndex)
+        request.outputSize = QSize(s.customWidth, s.customHeight);
+    else
+        request.outputSize = outputSizes.at(size_t(sizeIndex)).size;
+    request.format = QLatin1String(outputFormats.at(size_t(m_ui->comboFormats->currentIndex())));
+    request.policy = m_outputPolicy;
+    request.outputDir = s.outputDirPath;
+    request.folderRule = FolderRule::OneLevel;
+    for (int row = 0; row < m_ui->listWidget->count(); ++row)
+        request.sources << m_ui->listWidget->item(row)->text();
+    return request;
 }
 
 void Dialog::setRunLocked(bool locked)
 {
-    const QList<QWidget *> controls = { ui->Run,          ui->AddFileBtn,       ui->RemoveFileBtn,
-                                        ui->AddFolderBtn, ui->listWidget,       ui->markTextBox,
-                                        ui->useCopyright, ui->comboBox,         ui->comboFormats,
-                                        ui->ChooseOutDir, ui->AdvancedSettings, ui->OptionsBtn };
+    const QList<QWidget *> controls = {
+        m_ui->Run,          m_ui->AddFileBtn,   m_ui->RemoveFileBtn,    m_ui->AddFolderBtn,
+        m_ui->listWidget,   m_ui->markTextBox,  m_ui->useCopyright,     m_ui->comboBox,
+        m_ui->comboFormats, m_ui->ChooseOutDir, m_ui->AdvancedSettings, m_ui->OptionsBtn
+    };
     for (QWidget *control : controls)
         control->setEnabled(!locked);
     // Beside Run, never on it: a double click on Run cannot stop the run it started.
-    ui->StopBtn->setVisible(locked);
-    ui->StopBtn->setEnabled(locked);
+    m_ui->StopBtn->setVisible(locked);
+    m_ui->StopBtn->setEnabled(locked);
     for (int code : Position::all)
         positionButton(code)->setEnabled(!locked);
     setAcceptDrops(!locked);
@@ -622,7 +607,7 @@ void Dialog::runEnded(const BatchReport &report)
         if (!report.lastWritten.isEmpty())
             openInDesktop(report.lastWritten);
     }
-    ui->listWidget->setCurrentRow(0);
+    m_ui->listWidget->setCurrentRow(0);
     setRunLocked(false);
     emit runFinished();
 }
@@ -633,8 +618,8 @@ void Dialog::showRunSummary(const BatchReport &report)
     if (summary.isEmpty())
         return;
     QStringList blocks;
-    for (const QStringList &block : summary.blocks)
-        blocks << block.join(QLatin1Char('\n'));
+    for (const RunSummary::Block &block : summary.blocks)
+        blocks << block.lines.join(QLatin1Char('\n'));
     QMessageBox box(summary.isWarning ? QMessageBox::Warning : QMessageBox::Information,
                     QStringLiteral("Quorlane"),
                     blocks.join(QStringLiteral("\n\n")));
@@ -648,6 +633,6 @@ void Dialog::openInDesktop(const QString &path)
 
 void Dialog::UpdateProgress(int value)
 {
-    ui->progressBar->setValue(value);
-    ui->progressBar->repaint();
+    m_ui->progressBar->setValue(value);
+    m_ui->progressBar->repaint();
 }

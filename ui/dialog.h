@@ -5,14 +5,19 @@
 #include <QImage>
 #include <QTimer>
 
+#include <array>
+
 #include "engine/batchrunner.h"
 #include "engine/outputpolicy.h"
+#include "engine/positions.h"
 #include "engine/previewrenderer.h"
 
 namespace Ui {
 class Dialog;
 }
+struct RunRequest;
 class QAbstractButton;
+class QRadioButton;
 class QGraphicsScene;
 class QMenu;
 class QModelIndex;
@@ -30,6 +35,8 @@ public:
 
     int watermarkPos() const { return m_watermarkPos; }
     bool isRunning() const { return m_runner.isRunning(); }
+    // What the last run started with, output names included.
+    const RunSnapshot &lastRun() const { return m_lastRun; }
     // Asks for a new preview; it is drawn on a worker thread and shown when ready.
     void refreshPreview();
     bool isPreviewPending() const { return m_preview.isPending(); }
@@ -88,8 +95,8 @@ private:
     void addPictures(const QStringList &paths);
     void walkFolders(const QStringList &paths);
     void foldersWalked();
-    void loadSettings();
     void restoreSavedSettings();
+    RunRequest runRequest() const;
     void makeSample();
     void setPosition(int code);
     WatermarkText watermarkText() const;
@@ -99,11 +106,19 @@ private:
     void showRunSummary(const BatchReport &report);
     void openInDesktop(const QString &path);
 
-    Ui::Dialog *ui;
-    int m_watermarkPos = 132;
-    QGraphicsScene *previewScene = nullptr;
-    QImage sampleImage;
-    QTimer editTimer;
+    struct PositionButton
+    {
+        QRadioButton *Ui::Dialog::*button;
+        int code;
+        void (Dialog::*slot)();
+    };
+    static const std::array<PositionButton, 9> positionButtons;
+
+    Ui::Dialog *m_ui;
+    int m_watermarkPos = Position::Center;
+    QGraphicsScene *m_previewScene = nullptr;
+    QImage m_sampleImage;
+    QTimer m_editTimer;
     PreviewRenderer m_preview;
     QFutureWatcher<QStringList> m_walk;
     QList<QStringList> m_waitingWalks;

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "settings/runoptions.h"
 #include "uiservices.h"
 
 namespace {
@@ -14,6 +15,14 @@ template<size_t N>
 void check(const std::array<QRadioButton *, N> &buttons, int index)
 {
     buttons.at(size_t(index))->setChecked(true);
+}
+
+// The control's range as the option table declares it.
+template<typename Control>
+void bound(Control *control, const char *key)
+{
+    const RunOption &option = runOption(key);
+    control->setRange(option.min, option.max);
 }
 
 template<typename Enum, size_t N>
@@ -33,80 +42,89 @@ OutputOptions::OutputOptions(const OutputPolicy &policy,
                              const PreviewRequest &preview,
                              QWidget *parent)
   : QDialog(parent)
-  , ui(new Ui::OutputOptions)
+  , m_ui(new Ui::OutputOptions)
   , m_request(preview)
   , m_logo(effects.logo)
 {
-    ui->setupUi(this);
-    check(
-      std::array{
-        ui->metadataAll, ui->metadataAllButLocation, ui->metadataCopyright, ui->metadataNone },
-      int(policy.metadata));
-    ui->copyrightFromText->setChecked(policy.copyrightFromText);
-    ui->jpegQuality->setValue(policy.jpegQuality);
-    check(std::array{ ui->resizeStretch, ui->resizeFit }, int(policy.resize));
-    check(std::array{ ui->existingReplace, ui->existingNumber, ui->existingSkip },
+    m_ui->setupUi(this);
+    bound(m_ui->jpegQuality, "jpegQuality");
+    bound(m_ui->margin, "margin");
+    bound(m_ui->angle, "angle");
+    bound(m_ui->logoWidth, "logoWidth");
+    bound(m_ui->logoOpacity, "logoOpacity");
+    check(std::array{ m_ui->metadataAll,
+                      m_ui->metadataAllButLocation,
+                      m_ui->metadataCopyright,
+                      m_ui->metadataNone },
+          int(policy.metadata));
+    m_ui->copyrightFromText->setChecked(policy.copyrightFromText);
+    m_ui->jpegQuality->setValue(policy.jpegQuality);
+    check(std::array{ m_ui->resizeStretch, m_ui->resizeFit }, int(policy.resize));
+    check(std::array{ m_ui->existingReplace, m_ui->existingNumber, m_ui->existingSkip },
           int(policy.existingFiles));
 
-    ui->margin->setValue(effects.margin);
-    ui->outline->setChecked(effects.outline);
-    ui->shadow->setChecked(effects.shadow);
-    ui->angle->setValue(effects.angle);
-    ui->tile->setChecked(effects.tile);
-    ui->logoPath->setText(effects.logoPath);
-    ui->logoWidth->setValue(effects.logoWidth);
-    ui->logoPosition->setCurrentIndex(
+    m_ui->margin->setValue(effects.margin);
+    m_ui->outline->setChecked(effects.outline);
+    m_ui->shadow->setChecked(effects.shadow);
+    m_ui->angle->setValue(effects.angle);
+    m_ui->tile->setChecked(effects.tile);
+    m_ui->logoPath->setText(effects.logoPath);
+    m_ui->logoWidth->setValue(effects.logoWidth);
+    m_ui->logoPosition->setCurrentIndex(
       int(std::find(Position::all.cbegin(), Position::all.cend(), effects.logoPosition) -
           Position::all.cbegin()));
-    ui->logoOpacity->setValue(effects.logoOpacity);
+    m_ui->logoOpacity->setValue(effects.logoOpacity);
 
     connect(&m_preview, &PreviewRenderer::ready, this, [this](const PreviewResult &result) {
         if (result.ok)
-            ui->effectsPreview->setPixmap(QPixmap::fromImage(result.shown));
+            m_ui->effectsPreview->setPixmap(QPixmap::fromImage(result.shown));
         emit previewRefreshed();
     });
-    connect(ui->chooseLogo, &QPushButton::clicked, this, &OutputOptions::chooseLogo);
-    connect(ui->logoPath, &QLineEdit::editingFinished, this, &OutputOptions::logoPathChanged);
-    for (QSpinBox *box : { ui->margin, ui->angle, ui->logoWidth })
+    connect(m_ui->chooseLogo, &QPushButton::clicked, this, &OutputOptions::chooseLogo);
+    connect(m_ui->logoPath, &QLineEdit::editingFinished, this, &OutputOptions::logoPathChanged);
+    for (QSpinBox *box : { m_ui->margin, m_ui->angle, m_ui->logoWidth })
         connect(box, &QSpinBox::valueChanged, this, &OutputOptions::refreshPreview);
-    for (QCheckBox *box : { ui->outline, ui->shadow, ui->tile })
+    for (QCheckBox *box : { m_ui->outline, m_ui->shadow, m_ui->tile })
         connect(box, &QCheckBox::toggled, this, &OutputOptions::refreshPreview);
     connect(
-      ui->logoPosition, &QComboBox::currentIndexChanged, this, &OutputOptions::refreshPreview);
-    connect(ui->logoOpacity, &QSlider::valueChanged, this, &OutputOptions::refreshPreview);
+      m_ui->logoPosition, &QComboBox::currentIndexChanged, this, &OutputOptions::refreshPreview);
+    connect(m_ui->logoOpacity, &QSlider::valueChanged, this, &OutputOptions::refreshPreview);
     refreshPreview();
 }
 
 OutputOptions::~OutputOptions()
 {
-    delete ui;
+    delete m_ui;
 }
 
 OutputPolicy OutputOptions::policy() const
 {
     OutputPolicy policy;
-    policy.metadata = checked<MetadataChoice>(std::array{
-      ui->metadataAll, ui->metadataAllButLocation, ui->metadataCopyright, ui->metadataNone });
-    policy.copyrightFromText = ui->copyrightFromText->isChecked();
-    policy.jpegQuality = ui->jpegQuality->value();
-    policy.resize = checked<ResizeMode>(std::array{ ui->resizeStretch, ui->resizeFit });
+    policy.metadata = checked<MetadataChoice>(std::array{ m_ui->metadataAll,
+                                                          m_ui->metadataAllButLocation,
+                                                          m_ui->metadataCopyright,
+                                                          m_ui->metadataNone });
+    policy.copyrightFromText = m_ui->copyrightFromText->isChecked();
+    policy.jpegQuality = m_ui->jpegQuality->value();
+    policy.resize = checked<ResizeMode>(std::array{ m_ui->resizeStretch, m_ui->resizeFit });
     policy.existingFiles = checked<ExistingFiles>(
-      std::array{ ui->existingReplace, ui->existingNumber, ui->existingSkip });
+      std::array{ m_ui->existingReplace, m_ui->existingNumber, m_ui->existingSkip });
     return policy;
 }
 
 WatermarkEffects OutputOptions::effects() const
 {
     WatermarkEffects effects;
-    effects.margin = ui->margin->value();
-    effects.outline = ui->outline->isChecked();
-    effects.shadow = ui->shadow->isChecked();
-    effects.angle = ui->angle->value();
-    effects.tile = ui->tile->isChecked();
-    effects.logoPath = ui->logoPath->text().trimmed();
-    effects.logoWidth = ui->logoWidth->value();
-    effects.logoPosition = Position::all.at(size_t(std::max(0, ui->logoPosition->currentIndex())));
-    effects.logoOpacity = ui->logoOpacity->value();
+    effects.margin = m_ui->margin->value();
+    effects.outline = m_ui->outline->isChecked();
+    effects.shadow = m_ui->shadow->isChecked();
+    effects.angle = m_ui->angle->value();
+    effects.tile = m_ui->tile->isChecked();
+    effects.logoPath = m_ui->logoPath->text().trimmed();
+    effects.logoWidth = m_ui->logoWidth->value();
+    effects.logoPosition =
+      Position::all.at(size_t(std::max(0, m_ui->logoPosition->currentIndex())));
+    effects.logoOpacity = m_ui->logoOpacity->value();
     effects.logo = effects.logoPath.isEmpty() ? QImage() : m_logo;
     return effects;
 }
@@ -116,18 +134,18 @@ void OutputOptions::chooseLogo()
     const QStringList files = UiServices::current().getOpenFileNames(
       this,
       tr("Choose a Logo"),
-      QFileInfo(ui->logoPath->text()).path(),
+      QFileInfo(m_ui->logoPath->text()).path(),
       tr("Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)"));
     if (files.isEmpty())
         return;
-    ui->logoPath->setText(files.first());
+    m_ui->logoPath->setText(files.first());
     logoPathChanged();
 }
 
 void OutputOptions::logoPathChanged()
 {
     QString error;
-    const QString path = ui->logoPath->text().trimmed();
+    const QString path = m_ui->logoPath->text().trimmed();
     m_logo = path.isEmpty() ? QImage() : readLogo(path, &error);
     refreshPreview();
 }
@@ -136,6 +154,6 @@ void OutputOptions::refreshPreview()
 {
     PreviewRequest request = m_request;
     request.style.effects = effects();
-    request.viewSize = ui->effectsPreview->minimumSize();
+    request.viewSize = m_ui->effectsPreview->minimumSize();
     m_preview.request(request);
 }

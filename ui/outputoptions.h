@@ -39,7 +39,7 @@ private:
     void logoPathChanged();
     void refreshPreview();
 
-    Ui::OutputOptions *ui;
+    Ui::OutputOptions *m_ui;
     PreviewRequest m_request;
     PreviewRenderer m_preview;
     QImage m_logo;

@@ -1,5 +1,9 @@
 #include "watermarksettings.h"
 
+#include "constants.h"
+#include "engine/positions.h"
+#include "settingsfile.h"
+
 WatermarkSettings &WatermarkSettings::instance()
 {
     // Built on first use, after the application object exists, so that its fonts are valid.
@@ -33,4 +37,32 @@ WatermarkStyle WatermarkSettings::style() const
     style.font = watermarkFont;
     style.effects = effects;
     return style;
+}
+
+void WatermarkSettings::loadSaved(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    SettingsFile::load(path, *this);
+    if (settingsLoaded)
+        applySaved();
+}
+
+WatermarkText WatermarkSettings::startText() const
+{
+    if (!settingsLoaded)
+        return WatermarkText(QLatin1String(defaultWatermarkText), true);
+    return WatermarkText(savedText, savedUseCopyright);
+}
+
+int WatermarkSettings::startPosition() const
+{
+    return settingsLoaded && Position::isValid(savedPosition) ? savedPosition : Position::Center;
+}
+
+QString WatermarkSettings::settingsFilePath() const
+{
+    if (settingsDirPath.isEmpty())
+        return QString();
+    return settingsDirPath + QLatin1Char('/') + QLatin1String(SettingsFile::fileName);
 }

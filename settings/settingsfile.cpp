@@ -1,7 +1,6 @@
 #include "settingsfile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -9,6 +8,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "atomicfile.h"
 #include "engine/positions.h"
 #include "watermarksettings.h"
 
@@ -139,27 +139,7 @@ QByteArray serialize(const Values &v)
 
 bool save(const QString &path, const Values &values, QString *error)
 {
-    const QByteArray data = serialize(values);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    // commit() alone does not notice a failed write (a full disk): check, and cancel so that
-    // the previous file survives.
-    if (file.write(data) != data.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, serialize(values), error);
 }
 
 } // namespace SettingsFile

@@ -13,8 +13,17 @@ struct WatermarkSettings
 {
     static WatermarkSettings &instance();
 
-    // Takes over the saved style values as the window does when it starts.
+    // Reads the settings file at path as the window does when it starts: the saved values, then
+    // the saved style taken over. A missing file leaves everything as it is.
+    void loadSaved(const QString &path);
+    // Takes over the saved style values.
     void applySaved();
+    // The text, sign and position a window or a run starts with: the saved ones, or those of a
+    // first start.
+    WatermarkText startText() const;
+    int startPosition() const;
+    // The window's own settings file, or empty when its folder is unknown.
+    QString settingsFilePath() const;
     // The style a run or a preview draws with.
     WatermarkStyle style() const;
 

@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "app/appfolders.h"
-#include "app/watermarksettings.h"
+#include "settings/appfolders.h"
+#include "settings/watermarksettings.h"
 #include "ui/dialog.h"
 
 int main(int argc, char *argv[])

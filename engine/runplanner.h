@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include "outputpolicy.h"
+#include "positions.h"
+#include "textfields.h"
+#include "watermark.h"
+#include "watermarkjob.h"
+
+// How a missing output folder is made: the window's own folder one level deep inside an
+// existing parent (a failure then shows as every picture not written), a folder named on the
+// command line with its parents (a failure stops the run before it starts).
+enum class FolderRule { OneLevel, WithParents };
+
+// What a front end asks a run to do, as plain values: every front end fills one and hands it to
+// planRun(), so the same request gives the same run and the same bytes.
+struct RunRequest
+{
+    WatermarkText text;
+    int position = Position::Center;
+    WatermarkStyle style; // style.effects.logoPath names the logo; the planner reads it
+    QSize outputSize;     // invalid: keep each picture's own size
+    QString format = QStringLiteral("Original"); // or an output suffix of outputFormats
+    OutputPolicy policy;
+    QString outputDir;
+    FolderRule folderRule = FolderRule::WithParents;
+    QStringList sources;
+};
+
+struct RunPlan
+{
+    enum class Failure { None, Logo, OutputFolder };
+
+    RunSnapshot run;
+    Failure failure = Failure::None;
+    QString reason; // the logo reader's words, for a front end's own message
+
+    bool ok() const { return failure == Failure::None; }
+    // The failure as one sentence.
+    QString message(const RunRequest &request) const;
+};
+
+// Reads the logo once, makes the output folder by the request's rule and assigns every output
+// name before the first picture is read.
+RunPlan planRun(const RunRequest &request);
