@@ -1,64 +1,35 @@
 #include "batchsession.h"
 
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSocketNotifier>
-
-#include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include "engine/runsummary.h"
-#include "settings/atomicfile.h"
 
 namespace {
 
-// Signals reach the event loop through a pipe: a handler may do little more than write().
-int signalPipe[2] = { -1, -1 };
-
-void onSignalReceived(int number)
-{
-    const unsigned char byte = static_cast<unsigned char>(number);
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-}
-
 void say(const QString &line)
 {
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-}
-
-QJsonValue orNull(const QString &text)
-{
-    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+    std::fprintf(stderr, "quorlane-batch: %s\n", line.toLocal8Bit().constData());
 }
 
 } // namespace
 
-BatchSession::BatchSession(const BatchCommand &command, const RunSnapshot &run, QObject *parent)
+BatchSession::BatchSession(const BatchCommand &command,
+                           const RunSnapshot &run,
+                           ReportFile *report,
+                           QObject *parent)
   : QObject(parent)
   , m_command(command)
   , m_run(run)
+  , m_report(report)
 {
-    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
-        m_signals = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
-        connect(m_signals, &QSocketNotifier::activated, this, &BatchSession::onSignal);
-        struct sigaction action = {};
-        action.sa_handler = onSignalReceived;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        sigaction(SIGINT, &action, nullptr);
-        sigaction(SIGTERM, &action, nullptr);
-    }
     connect(&m_runner, &BatchRunner::pictureFinished, this, &BatchSession::showProgress);
     connect(&m_runner, &BatchRunner::finished, this, &BatchSession::end);
-}
-
-BatchSession::~BatchSession()
-{
-    signal(SIGINT, SIG_DFL);
-    signal(SIGTERM, SIG_DFL);
+    if (m_report) {
+        connect(&m_runner, &BatchRunner::outcomeReady, this, [this](int index, const JobOutcome &o) {
+            m_report->add(m_run, index, o);
+        });
+    }
 }
 
 void BatchSession::start()
@@ -67,15 +38,9 @@ void BatchSession::start()
     m_runner.start(m_run, m_command.jobs);
 }
 
-void BatchSession::onSignal()
+void BatchSession::stop(int signalNumber)
 {
-    unsigned char number = 0;
-    while (::read(signalPipe[0], &number, 1) == 1) {
-        // The first signal decides the exit status; later ones change nothing, so that the
-        // pictures in flight always finish.
-        if (m_stoppedBy == 0)
-            m_stoppedBy = number;
-    }
+    m_stoppedBy = signalNumber;
     m_runner.stop();
 }
 
@@ -100,13 +65,24 @@ void BatchSession::end(const BatchReport &report)
 {
     if (m_progressShown)
         std::fputs("\r\033[K", stderr);
+    if (m_report) {
+        // The pictures never started come last.
+        for (int i = 0; i < report.outcomes.size(); ++i) {
+            if (report.outcomes.at(i).status == JobOutcome::Status::NotStarted)
+                m_report->add(m_run, i, report.outcomes.at(i));
+        }
+    }
     const RunSummary summary = summarizeRun(report, m_run.sources, unlimitedLines);
-    const bool reportWritten = m_command.reportPath.isEmpty() || writeReport(report);
     for (const RunSummary::Block &block : summary.blocks) {
         if (m_command.quiet && !block.isError())
             continue;
         for (const QString &line : block.lines)
-            say(QStringLiteral("quorlane-batch: ") + line);
+            say(line);
+    }
+    const bool reportWritten = !m_report || m_report->error().isEmpty();
+    if (!reportWritten) {
+        say(tr("cannot write the report '%1': %2")
+              .arg(m_command.reportPath, m_report->error()));
     }
     if (!m_command.quiet) {
         say(tr("%1 written, %2 skipped, %3 failed in %4 s")
@@ -121,29 +97,4 @@ void BatchSession::end(const BatchReport &report)
     else if (report.failureCount() > 0 || !reportWritten)
         status = 1;
     emit finished(status);
-}
-
-bool BatchSession::writeReport(const BatchReport &report)
-{
-    QByteArray lines;
-    for (int i = 0; i < report.outcomes.size(); ++i) {
-        const JobOutcome &outcome = report.outcomes.at(i);
-        QJsonObject line;
-        line.insert(QStringLiteral("source"), m_run.sources.at(i));
-        line.insert(QStringLiteral("output"),
-                    outcome.status == JobOutcome::Status::Written ? QJsonValue(outcome.output)
-                    : outcome.status == JobOutcome::Status::Skipped
-                      ? QJsonValue(m_run.outputs.at(i))
-                      : QJsonValue());
-        line.insert(QStringLiteral("status"), outcomeName(report, i));
-        line.insert(QStringLiteral("reason"),
-                    orNull(outcome.status == JobOutcome::Status::Written ? outcome.metadataReason
-                                                                         : outcome.reason));
-        lines += QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
-    }
-    QString error;
-    if (writeFileAtomically(m_command.reportPath, lines, &error))
-        return true;
-    say(tr("quorlane-batch: cannot write the report '%1': %2").arg(m_command.reportPath, error));
-    return false;
 }

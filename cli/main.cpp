@@ -2,9 +2,13 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <optional>
 
 #include "batchcommand.h"
 #include "batchsession.h"
+#include "reportfile.h"
+#include "signalwatcher.h"
+#include "engine/picturemetadata.h"
 #include "settings/appfolders.h"
 #include "settings/watermarksettings.h"
 #include "version.h"
@@ -18,10 +22,17 @@ void onlyErrors(QtMsgType type, const QMessageLogContext &, const QString &messa
         std::fprintf(stderr, "quorlane-batch: %s\n", message.toLocal8Bit().constData());
 }
 
+void fail(const QString &message)
+{
+    std::fprintf(stderr, "quorlane-batch: %s\n", message.toLocal8Bit().constData());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    SignalWatcher::install();
+    PictureMetadata::initialize(); // before any thread: the metadata library's set-up is not safe
     qInstallMessageHandler(onlyErrors);
     // No display needed: drawing text needs a GUI application, not a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -53,13 +64,31 @@ int main(int argc, char *argv[])
     }
     const RunPlan plan = planRun(command.request);
     if (!plan.ok()) {
-        std::fprintf(
-          stderr, "quorlane-batch: %s\n", plan.message(command.request).toLocal8Bit().constData());
+        fail(plan.message(command.request));
         return plan.failure == RunPlan::Failure::Logo ? 2 : 1;
     }
+    std::optional<ReportFile> report;
+    if (!command.reportPath.isEmpty()) {
+        const QString refusal = ReportFile::refusal(command.reportPath, plan.run);
+        if (!refusal.isEmpty()) {
+            fail(QCoreApplication::translate("BatchCommand",
+                                             "refusing to write the report to '%1': %2")
+                   .arg(command.reportPath, refusal));
+            return 2;
+        }
+        report.emplace();
+        if (!report->open(command.reportPath)) {
+            fail(QCoreApplication::translate("BatchCommand", "cannot write the report '%1': %2")
+                   .arg(command.reportPath, report->error()));
+            return 1;
+        }
+    }
 
-    BatchSession session(command, plan.run);
+    BatchSession session(command, plan.run, report ? &*report : nullptr);
+    SignalWatcher watcher;
+    QObject::connect(&watcher, &SignalWatcher::received, &session, &BatchSession::stop);
     QObject::connect(&session, &BatchSession::finished, &app, &QCoreApplication::exit);
+    watcher.watch();
     session.start();
     return QGuiApplication::exec();
 }

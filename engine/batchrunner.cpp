@@ -126,6 +126,7 @@ void BatchRunner::waitForDone()
 void BatchRunner::pictureDone(int index, const JobOutcome &outcome)
 {
     m_report.outcomes[index] = outcome;
+    emit outcomeReady(index, outcome);
     emit pictureFinished(++m_finished, int(m_report.outcomes.size()));
     if (!outcome.wasRead())
         return;

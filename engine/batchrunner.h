@@ -45,6 +45,8 @@ signals:
     void progress(int percent);
     // Every picture that was tried, read or not: done of total.
     void pictureFinished(int done, int total);
+    // The outcome of the picture at index, as soon as it is known (in completion order).
+    void outcomeReady(int index, const JobOutcome &outcome);
     void finished(const BatchReport &report);
 
 private:

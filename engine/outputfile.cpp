@@ -8,13 +8,16 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
-#include <QTemporaryFile>
 
+#include <atomic>
 #include <cerrno>
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+#include <utility>
 
 #include "outputnames.h"
+#include "temporaryfiles.h"
 
 namespace {
 
@@ -23,94 +26,152 @@ QString tr(const char *text)
     return QCoreApplication::translate("OutputFile", text);
 }
 
-// The permissions QSaveFile gives a new file: 0666 less the process's umask. Linux reports the
-// umask in /proc; reading it there avoids umask()'s set-and-restore race between threads.
-mode_t newFileMode()
+// A picture's bytes on their way into the output folder: an unnamed file where the file system
+// has them (nothing is left behind however the process ends), else a named one of our pattern,
+// removed on every path but a kill.
+class TemporaryFile
 {
-    static const mode_t mode = [] {
-        QFile status(QStringLiteral("/proc/self/status"));
-        mode_t mask = 022;
-        if (status.open(QIODevice::ReadOnly)) {
-            for (const QByteArray &line : status.readAll().split('\n')) {
-                if (line.startsWith("Umask:"))
-                    mask = mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
+public:
+    TemporaryFile(const QByteArray &folder, bool unnamed)
+      : m_folder(folder)
+    {
+        m_dirFd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (m_dirFd < 0) {
+            m_error = errno;
+            return;
+        }
+        if (unnamed)
+            m_fd = ::openat(m_dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (m_fd < 0 && !makeName(&m_name, [this](const QByteArray &name) {
+                m_fd = ::openat(m_dirFd, name.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC,
+                                0666); // open applies the umask, as for any new file
+                return m_fd >= 0 ? 0 : errno;
+            }))
+            return;
+        if (!m_name.isEmpty())
+            TemporaryFiles::add(m_folder + '/' + m_name);
+    }
+
+    ~TemporaryFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        dropName();
+        if (m_dirFd >= 0)
+            ::close(m_dirFd);
+    }
+
+    int error() const { return m_error; }
+
+    bool write(const QByteArray &bytes)
+    {
+        const char *at = bytes.constData();
+        qint64 left = bytes.size();
+        while (left > 0) {
+            const ssize_t n = ::write(m_fd, at, size_t(left));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                m_error = n < 0 ? errno : ENOSPC;
+                return false;
+            }
+            at += n;
+            left -= n;
+        }
+        // An unnamed file stays open until it is linked; NFS reports some write errors only when
+        // a file is closed.
+        if (!m_name.isEmpty() && ::close(std::exchange(m_fd, -1)) != 0) {
+            m_error = errno;
+            return false;
+        }
+        return true;
+    }
+
+    // Gives the file the name, never replacing what is there: 0, or errno (EEXIST: taken).
+    int linkWithoutReplacing(const QByteArray &name)
+    {
+        if (m_name.isEmpty()) {
+            const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+            return ::linkat(AT_FDCWD, self.constData(), m_dirFd, name.constData(),
+                            AT_SYMLINK_FOLLOW) == 0
+                     ? 0
+                     : errno;
+        }
+        if (::renameat2(m_dirFd, m_name.constData(), m_dirFd, name.constData(),
+                        RENAME_NOREPLACE) == 0) {
+            forgetName();
+            return 0;
+        }
+        if (errno != EINVAL && errno != ENOSYS)
+            return errno;
+        // NFS cannot rename without replacing, but it can link.
+        if (::linkat(m_dirFd, m_name.constData(), m_dirFd, name.constData(), 0) != 0)
+            return errno == EPERM ? ENOTSUP : errno;
+        dropName();
+        return 0;
+    }
+
+    // Gives the file the name in one step, replacing the directory entry there: 0, or errno.
+    int replace(const QByteArray &name)
+    {
+        if (m_name.isEmpty()) {
+            // rename() is the one step that replaces: the unnamed file needs a name first.
+            if (!makeName(&m_name, [this](const QByteArray &candidate) {
+                    return linkWithoutReplacing(candidate);
+                }))
+                return m_error;
+            TemporaryFiles::add(m_folder + '/' + m_name);
+        }
+        if (::renameat(m_dirFd, m_name.constData(), m_dirFd, name.constData()) != 0)
+            return errno;
+        forgetName();
+        return 0;
+    }
+
+private:
+    // Tries names of our pattern until create() does not answer EEXIST.
+    template<typename Create>
+    bool makeName(QByteArray *name, Create create)
+    {
+        static std::atomic<quint64> counter{ 0 };
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QByteArray candidate = TemporaryFiles::prefix + QByteArray::number(::getpid()) +
+                                         '-' + QByteArray::number(counter++) +
+                                         TemporaryFiles::suffix;
+            const int error = create(candidate);
+            if (error == 0) {
+                *name = candidate;
+                return true;
+            }
+            if (error != EEXIST) {
+                m_error = error;
+                return false;
             }
         }
-        return mode_t(0666 & ~mask);
-    }();
-    return mode;
-}
+        m_error = EEXIST;
+        return false;
+    }
 
-// Checks what commit() and close() would not notice (a full disk) before the file is published.
-template<typename File>
-bool writeAll(File &file, const QByteArray &bytes)
-{
-    return file.write(bytes) == bytes.size() && file.flush() &&
-           file.error() == QFileDevice::NoError;
-}
+    void forgetName()
+    {
+        TemporaryFiles::remove(m_folder + '/' + m_name);
+        m_name.clear();
+    }
 
-PublishResult replaceFile(const QByteArray &bytes, const QString &path)
-{
-    PublishResult result{ path, QString(), false };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
-    } else if (!writeAll(file, bytes)) {
-        result.error = file.errorString();
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        result.error = file.errorString();
+    void dropName()
+    {
+        if (m_name.isEmpty())
+            return;
+        ::unlinkat(m_dirFd, m_name.constData(), 0);
+        forgetName();
     }
-    return result;
-}
 
-PublishResult publishBeside(const QByteArray &bytes,
-                            const QString &path,
-                            ExistingFiles existing,
-                            const QStringList &reserved)
-{
-    PublishResult result{ path, QString(), false };
-    const QFileInfo info(path);
-    QTemporaryFile file(info.dir().filePath(QStringLiteral(".quorlane-XXXXXX")));
-    if (!file.open()) {
-        result.error = file.errorString();
-        return result;
-    }
-    if (!writeAll(file, bytes)) {
-        result.error = file.errorString();
-        return result; // the temporary file removes itself
-    }
-    if (::fchmod(file.handle(), newFileMode()) != 0) {
-        result.error = qt_error_string(errno);
-        return result;
-    }
-    // A taken name moves on from its own number: "a (2).jpg" is followed by "a (3).jpg".
-    static const QRegularExpression numbered(QStringLiteral("^(.*) \\((\\d+)\\)(\\.[^.]*)?$"));
-    const QRegularExpressionMatch match = numbered.match(info.fileName());
-    const QString base = match.hasMatch() ? match.captured(1) + match.captured(3) : info.fileName();
-    int n = match.hasMatch() ? match.captured(2).toInt() : 1;
-    for (;;) {
-        // The check comes first: where hard links are missing (FAT memory cards) the rename
-        // falls back to one that replaces.
-        if (!QFileInfo::exists(result.path)) {
-            if (file.rename(result.path)) {
-                file.setAutoRemove(false);
-                return result;
-            }
-            if (!QFileInfo::exists(result.path)) {
-                result.error = file.errorString();
-                return result;
-            }
-        }
-        if (existing == ExistingFiles::Skip) {
-            result.skipped = true;
-            return result;
-        }
-        do
-            result.path = info.dir().filePath(numberedFileName(base, ++n));
-        while (reserved.contains(result.path));
-    }
-}
+    QByteArray m_folder;
+    QByteArray m_name; // of a named temporary file, in m_folder
+    int m_dirFd = -1;
+    int m_fd = -1;
+    int m_error = 0;
+};
 
 } // namespace
 
@@ -140,12 +201,64 @@ QByteArray encodePicture(const QImage &image,
     return bytes;
 }
 
+QString systemErrorText(int error)
+{
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+            return tr("no space left on the device");
+        case EFBIG:
+            return tr("the file is larger than this system allows");
+        case ENOTSUP:
+            return tr("this file system can neither rename without replacing nor make hard "
+                      "links (FAT, exFAT?): choose \"Replace\" or another folder");
+        default:
+            return qt_error_string(error);
+    }
+}
+
 PublishResult publishFile(const QByteArray &bytes,
                           const QString &path,
                           ExistingFiles existing,
-                          const QStringList &reserved)
+                          const QStringList &reserved,
+                          const PublishSeams &seams)
 {
-    if (existing == ExistingFiles::Replace)
-        return replaceFile(bytes, path);
-    return publishBeside(bytes, path, existing, reserved);
+    PublishResult result{ path, QString(), false };
+    const QFileInfo info(path);
+    TemporaryFile file(QFile::encodeName(info.path()), seams.unnamedTemporary);
+    if (file.error() != 0 || !file.write(bytes)) {
+        result.error = systemErrorText(file.error());
+        return result;
+    }
+    if (existing == ExistingFiles::Replace) {
+        if (seams.beforeName)
+            seams.beforeName(path);
+        if (const int error = file.replace(QFile::encodeName(info.fileName())))
+            result.error = systemErrorText(error);
+        return result;
+    }
+    // A taken name moves on from its own number: "a (2).jpg" is followed by "a (3).jpg".
+    static const QRegularExpression numbered(QStringLiteral("^(.*) \\((\\d+)\\)(\\.[^.]*)?$"));
+    const QRegularExpressionMatch match = numbered.match(info.fileName());
+    const QString base = match.hasMatch() ? match.captured(1) + match.captured(3) : info.fileName();
+    int n = match.hasMatch() ? match.captured(2).toInt() : 1;
+    for (;;) {
+        if (seams.beforeName)
+            seams.beforeName(result.path);
+        const int error =
+          file.linkWithoutReplacing(QFile::encodeName(QFileInfo(result.path).fileName()));
+        if (error == 0)
+            return result;
+        if (error != EEXIST) {
+            result.error = systemErrorText(error);
+            return result;
+        }
+        if (existing == ExistingFiles::Skip) {
+            result.skipped = true;
+            return result;
+        }
+        do
+            result.path = info.dir().filePath(numberedFileName(base, ++n));
+        while (reserved.contains(result.path));
+    }
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include "outputpolicy.h"
 
 class QImage;
@@ -22,10 +24,26 @@ struct PublishResult
     bool skipped = false;
 };
 
-// Writes bytes as path so that no reader ever sees a partial file. Replace swaps the file in
-// atomically; Number and Skip never replace a file: a name taken meanwhile by another program
-// moves the picture to the next free number that is not in reserved (Number) or skips it (Skip).
+// Hooks for tests: a call just before each name is tried (between the check and the publish,
+// where another writer may take the name), and a way to do without unnamed temporary files as
+// NFS, CIFS and FAT must.
+struct PublishSeams
+{
+    std::function<void(const QString &path)> beforeName;
+    bool unnamedTemporary = true;
+};
+
+// Writes bytes as path so that no reader ever sees a partial file and no other writer's file is
+// ever replaced. The bytes go into a temporary file in the output folder first (unnamed where
+// the file system allows). Replace then swaps the directory entry in one step (a link there is
+// replaced itself, never written through); Number and Skip only ever take a free name: a name
+// taken meanwhile moves the picture to the next free number that is not in reserved (Number) or
+// skips it (Skip). No plain rename over a name, no copy.
 PublishResult publishFile(const QByteArray &bytes,
                           const QString &path,
                           ExistingFiles existing,
-                          const QStringList &reserved = {});
+                          const QStringList &reserved = {},
+                          const PublishSeams &seams = {});
+
+// errno as a reason a user understands ("no space left on the device").
+QString systemErrorText(int error);

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -323,7 +324,16 @@ void PictureMetadata::initialize()
     static std::once_flag once;
     std::call_once(once, [] {
         Exiv2::LogMsg::setHandler(logFromLibrary);
-        Exiv2::XmpParser::initialize();
+        // Exiv2 registers XMP namespaces in a global table: workers take turns through this lock.
+        static QMutex xmpLock;
+        Exiv2::XmpParser::initialize(
+          [](void *mutex, bool lock) {
+              if (lock)
+                  static_cast<QMutex *>(mutex)->lock();
+              else
+                  static_cast<QMutex *>(mutex)->unlock();
+          },
+          &xmpLock);
     });
 }
 
@@ -335,6 +345,7 @@ bool PictureMetadata::formatHoldsMetadata(const QByteArray &format)
 
 PictureMetadata PictureMetadata::read(const QString &path)
 {
+    initialize(); // done by main() already; here for programs that have none (tests, tools)
     PictureMetadata metadata;
     auto data = std::make_shared<Data>();
     try {

@@ -15,7 +15,7 @@
 class PictureMetadata
 {
 public:
-    // Before any worker thread uses the class; later calls do nothing.
+    // Once in main(), before any thread starts; later calls do nothing.
     static void initialize();
 
     // Reads the metadata of a JPEG, PNG, TIFF or WebP file; other files give empty metadata.

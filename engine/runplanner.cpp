@@ -52,6 +52,7 @@ RunPlan planRun(const RunRequest &request)
     run.outputSize = request.outputSize;
     run.policy = request.policy;
     run.sources = request.sources;
+    run.sourceFiles = identitiesOf(run.sources);
 
     WatermarkEffects &effects = run.style.effects;
     effects.logo = QImage();

@@ -101,9 +101,8 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
     return summary;
 }
 
-QString outcomeName(const BatchReport &report, int index)
+QString outcomeName(const JobOutcome &o)
 {
-    const JobOutcome &o = report.outcomes.at(index);
     switch (o.status) {
         case JobOutcome::Status::NotStarted:
             return QStringLiteral("not-started");

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 struct BatchReport;
+struct JobOutcome;
 
 // What every front end tells at the end of a run, block by block in this order, each only when
 // it applies: the stop, the failures, the skipped pictures, the pictures that lost their metadata.
@@ -32,4 +33,4 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
 
 // One word for what happened to picture index, never translated: written,
 // written-without-metadata, skipped, unreadable, not-written or not-started.
-QString outcomeName(const BatchReport &report, int index);
+QString outcomeName(const JobOutcome &outcome);

@@ -81,11 +81,14 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     outcome.pen = stampWatermark(image, text, run.position, run.style).pen;
 
     outcome.status = JobOutcome::Status::NotWritten;
-    // The output folder may be the sources' own folder: never replace a source picture.
-    const QString target = QFileInfo(output).canonicalFilePath();
-    if (!target.isEmpty() && target == QFileInfo(source).canonicalFilePath()) {
-        outcome.reason = tr("it would replace the source picture");
-        return outcome;
+    // The output folder may hold the sources: never replace any picture of the run. Only
+    // "Replace" can; the directory entry is what it replaces, so a link there is no source.
+    if (run.policy.existingFiles == ExistingFiles::Replace) {
+        const std::optional<FileIdentity> target = identityOf(output, false);
+        if (target && run.sourceFiles.contains(*target)) {
+            outcome.reason = tr("it would replace a source picture of this run");
+            return outcome;
+        }
     }
     if (run.outputSize.isValid()) {
         const QSize size = outputSizeFor(image.size(), run.outputSize, run.policy.resize);

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QSet>
 #include <QSize>
 #include <QString>
 #include <QVector>
 
+#include "fileidentity.h"
 #include "outputpolicy.h"
 #include "textfields.h"
 #include "watermark.h"
@@ -24,6 +26,7 @@ struct RunSnapshot
     QStringList sources;
     QStringList outputs;   // one per source, already unique within the run
     QVector<bool> skipped; // one per source (empty: none); its name is taken in the folder
+    QSet<FileIdentity> sourceFiles; // no output ever replaces one of these
 };
 
 struct JobOutcome

@@ -138,6 +138,7 @@ RunSnapshot testRun(const QStringList &sources,
     run.outputDir = outDir;
     run.sources = sources;
     run.outputs = assignOutputPaths(sources, outDir, format).paths;
+    run.sourceFiles = identitiesOf(sources);
     return run;
 }
 

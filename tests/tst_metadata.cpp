@@ -169,7 +169,7 @@ void TestMetadata::choiceKeepsWhatItSays()
     run.policy.metadata = choice;
     run.policy.copyrightFromText = notice;
     const BatchReport report = runOne(run);
-    QCOMPARE(outcomeName(report, 0), QString("written"));
+    QCOMPARE(outcomeName(report.outcomes.at(0)), QString("written"));
 
     const QString output = report.lastWritten;
     const Written written = readBack(output);
@@ -238,7 +238,7 @@ void TestMetadata::refusedXmpIsDroppedAndReported()
     QDir().mkpath(run.outputDir);
     run.policy.metadata = MetadataChoice::All;
     const BatchReport report = runOne(run);
-    QCOMPARE(outcomeName(report, 0), QString("written-without-metadata"));
+    QCOMPARE(outcomeName(report.outcomes.at(0)), QString("written-without-metadata"));
     QVERIFY2(report.outcomes.at(0).metadataReason.startsWith("XMP dropped"),
              qPrintable(report.outcomes.at(0).metadataReason));
     const Written written = readBack(run.outputs.at(0));

@@ -1,11 +1,13 @@
 #include <QApplication>
 
+#include "engine/picturemetadata.h"
 #include "settings/appfolders.h"
 #include "settings/watermarksettings.h"
 #include "ui/dialog.h"
 
 int main(int argc, char *argv[])
 {
+    PictureMetadata::initialize(); // before any thread: the metadata library's set-up is not safe
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorlane"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORLANE_ID));

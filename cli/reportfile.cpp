@@ -1,0 +1,71 @@
+#include "reportfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "engine/fileidentity.h"
+#include "engine/runsummary.h"
+#include "engine/watermarkjob.h"
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReportFile", text);
+}
+
+QJsonValue orNull(const QString &text)
+{
+    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+}
+
+} // namespace
+
+QString ReportFile::refusal(const QString &path, const RunSnapshot &run)
+{
+    const std::optional<FileIdentity> id = identityOf(path, true);
+    if (id && run.sourceFiles.contains(*id))
+        return tr("it is a picture of this run");
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (run.outputs.contains(absolute))
+        return tr("it is an output of this run");
+    if (QFileInfo(path).isFile() && !QImageReader::imageFormat(path).isEmpty())
+        return tr("it is a picture");
+    return QString();
+}
+
+bool ReportFile::open(const QString &path)
+{
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::WriteOnly)) {
+        m_error = m_file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void ReportFile::add(const RunSnapshot &run, int index, const JobOutcome &outcome)
+{
+    using Status = JobOutcome::Status;
+    QJsonObject line;
+    line.insert(QStringLiteral("index"), index + 1);
+    line.insert(QStringLiteral("source"), run.sources.at(index));
+    line.insert(QStringLiteral("output"),
+                outcome.status == Status::Written   ? QJsonValue(outcome.output)
+                : outcome.status == Status::Skipped ? QJsonValue(run.outputs.at(index))
+                                                    : QJsonValue());
+    line.insert(QStringLiteral("status"), outcomeName(outcome));
+    line.insert(QStringLiteral("reason"),
+                orNull(outcome.status == Status::Written ? outcome.metadataReason
+                                                         : outcome.reason));
+    const QByteArray text = QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+    if (!m_error.isEmpty())
+        return;
+    if (m_file.write(text) != text.size() || !m_file.flush() ||
+        m_file.error() != QFileDevice::NoError)
+        m_error = m_file.errorString();
+}
