@@ -26,9 +26,10 @@ BatchSession::BatchSession(const BatchCommand &command,
     connect(&m_runner, &BatchRunner::pictureFinished, this, &BatchSession::showProgress);
     connect(&m_runner, &BatchRunner::finished, this, &BatchSession::end);
     if (m_report) {
-        connect(&m_runner, &BatchRunner::outcomeReady, this, [this](int index, const JobOutcome &o) {
-            m_report->add(m_run, index, o);
-        });
+        connect(&m_runner,
+                &BatchRunner::outcomeReady,
+                this,
+                [this](int index, const JobOutcome &o) { m_report->add(m_run, index, o); });
     }
 }
 
@@ -81,8 +82,7 @@ void BatchSession::end(const BatchReport &report)
     }
     const bool reportWritten = !m_report || m_report->error().isEmpty();
     if (!reportWritten) {
-        say(tr("cannot write the report '%1': %2")
-              .arg(m_command.reportPath, m_report->error()));
+        say(tr("cannot write the report '%1': %2").arg(m_command.reportPath, m_report->error()));
     }
     if (!m_command.quiet) {
         say(tr("%1 written, %2 skipped, %3 failed in %4 s")

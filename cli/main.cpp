@@ -6,11 +6,11 @@
 
 #include "batchcommand.h"
 #include "batchsession.h"
-#include "reportfile.h"
-#include "signalwatcher.h"
 #include "engine/picturemetadata.h"
+#include "reportfile.h"
 #include "settings/appfolders.h"
 #include "settings/watermarksettings.h"
+#include "signalwatcher.h"
 #include "version.h"
 
 namespace {

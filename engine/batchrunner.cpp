@@ -1,7 +1,5 @@
 #include "batchrunner.h"
 
-#include <QImageReader>
-
 #include <algorithm>
 #include <unistd.h>
 
@@ -59,7 +57,7 @@ int BatchRunner::workerCount(const RunSnapshot &snapshot)
     // machine's memory. Only the headers are read here.
     qint64 largest = 1;
     for (const QString &source : snapshot.sources) {
-        const QSize size = QImageReader(source).size();
+        const QSize size = PictureReader::declaredSize(source);
         if (size.isValid())
             largest = std::max(largest, qint64(size.width()) * size.height() * 4);
     }

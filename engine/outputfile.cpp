@@ -43,7 +43,9 @@ public:
         if (unnamed)
             m_fd = ::openat(m_dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
         if (m_fd < 0 && !makeName(&m_name, [this](const QByteArray &name) {
-                m_fd = ::openat(m_dirFd, name.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC,
+                m_fd = ::openat(m_dirFd,
+                                name.constData(),
+                                O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC,
                                 0666); // open applies the umask, as for any new file
                 return m_fd >= 0 ? 0 : errno;
             }))
@@ -92,13 +94,13 @@ public:
     {
         if (m_name.isEmpty()) {
             const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
-            return ::linkat(AT_FDCWD, self.constData(), m_dirFd, name.constData(),
-                            AT_SYMLINK_FOLLOW) == 0
+            return ::linkat(
+                     AT_FDCWD, self.constData(), m_dirFd, name.constData(), AT_SYMLINK_FOLLOW) == 0
                      ? 0
                      : errno;
         }
-        if (::renameat2(m_dirFd, m_name.constData(), m_dirFd, name.constData(),
-                        RENAME_NOREPLACE) == 0) {
+        if (::renameat2(m_dirFd, m_name.constData(), m_dirFd, name.constData(), RENAME_NOREPLACE) ==
+            0) {
             forgetName();
             return 0;
         }

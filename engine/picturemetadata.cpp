@@ -192,8 +192,12 @@ void setCopyrightNotice(const QString &notice,
     exif["Exif.Image.Copyright"] = text;
     xmp["Xmp.dc.rights"] = "lang=\"x-default\" " + text;
     iptc["Iptc.Envelope.CharacterSet"] = "\033%G"; // UTF-8
-    // IPTC caps the notice at 128 bytes; a longer one would make the whole block fail.
-    iptc["Iptc.Application2.Copyright"] = text.substr(0, 128);
+    // IPTC caps the notice at 128 bytes; a longer one would make the whole block fail. The cut
+    // falls before a character, never inside one (UTF-8 continuation bytes are 10xxxxxx).
+    size_t length = std::min<size_t>(text.size(), 128);
+    while (length < text.size() && length > 0 && (uchar(text[length]) & 0xC0) == 0x80)
+        --length;
+    iptc["Iptc.Application2.Copyright"] = text.substr(0, length);
 }
 
 QString describe(const std::exception &error)
@@ -395,6 +399,8 @@ QString PictureMetadata::insertInto(QByteArray &encoded, const Target &target) c
         return QCoreApplication::translate("PictureMetadata",
                                            "its metadata could not be copied (%1)")
           .arg(describe(error));
+    } catch (...) {
+        return QCoreApplication::translate("PictureMetadata", "its metadata could not be copied");
     }
     if (exif.empty() && iptc.empty() && xmp.empty())
         return dropped.join(QStringLiteral("; "));

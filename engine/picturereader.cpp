@@ -69,16 +69,17 @@ PictureReader::Result finish(const QImageReader &reader, QImage image)
 // has more than a few samples per pixel, so more than this is refused before decoding.
 constexpr int maxTiffSamples = 16;
 
-// Why the TIFF at path is refused, or empty. Reads the first directory's SamplesPerPixel.
+// Why the TIFF at path is refused, or empty. Reads the first directory's SamplesPerPixel, in a
+// classic TIFF (32-bit offsets, 12-byte entries) or a BigTIFF (64-bit offsets, 20-byte entries).
 QString tiffLayoutProblem(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    const QByteArray head = file.read(8);
-    const bool little = head.startsWith(QByteArrayLiteral("II*\0"));
-    if (head.size() < 8 || (!little && !head.startsWith(QByteArrayLiteral("MM\0*"))))
-        return QString(); // not a classic TIFF: left to the reader
+    const QByteArray head = file.read(16);
+    const bool little = head.startsWith("II");
+    if (head.size() < 8 || (!little && !head.startsWith("MM")))
+        return QString();
     const auto u16 = [little](const char *p) {
         const auto *bytes = reinterpret_cast<const uchar *>(p);
         return little ? qFromLittleEndian<quint16>(bytes) : qFromBigEndian<quint16>(bytes);
@@ -87,19 +88,32 @@ QString tiffLayoutProblem(const QString &path)
         const auto *bytes = reinterpret_cast<const uchar *>(p);
         return little ? qFromLittleEndian<quint32>(bytes) : qFromBigEndian<quint32>(bytes);
     };
-    if (!file.seek(u32(head.constData() + 4)))
+    const auto u64 = [little](const char *p) {
+        const auto *bytes = reinterpret_cast<const uchar *>(p);
+        return little ? qFromLittleEndian<quint64>(bytes) : qFromBigEndian<quint64>(bytes);
+    };
+    const quint16 version = u16(head.constData() + 2);
+    const bool big = version == 43;
+    if ((version != 42 && !big) || (big && head.size() < 16))
+        return QString(); // not a TIFF: left to the reader
+    const quint64 directory = big ? u64(head.constData() + 8) : u32(head.constData() + 4);
+    if (directory > quint64(file.size()) || !file.seek(qint64(directory)))
         return QString();
-    const QByteArray count = file.read(2);
-    if (count.size() < 2)
+    const QByteArray count = file.read(big ? 8 : 2);
+    if (count.size() < (big ? 8 : 2))
         return QString();
-    const QByteArray entries = file.read(qint64(u16(count.constData())) * 12);
-    for (int at = 0; at + 12 <= entries.size(); at += 12) {
+    const int entrySize = big ? 20 : 12;
+    const quint64 entriesDeclared = big ? u64(count.constData()) : u16(count.constData());
+    const QByteArray entries =
+      file.read(qint64(std::min<quint64>(entriesDeclared, 4096)) * entrySize);
+    for (int at = 0; at + entrySize <= entries.size(); at += entrySize) {
         const char *entry = entries.constData() + at;
         constexpr quint16 samplesPerPixel = 0x115;
         constexpr quint16 shortType = 3;
         if (u16(entry) != samplesPerPixel)
             continue;
-        const quint32 samples = u16(entry + 2) == shortType ? u16(entry + 8) : u32(entry + 8);
+        const char *value = entry + (big ? 12 : 8);
+        const quint32 samples = u16(entry + 2) == shortType ? u16(value) : u32(value);
         if (samples > maxTiffSamples) {
             return QCoreApplication::translate("PictureReader",
                                                "the picture declares %1 samples per pixel")
@@ -148,6 +162,17 @@ Result read(const QString &path)
     if (const QString why = refusal(reader, path); !why.isEmpty())
         return refused(why);
     return finish(reader, reader.read());
+}
+
+QSize declaredSize(const QString &path)
+{
+    QImageReader reader(path);
+    prepare(reader);
+    if (!refusal(reader, path).isEmpty())
+        return QSize();
+    const QSize size = reader.size();
+    return reader.transformation() & QImageIOHandler::TransformationRotate90 ? size.transposed()
+                                                                             : size;
 }
 
 Result readScaled(const QString &path, const QSize &size)

@@ -19,6 +19,8 @@ struct Result
 
 Result read(const QString &path);
 
+// The size a picture's header declares, upright; invalid when it is unknown or refused.
+QSize declaredSize(const QString &path);
 // Reads path stretched to exactly size (the preview samples).
 Result readScaled(const QString &path, const QSize &size);
 

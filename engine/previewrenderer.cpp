@@ -48,12 +48,17 @@ PreviewRenderer::PreviewRenderer(QObject *parent)
   , m_shared(std::make_shared<Shared>())
 {
     m_shared->owner = this;
+    m_pool.setMaxThreadCount(maxRunning);
 }
 
 PreviewRenderer::~PreviewRenderer()
 {
-    std::lock_guard<std::mutex> lock(m_shared->mutex);
-    m_shared->owner = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(m_shared->mutex);
+        m_shared->owner = nullptr;
+    }
+    // No drawing outlives its window: the tasks end before the objects main() made are gone.
+    m_pool.waitForDone();
 }
 
 void PreviewRenderer::request(const PreviewRequest &request)
@@ -79,7 +84,7 @@ void PreviewRenderer::clearCache()
 void PreviewRenderer::launch(const PreviewRequest &request, quint64 generation)
 {
     ++m_running;
-    QThreadPool::globalInstance()->start([shared = m_shared, request, generation] {
+    m_pool.start([shared = m_shared, request, generation] {
         const PreviewResult result = renderPreview(request, shared->cache);
         std::lock_guard<std::mutex> lock(shared->mutex);
         // A posted call dies with its receiver, so it never reaches a destroyed renderer.

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <QThreadPool>
 
 #include <memory>
 #include <optional>
@@ -39,7 +40,8 @@ struct PreviewResult
 // Draws previews on a worker thread so that the window never waits for a decode. Only the newest
 // request's result is delivered: a superseded request still running is left to finish on its own
 // and its result dropped. At most two run at once and one waits; a newer request replaces the
-// waiting one. Nothing is delivered after cancel() or the renderer's destruction.
+// waiting one. Nothing is delivered after cancel() or the renderer's destruction, which waits for
+// the requests still running.
 class PreviewRenderer : public QObject
 {
     Q_OBJECT
@@ -62,6 +64,7 @@ private:
     void launch(const PreviewRequest &request, quint64 generation);
     void jobDone(quint64 generation, const PreviewResult &result);
 
+    QThreadPool m_pool;
     std::shared_ptr<Shared> m_shared;
     std::optional<std::pair<PreviewRequest, quint64>> m_waiting;
     quint64 m_generation = 0;

@@ -24,8 +24,8 @@ struct RunSnapshot
     OutputPolicy policy;
     QString outputDir;
     QStringList sources;
-    QStringList outputs;   // one per source, already unique within the run
-    QVector<bool> skipped; // one per source (empty: none); its name is taken in the folder
+    QStringList outputs;            // one per source, already unique within the run
+    QVector<bool> skipped;          // one per source (empty: none); its name is taken in the folder
     QSet<FileIdentity> sourceFiles; // no output ever replaces one of these
 };
 

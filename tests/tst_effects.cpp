@@ -8,6 +8,7 @@
 
 #include "engine/positions.h"
 #include "engine/watermark.h"
+#include "engine/watermarkeffects.h"
 #include "testsupport.h"
 
 namespace {
@@ -25,6 +26,7 @@ class TestEffects : public QObject
     Q_OBJECT
 
 private slots:
+    void extremeSvgLogoIsRefused();
     void defaultsDrawExactlyAsBefore();
     void effectsPlaceTheMark_data();
     void effectsPlaceTheMark();
@@ -179,6 +181,19 @@ void TestEffects::watermarkPageStoresAndRunRefusesABadLogo()
                                                "be read"));
     QVERIFY(child(&dialog, "Run")->isEnabled());
     QVERIFY(QDir(WatermarkSettings::instance().outputDirPath).entryList(QDir::Files).isEmpty());
+}
+
+void TestEffects::extremeSvgLogoIsRefused()
+{
+    QTemporaryDir dir;
+    QFile svg(dir.filePath("tall.svg"));
+    QVERIFY(svg.open(QIODevice::WriteOnly));
+    svg.write("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 1 2000000'>"
+              "<rect width='1' height='2000000'/></svg>");
+    svg.close();
+    QString error;
+    QVERIFY(readLogo(svg.fileName(), &error).isNull());
+    QCOMPARE(error, QString("the SVG picture is too tall for its width"));
 }
 
 QTEST_MAIN(TestEffects)

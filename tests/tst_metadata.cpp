@@ -97,6 +97,7 @@ class TestMetadata : public QObject
     Q_OBJECT
 
 private slots:
+    void longNoticeIsCutBetweenCharacters();
     void choiceKeepsWhatItSays_data();
     void choiceKeepsWhatItSays();
     void removeAllWritesTodaysBytes_data();
@@ -346,6 +347,19 @@ void TestMetadata::fitKeepsProportions()
     run.policy.resize = ResizeMode(mode);
     QCOMPARE(runOne(run).failureCount(), 0);
     QCOMPARE(QImage(run.outputs.at(0)).size(), expected);
+}
+
+void TestMetadata::longNoticeIsCutBetweenCharacters()
+{
+    // "© " is 3 bytes and every "é" 2: the 128th byte falls inside a character.
+    QTemporaryDir dir;
+    RunSnapshot run = snapshot(cameraPicture(dir.path()), dir.path() + "/out", "jpg");
+    QDir().mkpath(run.outputDir);
+    run.text = WatermarkText(QString(100, QChar(0xe9)), true);
+    run.policy.copyrightFromText = true;
+    QCOMPARE(runOne(run).failureCount(), 0);
+    const QString notice = readBack(run.outputs.at(0)).values.value("Iptc.Application2.Copyright");
+    QCOMPARE(notice, QString::fromUtf8("\u00a9 ") + QString(62, QChar(0xe9)));
 }
 
 QTEST_MAIN(TestMetadata)

@@ -63,6 +63,7 @@ private slots:
     void hostileFilesAreRefused();
     void decodeBufferReusesMemoryAndDropsMetadata();
     void tiffWithAbsurdSamplesIsRefusedBeforeDecoding();
+    void bigTiffWithAbsurdSamplesIsRefusedBeforeDecoding();
 };
 
 void TestPictureReader::exifOrientationIsApplied()
@@ -175,6 +176,21 @@ void TestPictureReader::tiffWithAbsurdSamplesIsRefusedBeforeDecoding()
     QCOMPARE(PictureReader::read(path).error,
              QString("the picture declares 65535 samples per pixel"));
     QCOMPARE(DecodeBuffer().read(path).error,
+             QString("the picture declares 65535 samples per pixel"));
+}
+
+void TestPictureReader::bigTiffWithAbsurdSamplesIsRefusedBeforeDecoding()
+{
+    // BigTIFF: 64-bit offsets and counts, 20-byte entries; one entry, SamplesPerPixel 65535.
+    QByteArray tiff("II\x2b\0\x08\0\0\0", 8);
+    tiff.append("\x10\0\0\0\0\0\0\0", 8);                // the first directory, at 16
+    tiff.append("\x01\0\0\0\0\0\0\0", 8);                // one entry
+    tiff.append("\x15\x01\x03\0\x01\0\0\0\0\0\0\0", 12); // tag 0x115, SHORT, count 1
+    tiff.append("\xff\xff\0\0\0\0\0\0", 8);              // the value
+    tiff.append(8, '\0');                                // no next directory
+    QTemporaryDir dir;
+    const QString path = writeBytes(dir.filePath("samples.tif"), tiff);
+    QCOMPARE(PictureReader::read(path).error,
              QString("the picture declares 65535 samples per pixel"));
 }
 
