@@ -96,8 +96,8 @@ struct Options
     QCommandLineOption null{ { "0", "null" },
                              tr("Names in --files-from end with NUL, not newline.") };
     QCommandLineOption report{ "report",
-                               tr("Write one JSON line per picture to FILE: source, output, "
-                                  "status, reason."),
+                               tr("Append one JSON line per picture to FILE as it ends (index, "
+                                  "source, output, status, reason); never a picture."),
                                "FILE" };
     QCommandLineOption quiet{ { "q", "quiet" }, tr("Print only errors.") };
     QCommandLineOption help{ { "h", "help" }, tr("Show this help and exit.") };
@@ -257,9 +257,10 @@ QString batchHelpText()
     text.replace(0, end + 10, QStringLiteral("Usage: quorlane-batch [OPTION]..."));
     return text + tr("\nExit status:\n"
                      "  0    every picture was written or skipped\n"
-                     "  1    some picture could not be read or written\n"
+                     "  1    some picture could not be read or written, or the report failed\n"
                      "  2    bad usage\n"
-                     "  130  stopped by SIGINT (143: by SIGTERM) after the pictures in flight\n"
+                     "  130  stopped by SIGINT (143: SIGTERM, 129: SIGHUP) after the pictures\n"
+                     "       in flight; a second signal ends it at once\n"
                      "\nExamples:\n"
                      "  quorlane-batch -t 'Anna Berg' -p bottom-right -s 640x480 --fit -o out "
                      "*.jpg\n"
