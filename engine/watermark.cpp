@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <climits>
 #include <cmath>
 #include <functional>
 
@@ -182,44 +183,99 @@ void drawLogo(QPainter &painter, const QImage &image, const QRect &area, const W
     painter.setOpacity(1);
 }
 
-// The text, turned, with its shadow and outline, on a transparent layer of the turned block's
-// size plus room for them; pad is that room on each side.
-QImage textLayer(const TextBlock &block,
-                 const StampResult &style,
-                 const WatermarkEffects &fx,
-                 qreal *pad)
+// The text turned, with its shadow and outline, on a transparent layer of the turned block's size
+// plus room for them (pad on each side). Only a window of it is ever made: the part a picture
+// can show, so that a huge text costs no more than the picture.
+struct TextLayer
 {
-    const int pixels = QFontInfo(style.font).pixelSize();
-    const qreal outlineWidth = std::max(1, pixels / 16);
-    const qreal offset = fx.shadow ? std::max(1, pixels / 20) : 0;
-    const int radius = std::max(2, pixels / 32);
-    *pad = outlineWidth + offset + 3 * radius + 2;
-    const QSizeF turned = turnedSize(block.rect, fx.angle);
-    QImage layer(
-      QSize(int(std::ceil(turned.width() + 2 * *pad)), int(std::ceil(turned.height() + 2 * *pad))),
-      QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::transparent);
-    QTransform toLayer = turn(fx.angle);
-    toLayer.translate(-block.rect.center().x(), -block.rect.center().y());
-    toLayer *= QTransform::fromTranslate(layer.width() / 2.0, layer.height() / 2.0);
-    const QColor against = opposite(style.pen);
-    if (fx.shadow) {
-        const QImage shadow = shadowOf(block.path, toLayer, layer.size(), against, radius);
-        QPainter p(&layer);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.setOpacity(0.5);
-        p.drawImage(QRectF(offset, offset, shadow.width() * 2, shadow.height() * 2), shadow);
+    const TextBlock &block;
+    const StampResult &style;
+    const WatermarkEffects &fx;
+    qreal outlineWidth = 0;
+    qreal offset = 0;
+    int radius = 0;
+    qreal pad = 0;
+    QSize size;
+    QTransform toLayer;
+
+    TextLayer(const TextBlock &textBlock,
+              const StampResult &result,
+              const WatermarkEffects &effects)
+      : block(textBlock)
+      , style(result)
+      , fx(effects)
+    {
+        const int pixels = QFontInfo(style.font).pixelSize();
+        outlineWidth = std::max(1, pixels / 16);
+        offset = fx.shadow ? std::max(1, pixels / 20) : 0;
+        radius = std::max(2, pixels / 32);
+        pad = outlineWidth + offset + 3 * radius + 2;
+        const QSizeF turned = turnedSize(block.rect, fx.angle);
+        size = QSize(int(std::min(std::ceil(turned.width() + 2 * pad), qreal(INT_MAX / 8))),
+                     int(std::min(std::ceil(turned.height() + 2 * pad), qreal(INT_MAX / 8))));
+        toLayer = turn(fx.angle);
+        toLayer.translate(-block.rect.center().x(), -block.rect.center().y());
+        toLayer *= QTransform::fromTranslate(size.width() / 2.0, size.height() / 2.0);
     }
-    QPainter p(&layer);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setTransform(toLayer);
-    if (fx.outline)
-        p.strokePath(block.path,
-                     QPen(against, outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    QColor fill = style.pen;
-    fill.setAlpha(255);
-    p.fillPath(block.path, fill);
-    return layer;
+
+    // The part of the layer drawn at origin that lies on a picture of pictureSize, with room for
+    // the blur that reaches into it; empty when none does.
+    QRect windowOn(const QSize &pictureSize, const QPointF &origin) const
+    {
+        const QRectF visible = QRectF(QPointF(0, 0), pictureSize).translated(-origin);
+        const qreal room = 3 * radius + offset + 1;
+        return visible.adjusted(-room, -room, room, room).toAlignedRect() &
+               QRect(QPoint(0, 0), size);
+    }
+
+    // The window of the layer; null when it cannot be allocated.
+    QImage draw(const QRect &window) const
+    {
+        QImage layer(window.size(), QImage::Format_ARGB32_Premultiplied);
+        if (layer.isNull())
+            return layer;
+        layer.fill(Qt::transparent);
+        const QTransform toWindow =
+          toLayer * QTransform::fromTranslate(-window.left(), -window.top());
+        const QColor against = opposite(style.pen);
+        if (fx.shadow) {
+            const QImage shadow = shadowOf(block.path, toWindow, layer.size(), against, radius);
+            if (shadow.isNull())
+                return QImage();
+            QPainter p(&layer);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.setOpacity(0.5);
+            p.drawImage(QRectF(offset, offset, shadow.width() * 2, shadow.height() * 2), shadow);
+        }
+        QPainter p(&layer);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setTransform(toWindow);
+        if (fx.outline)
+            p.strokePath(block.path,
+                         QPen(against, outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QColor fill = style.pen;
+        fill.setAlpha(255);
+        p.fillPath(block.path, fill);
+        return layer;
+    }
+};
+
+// Draws the layer at origin, as much of it as lies on the image; false when it cannot be made.
+bool drawClipped(QPainter &painter,
+                 const QImage &image,
+                 const TextLayer &layer,
+                 const QPointF &origin,
+                 StampResult &result)
+{
+    const QRect window = layer.windowOn(image.size(), origin);
+    if (window.isEmpty())
+        return true;
+    const QImage drawn = layer.draw(window);
+    result.layer = result.layer.expandedTo(window.size());
+    if (drawn.isNull())
+        return false;
+    painter.drawImage(origin + window.topLeft(), drawn);
+    return true;
 }
 
 // The rule with effects: the mark placed inside the margin, fitted with its turn, repeated over
@@ -236,8 +292,11 @@ StampResult stampWithEffects(QImage &image,
     const auto measure = [&](const QFont &font) {
         if (fx.angle == 0)
             return QFontMetrics(font).boundingRect(referenceLine(text)).width();
-        const QRectF rect = blockRect(lines, QFontMetricsF(font));
-        return int(std::ceil(turnedSize(rect, fx.angle).width()));
+        // The turned block must fit the area's height as well as its width: its height counts
+        // in width's units.
+        const QSizeF turned = turnedSize(blockRect(lines, QFontMetricsF(font)), fx.angle);
+        const qreal height = turned.height() * area.width() / std::max(1, area.height());
+        return int(std::ceil(std::max(turned.width(), height)));
     };
     // A tiled mark lies everywhere: its colour comes from the picture's centre patch.
     const int colourPosition = fx.tile ? int(Qt::AlignCenter) : position;
@@ -265,23 +324,35 @@ StampResult stampWithEffects(QImage &image,
     if (text.isEmpty())
         return result;
     const TextBlock block = layoutBlock(text, result.font, position);
-    qreal pad = 0;
-    const QImage layer = textLayer(block, result, fx, &pad);
+    const TextLayer layer(block, result, fx);
     const QSizeF turned = turnedSize(block.rect, fx.angle);
-    const QPointF origin = placed(turned, area, position) - QPointF(pad, pad);
+    const QPointF origin = placed(turned, area, position) - QPointF(layer.pad, layer.pad);
     painter.setOpacity(result.pen.alphaF());
     if (!fx.tile) {
-        painter.drawImage(origin, layer);
+        result.drawn = drawClipped(painter, image, layer, origin, result);
         return result;
     }
     // A grid of one block width by one block height through the placed block.
     const qreal stepX = std::max<qreal>(1, turned.width());
     const qreal stepY = std::max<qreal>(1, turned.height());
-    const qreal firstX = origin.x() - std::ceil((origin.x() + layer.width()) / stepX) * stepX;
-    const qreal firstY = origin.y() - std::ceil((origin.y() + layer.height()) / stepY) * stepY;
+    const qreal firstX = origin.x() - std::ceil((origin.x() + layer.size.width()) / stepX) * stepX;
+    const qreal firstY = origin.y() - std::ceil((origin.y() + layer.size.height()) / stepY) * stepY;
+    // A tile that fits the picture is made once and repeated; a larger one piece by piece.
+    const bool once = layer.size.width() <= image.width() && layer.size.height() <= image.height();
+    const QImage tile = once ? layer.draw(QRect(QPoint(0, 0), layer.size)) : QImage();
+    if (once)
+        result.layer = layer.size;
+    if (once && tile.isNull()) {
+        result.drawn = false;
+        return result;
+    }
     for (qreal y = firstY; y < image.height(); y += stepY) {
-        for (qreal x = firstX; x < image.width(); x += stepX)
-            painter.drawImage(QPointF(x, y), layer);
+        for (qreal x = firstX; x < image.width() && result.drawn; x += stepX) {
+            if (once)
+                painter.drawImage(QPointF(x, y), tile);
+            else
+                result.drawn = drawClipped(painter, image, layer, QPointF(x, y), result);
+        }
     }
     return result;
 }

@@ -39,6 +39,8 @@ struct StampResult
 {
     QFont font;
     QColor pen;
+    bool drawn = true; // false: the mark's layer could not be made (memory)
+    QSize layer;       // the largest piece of the mark's layer made (none without effects)
 };
 
 // Draws text on image (which must be paintable) at position by the style rule, with the style's

@@ -78,9 +78,14 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     // Moved, not copied: a second reference would make the painter copy the whole picture.
     QImage image = std::move(read.image);
     const QString text = run.text.filled(metadata.fieldValues(source, image.size()));
-    outcome.pen = stampWatermark(image, text, run.position, run.style).pen;
+    const StampResult stamped = stampWatermark(image, text, run.position, run.style);
+    outcome.pen = stamped.pen;
 
     outcome.status = JobOutcome::Status::NotWritten;
+    if (!stamped.drawn) {
+        outcome.reason = tr("there is not enough memory to draw the watermark");
+        return outcome;
+    }
     // The output folder may hold the sources: never replace any picture of the run. Only
     // "Replace" can; the directory entry is what it replaces, so a link there is no source.
     if (run.policy.existingFiles == ExistingFiles::Replace) {

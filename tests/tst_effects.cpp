@@ -21,12 +21,18 @@ QRect marked(const QImage &image)
 
 } // namespace
 
+Q_DECLARE_METATYPE(WatermarkEffects)
+
 class TestEffects : public QObject
 {
     Q_OBJECT
 
 private slots:
     void extremeSvgLogoIsRefused();
+    void hugeTextIsClippedToThePicture_data();
+    void hugeTextIsClippedToThePicture();
+    void turnedTextFitsWidthAndHeight_data();
+    void turnedTextFitsWidthAndHeight();
     void defaultsDrawExactlyAsBefore();
     void effectsPlaceTheMark_data();
     void effectsPlaceTheMark();
@@ -194,6 +200,64 @@ void TestEffects::extremeSvgLogoIsRefused()
     QString error;
     QVERIFY(readLogo(svg.fileName(), &error).isNull());
     QCOMPARE(error, QString("the SVG picture is too tall for its width"));
+}
+
+void TestEffects::hugeTextIsClippedToThePicture_data()
+{
+    QTest::addColumn<WatermarkEffects>("effects");
+    WatermarkEffects outline, shadow, angle, tile;
+    outline.outline = true;
+    shadow.shadow = true;
+    angle.angle = 45;
+    tile.tile = true;
+    QTest::newRow("outline") << outline;
+    QTest::newRow("shadow") << shadow;
+    QTest::newRow("angle") << angle;
+    QTest::newRow("tile") << tile;
+}
+
+void TestEffects::hugeTextIsClippedToThePicture()
+{
+    // Arial 1000 pt with a long line: a turned block of tens of thousands of pixels each way.
+    QFETCH(WatermarkEffects, effects);
+    WatermarkStyle style;
+    style.useDefaults = false;
+    style.autoFontSize = false;
+    style.autoColor = false;
+    style.fontColor = Qt::black;
+    style.alpha = 255;
+    style.font = QFont("Arial", 1000);
+    style.effects = effects;
+    QImage image = solidImage(640, 480, Qt::white);
+    const StampResult result = stampWatermark(
+      image, "Anna Berg Photography 2024, all rights reserved", Position::Center, style);
+    QVERIFY(result.drawn);
+    QVERIFY(!changedArea(image, Qt::white).isEmpty()); // the mark is there
+    QVERIFY2(result.layer.width() <= 2 * 640 && result.layer.height() <= 2 * 480,
+             qPrintable(QString("%1x%2").arg(result.layer.width()).arg(result.layer.height())));
+}
+
+void TestEffects::turnedTextFitsWidthAndHeight_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("16:9") << QSize(1920, 1080);
+    QTest::newRow("panorama") << QSize(6000, 1000);
+}
+
+void TestEffects::turnedTextFitsWidthAndHeight()
+{
+    QFETCH(QSize, size);
+    WatermarkStyle style;
+    style.effects.angle = 45;
+    QImage image = solidImage(size.width(), size.height(), Qt::white);
+    stampWatermark(image, "\u00a9 Anna Berg Photography 2024", Position::Center, style);
+    // Every glyph inside: the mark reaches no edge of the picture.
+    const QRect mark = changedArea(image, Qt::white, 10);
+    QVERIFY(!mark.isEmpty());
+    QVERIFY2(
+      QRect(1, 1, size.width() - 2, size.height() - 2).contains(mark),
+      qPrintable(
+        QString("%1,%2 %3x%4").arg(mark.x()).arg(mark.y()).arg(mark.width()).arg(mark.height())));
 }
 
 QTEST_MAIN(TestEffects)
