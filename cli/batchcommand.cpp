@@ -302,9 +302,8 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
     const QString settingsPath =
       parser.isSet(o.settings) ? parser.value(o.settings) : folders.settingsFilePath();
     if (parser.isSet(o.settings)) {
-        QFile file(settingsPath);
-        if (!file.open(QIODevice::ReadOnly))
-            fail(tr("cannot read settings file '%1': %2").arg(settingsPath, file.errorString()));
+        if (const QString problem = SettingsFile::problem(settingsPath); !problem.isEmpty())
+            fail(tr("cannot read settings file '%1': %2").arg(settingsPath, problem));
     }
     settings.loadSaved(settingsPath);
     if (parser.isSet(o.automatic))

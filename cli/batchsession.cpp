@@ -4,12 +4,13 @@
 #include <unistd.h>
 
 #include "engine/runsummary.h"
+#include "printable.h"
 
 namespace {
 
 void say(const QString &line)
 {
-    std::fprintf(stderr, "quorlane-batch: %s\n", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "quorlane-batch: %s\n", printable(line).toLocal8Bit().constData());
 }
 
 } // namespace
@@ -75,7 +76,7 @@ void BatchSession::end(const BatchReport &report)
     }
     const RunSummary summary = summarizeRun(report, m_run.sources, unlimitedLines);
     for (const RunSummary::Block &block : summary.blocks) {
-        if (m_command.quiet && !block.isError())
+        if (m_command.quiet && !block.keptWhenQuiet())
             continue;
         for (const QString &line : block.lines)
             say(line);

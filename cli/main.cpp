@@ -7,6 +7,7 @@
 #include "batchcommand.h"
 #include "batchsession.h"
 #include "engine/picturemetadata.h"
+#include "printable.h"
 #include "reportfile.h"
 #include "settings/appfolders.h"
 #include "settings/watermarksettings.h"
@@ -19,7 +20,7 @@ namespace {
 void onlyErrors(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "quorlane-batch: %s\n", message.toLocal8Bit().constData());
+        std::fprintf(stderr, "quorlane-batch: %s\n", printable(message).toLocal8Bit().constData());
 }
 
 void fail(const QString &message)
@@ -39,7 +40,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("quorlane"));
-    AppFolders::setUp(WatermarkSettings::instance());
+    AppFolders::locate(WatermarkSettings::instance());
 
     QFile standardInput;
     standardInput.open(stdin, QIODevice::ReadOnly);

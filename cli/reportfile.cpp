@@ -59,9 +59,10 @@ void ReportFile::add(const RunSnapshot &run, int index, const JobOutcome &outcom
                 : outcome.status == Status::Skipped ? QJsonValue(run.outputs.at(index))
                                                     : QJsonValue());
     line.insert(QStringLiteral("status"), outcomeName(outcome));
-    line.insert(
-      QStringLiteral("reason"),
-      orNull(outcome.status == Status::Written ? outcome.metadataReason : outcome.reason));
+    line.insert(QStringLiteral("reason"),
+                orNull(outcome.status != Status::Written ? outcome.reason
+                       : outcome.incomplete.isEmpty()    ? outcome.metadataReason
+                                                         : outcome.incomplete));
     const QByteArray text = QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
     if (!m_error.isEmpty())
         return;

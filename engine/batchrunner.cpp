@@ -77,6 +77,7 @@ void BatchRunner::start(const RunSnapshot &snapshot, int workers)
     const int total = int(snapshot.sources.size());
     m_report = BatchReport();
     m_report.outcomes.resize(total);
+    m_report.invisibleMark = snapshot.style.isInvisible();
     m_next = 0;
     m_stop = false;
     m_processed = 0;

@@ -14,6 +14,7 @@ struct BatchReport
     QVector<JobOutcome> outcomes; // in list order; a stopped run leaves some NotStarted
     QString lastWritten;          // the last written picture in list order, or empty
     bool stopped = false;
+    bool invisibleMark = false; // the run's mark was fully transparent
 
     int failureCount() const;
     int count(JobOutcome::Status status) const;

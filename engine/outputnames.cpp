@@ -1,6 +1,7 @@
 #include "outputnames.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 QString numberedFileName(const QString &fileName, int n)
@@ -24,12 +25,19 @@ OutputPaths assignOutputPaths(const QStringList &sources,
     };
     OutputPaths result;
     QSet<QString> taken;
+    // The next number to try for each name: thousands of copies of one name stay linear.
+    QHash<QString, int> nextNumber;
     for (const QString &source : sources) {
         const QFileInfo info(source);
         const QString fileName =
           keepName ? info.fileName() : info.completeBaseName() + QLatin1Char('.') + format;
         QString path = outputDir + QLatin1Char('/') + fileName;
-        for (int n = 2; unavailable(taken, path); ++n)
+        int &n = nextNumber[fileName];
+        if (n == 0)
+            n = 2;
+        else if (unavailable(taken, path))
+            path = outputDir + QLatin1Char('/') + numberedFileName(fileName, n);
+        for (; unavailable(taken, path); ++n)
             path = outputDir + QLatin1Char('/') + numberedFileName(fileName, n);
         taken.insert(path);
         result.paths << path;

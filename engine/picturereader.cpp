@@ -6,17 +6,51 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <cerrno>
 #include <mutex>
+#include <sys/stat.h>
 
 namespace {
+
+// The JPEG decoder's warnings while this thread reads a picture: libjpeg says "Premature end of
+// JPEG file" and fills the rest with grey, which must not pass for a whole picture.
+thread_local QStringList *decoderWarnings = nullptr;
+QtMessageHandler nextHandler = nullptr;
+
+void catchDecoderWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    const bool decoder = context.category && qstrcmp(context.category, "qt.gui.imageio.jpeg") == 0;
+    if (decoderWarnings && decoder && (type == QtWarningMsg || type == QtInfoMsg)) {
+        // Extraneous bytes before a marker lose nothing of the picture.
+        if (!text.contains(QLatin1String("extraneous bytes")))
+            decoderWarnings->append(text);
+        return;
+    }
+    if (nextHandler)
+        nextHandler(type, context, text);
+}
+
+// Collects the decoder's warnings for as long as it lives.
+class WarningCatcher
+{
+public:
+    WarningCatcher() { decoderWarnings = &m_warnings; }
+    ~WarningCatcher() { decoderWarnings = nullptr; }
+    QString incomplete() const { return m_warnings.isEmpty() ? QString() : m_warnings.first(); }
+
+private:
+    QStringList m_warnings;
+};
 
 // The same rules for every read: EXIF orientation applied, and an allocation limit raised from
 // Qt's 128 MB (which refuses a 48-megapixel photo) to one that still refuses absurd headers.
 void prepare(QImageReader &reader)
 {
     static std::once_flag once;
-    std::call_once(once,
-                   [] { QImageReader::setAllocationLimit(PictureReader::allocationLimitMB); });
+    std::call_once(once, [] {
+        QImageReader::setAllocationLimit(PictureReader::allocationLimitMB);
+        nextHandler = qInstallMessageHandler(catchDecoderWarnings);
+    });
     // The orientation is applied by upright(): Qt 6.4's own rotation loses the colour profile.
     reader.setAutoTransform(false);
 }
@@ -126,6 +160,8 @@ QString tiffLayoutProblem(const QString &path)
 // Refuses what must not reach the decoder; an empty string when the picture may be read.
 QString refusal(QImageReader &reader, const QString &path)
 {
+    if (const QString problem = PictureReader::fileProblem(path); !problem.isEmpty())
+        return problem;
     return reader.format() == "tiff" ? tiffLayoutProblem(path) : QString();
 }
 
@@ -147,6 +183,31 @@ QImage viewOf(QImage &storage)
 
 namespace PictureReader {
 
+QString fileProblem(const QString &path)
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("PictureReader", text);
+    };
+    if (path.startsWith(QLatin1Char(':')))
+        return QString(); // compiled into the program
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        // Names the locale cannot decode arrive with replacement characters.
+        if (errno == ENOENT && path.contains(QChar::ReplacementCharacter))
+            return tr("the file name is not valid UTF-8 in this locale");
+        return qt_error_string(errno);
+    }
+    if (S_ISREG(info.st_mode))
+        return QString();
+    if (S_ISDIR(info.st_mode))
+        return tr("it is a folder");
+    if (S_ISFIFO(info.st_mode))
+        return tr("it is a FIFO, not a regular file");
+    if (S_ISSOCK(info.st_mode))
+        return tr("it is a socket, not a regular file");
+    return tr("it is a device, not a regular file");
+}
+
 QImage paintable(QImage image)
 {
     if (!needsConversion(image.format()))
@@ -161,7 +222,10 @@ Result read(const QString &path)
     prepare(reader);
     if (const QString why = refusal(reader, path); !why.isEmpty())
         return refused(why);
-    return finish(reader, reader.read());
+    const WarningCatcher catcher;
+    Result result = finish(reader, reader.read());
+    result.incomplete = catcher.incomplete();
+    return result;
 }
 
 QSize declaredSize(const QString &path)
@@ -171,6 +235,10 @@ QSize declaredSize(const QString &path)
     if (!refusal(reader, path).isEmpty())
         return QSize();
     const QSize size = reader.size();
+    // A header declaring more than the reader will ever allocate is refused when read.
+    if (!size.isValid() || qint64(size.width()) * size.height() * 4 > qint64(allocationLimitMB)
+                                                                        << 20)
+        return QSize();
     return reader.transformation() & QImageIOHandler::TransformationRotate90 ? size.transposed()
                                                                              : size;
 }
@@ -194,8 +262,16 @@ PictureReader::Result DecodeBuffer::read(const QString &path)
     if (const QString why = refusal(reader, path); !why.isEmpty())
         return refused(why);
     QImage target = m_storage.isNull() ? QImage() : viewOf(m_storage);
+    const WarningCatcher catcher;
     if (!reader.read(&target))
         return finish(reader, QImage());
+    PictureReader::Result result = readInto(reader, std::move(target));
+    result.incomplete = catcher.incomplete();
+    return result;
+}
+
+PictureReader::Result DecodeBuffer::readInto(QImageReader &reader, QImage target)
+{
     if (target.colorCount() > 0) {
         // Palette pictures are converted before painting anyway: nothing to reuse.
         m_storage = QImage();

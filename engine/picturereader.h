@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+class QImageReader;
+
 // Reads every picture the program shows or writes, so the same rules hold everywhere: EXIF
 // orientation applied, a raised allocation limit for large photos, and palette, monochrome and
 // grayscale pictures converted to 32-bit colour so that a coloured watermark can be painted.
@@ -14,12 +16,17 @@ struct Result
 {
     QImage image; // null when the picture could not be read
     QString error;
+    QString incomplete; // the decoder's word that part of the picture is missing, or empty
     bool ok() const { return !image.isNull(); }
 };
 
 Result read(const QString &path);
 
-// The size a picture's header declares, upright; invalid when it is unknown or refused.
+// Why path cannot be a picture to read, or empty: only regular files are opened (a FIFO or a
+// device would block), and a missing file, a folder or a link loop each say what they are.
+QString fileProblem(const QString &path);
+// The size a picture's header declares, upright; invalid when it is unknown or the picture will
+// be refused (too large, a hostile layout).
 QSize declaredSize(const QString &path);
 // Reads path stretched to exactly size (the preview samples).
 Result readScaled(const QString &path, const QSize &size);
@@ -39,5 +46,7 @@ public:
     PictureReader::Result read(const QString &path);
 
 private:
+    PictureReader::Result readInto(QImageReader &reader, QImage target);
+
     QImage m_storage;
 };

@@ -68,6 +68,31 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
                      })
         };
     }
+    const int incomplete =
+      int(std::count_if(report.outcomes.cbegin(), report.outcomes.cend(), [](const JobOutcome &o) {
+          return o.status == JobOutcome::Status::Written && !o.incomplete.isEmpty();
+      }));
+    if (incomplete > 0) {
+        summary.blocks << RunSummary::Block{
+            Kind::Incomplete,
+            QStringList(tr("%1 pictures were written from an incomplete file:").arg(incomplete)) +
+              listed(report,
+                     maxLines,
+                     [&](int i) {
+                         const JobOutcome &o = report.outcomes.at(i);
+                         if (o.status != JobOutcome::Status::Written || o.incomplete.isEmpty())
+                             return QString();
+                         return tr("%1: %2").arg(path(i), o.incomplete);
+                     })
+        };
+    }
+    if (report.invisibleMark) {
+        summary.blocks << RunSummary::Block{
+            Kind::Invisible,
+            { tr("The watermark is fully transparent: the pictures were written without a "
+                 "visible mark. Raise its opacity in \"Advanced Settings\".") }
+        };
+    }
     const int skipped = report.count(JobOutcome::Status::Skipped);
     const int withoutMetadata =
       int(std::count_if(report.outcomes.cbegin(), report.outcomes.cend(), [](const JobOutcome &o) {
@@ -97,7 +122,8 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
                      })
         };
     }
-    summary.isWarning = (report.stopped && notStarted > 0) || failures > 0;
+    summary.isWarning =
+      (report.stopped && notStarted > 0) || failures > 0 || incomplete > 0 || report.invisibleMark;
     return summary;
 }
 
@@ -107,6 +133,8 @@ QString outcomeName(const JobOutcome &o)
         case JobOutcome::Status::NotStarted:
             return QStringLiteral("not-started");
         case JobOutcome::Status::Written:
+            if (!o.incomplete.isEmpty())
+                return QStringLiteral("written-incomplete");
             return o.metadataReason.isEmpty() ? QStringLiteral("written")
                                               : QStringLiteral("written-without-metadata");
         case JobOutcome::Status::Skipped:

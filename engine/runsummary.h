@@ -7,21 +7,24 @@ struct BatchReport;
 struct JobOutcome;
 
 // What every front end tells at the end of a run, block by block in this order, each only when
-// it applies: the stop, the failures, the skipped pictures, the pictures that lost their metadata.
+// it applies: the stop, the failures, pictures written from incomplete files, a mark that cannot
+// be seen, the skipped pictures, the
+// pictures that lost their metadata.
 struct RunSummary
 {
     struct Block
     {
-        enum class Kind { Stopped, Failures, Skipped, WithoutMetadata };
+        enum class Kind { Stopped, Failures, Incomplete, Invisible, Skipped, WithoutMetadata };
         Kind kind;
         QStringList lines;
 
-        // The stop and the failures: what a quiet front end still says.
-        bool isError() const { return kind == Kind::Stopped || kind == Kind::Failures; }
+        // What a quiet front end still says.
+        bool keptWhenQuiet() const { return kind < Kind::Skipped; }
     };
 
     QList<Block> blocks;
-    bool isWarning = false; // the run was stopped or a picture failed
+    // The run was stopped, a picture failed or was incomplete, or the mark was invisible.
+    bool isWarning = false;
 
     bool isEmpty() const { return blocks.isEmpty(); }
 };
@@ -31,6 +34,6 @@ inline constexpr int unlimitedLines = -1;
 // sources are the run's, in list order; maxLines caps the lines listed in a block.
 RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, int maxLines);
 
-// One word for what happened to picture index, never translated: written,
+// One word for what happened to a picture, never translated: written, written-incomplete,
 // written-without-metadata, skipped, unreadable, not-written or not-started.
 QString outcomeName(const JobOutcome &outcome);

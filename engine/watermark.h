@@ -32,6 +32,12 @@ struct WatermarkStyle
     QColor fontColor = Qt::black;
     QFont font = QFont(QStringLiteral("Arial"));
     WatermarkEffects effects;
+
+    // Whether nothing of the mark would show: a fully transparent text and no visible logo.
+    bool isInvisible() const
+    {
+        return !useDefaults && alpha == 0 && (effects.logo.isNull() || effects.logoOpacity == 0);
+    }
 };
 
 // What a stamp chose: the font drawn with and the pen colour, alpha included.

@@ -64,6 +64,10 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
         outcome.status = JobOutcome::Status::Skipped;
         return outcome;
     }
+    if (const QString problem = PictureReader::fileProblem(source); !problem.isEmpty()) {
+        outcome.reason = problem; // before the metadata library opens it: a FIFO would block
+        return outcome;
+    }
     // Read once, before drawing; the copy into the output reuses it.
     const bool copiesMetadata = run.policy.touchesMetadata();
     const PictureMetadata metadata = copiesMetadata || run.text.needsMetadata()
@@ -75,6 +79,7 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
         outcome.reason = read.error;
         return outcome;
     }
+    outcome.incomplete = read.incomplete;
     // Moved, not copied: a second reference would make the painter copy the whole picture.
     QImage image = std::move(read.image);
     const QString text = run.text.filled(metadata.fieldValues(source, image.size()));

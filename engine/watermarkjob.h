@@ -38,6 +38,7 @@ struct JobOutcome
     QString reason;         // Qt's own words, for the failure message
     QString output;         // the name a written picture got
     QString metadataReason; // what a written picture's metadata lost, and why
+    QString incomplete;     // the decoder's word that part of the source is missing, or empty
     QColor pen; // the colour drawn with, alpha included (valid when the picture was drawn)
 
     bool wasRead() const { return status != Status::Unreadable && status != Status::NotStarted; }

@@ -33,4 +33,12 @@ void setUp(WatermarkSettings &settings)
     QDir().mkpath(settings.cacheDirPath);
 }
 
+void locate(WatermarkSettings &settings)
+{
+    settings.appDirPath = QCoreApplication::applicationDirPath();
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    settings.outputDirPath = base + QStringLiteral("/QRL");
+    settings.settingsDirPath = base + QStringLiteral("/QRLSettings");
+}
+
 } // namespace AppFolders

@@ -1,5 +1,6 @@
 #include "settingsfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -52,7 +53,10 @@ void takeElement(const QXmlStreamAttributes &a, WatermarkSettings &s)
     s.savedText = a.value(QLatin1String("WatermarkText")).toString();
     const long long position = number(a, QLatin1String("WatermarkPos"));
     s.savedPosition = Position::isValid(position) ? int(position) : 0;
-    s.savedAlpha = int(std::clamp(number(a, QLatin1String("trans")), 0LL, 255LL));
+    // A missing or unreadable opacity is the default, never 0: that would hide the mark.
+    bool hasAlpha = false;
+    const long long alpha = a.value(QLatin1String("trans")).toLongLong(&hasAlpha, 10);
+    s.savedAlpha = hasAlpha ? int(std::clamp(alpha, 0LL, 255LL)) : WatermarkStyle::automaticAlpha;
     s.savedUseDefaults = flag(a, QLatin1String("usedefault"));
     s.savedUseCopyright = flag(a, QLatin1String("usecopyright"));
     // Components wrap modulo 256, as the file format always did.
@@ -85,6 +89,29 @@ int legacyToWeight(long long legacy)
 int weightToLegacy(int weight)
 {
     return legacyAnchors[nearestAnchorIndex(weightAnchors, weight)];
+}
+
+QString problem(const QString &path)
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("SettingsFile", text);
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    if (file.size() == 0)
+        return tr("the file is empty");
+    QXmlStreamReader reader(&file);
+    bool found = false;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        found = found || (reader.isStartElement() && reader.name() == QLatin1String("settings"));
+    }
+    if (reader.hasError())
+        return tr("not a settings file: %1 (line %2)")
+          .arg(reader.errorString())
+          .arg(reader.lineNumber());
+    return found ? QString() : tr("it has no settings element");
 }
 
 void read(QIODevice *device, WatermarkSettings &settings)

@@ -32,6 +32,9 @@ struct Values
 // every complete "settings" start tag seen before the fault.
 void load(const QString &path, WatermarkSettings &settings);
 void read(QIODevice *device, WatermarkSettings &settings);
+// Why the file at path is no settings file (unreadable, empty, not XML, no settings element), or
+// empty. load() makes the best of such a file; a file named on purpose is refused.
+QString problem(const QString &path);
 
 QByteArray serialize(const Values &values);
 // Replaces the file atomically; on any failure the previous file stays as it was.

@@ -2,7 +2,10 @@
 #include <QtWidgets>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <exiv2/exiv2.hpp>
 
@@ -67,6 +70,11 @@ private slots:
     void noSourceIsReplaced();
     void reportFile_data();
     void reportFile();
+    void hostileInputs_data();
+    void hostileInputs();
+    void settingsFiles_data();
+    void settingsFiles();
+    void leavesHomeAloneAndSurvivesAClosedPipe();
 
 private:
     TestEnvironment *m_env = nullptr;
@@ -472,6 +480,142 @@ void TestCli::reportFile()
     }
     if (report == "stdout")
         QCOMPARE(process.readAllStandardOutput().count("\"status\":\"written\""), 10);
+}
+
+void TestCli::hostileInputs_data()
+{
+    QTest::addColumn<QByteArray>("name"); // the file's name, as bytes
+    QTest::addColumn<QString>("kind");    // what is made under that name
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("reason"); // the start of the report's reason
+    QTest::newRow("truncated JPEG") << QByteArray("t.jpg") << "truncated"
+                                    << "written-incomplete"
+                                    << "Corrupt JPEG data: premature end";
+    QTest::newRow("FIFO") << QByteArray("f.jpg") << "fifo"
+                          << "unreadable"
+                          << "it is a FIFO, not a regular file";
+    QTest::newRow("folder") << QByteArray("d.jpg") << "folder"
+                            << "unreadable"
+                            << "it is a folder";
+    QTest::newRow("link loop") << QByteArray("l.jpg") << "loop"
+                               << "unreadable"
+                               << "Too many levels of symbolic links";
+    QTest::newRow("name not UTF-8") << QByteArray("caf\xe9.jpg") << "picture"
+                                    << "unreadable"
+                                    << "the file name is not valid UTF-8 in this locale";
+    QTest::newRow("escape codes in the name") << QByteArray("\x1b[2J\nx.jpg") << "empty"
+                                              << "unreadable"
+                                              << "Unsupported image format";
+}
+
+void TestCli::hostileInputs()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, kind);
+    QFETCH(QString, status);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.path()) + '/' + name;
+    const QByteArray photo =
+      fileBytes(writeImage(dir.path(), "p.jpg", solidImage(300, 200, Qt::gray)));
+    if (kind == "truncated" || kind == "picture" || kind == "empty") {
+        const QByteArray bytes = kind == "picture" ? photo : photo.left(kind == "empty" ? 0 : 1000);
+        const int fd = ::open(path.constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size());
+        ::close(fd);
+    } else if (kind == "fifo") {
+        QVERIFY(::mkfifo(path.constData(), 0644) == 0);
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkdir(QFile::decodeName(path)));
+    } else {
+        QVERIFY(::symlink(path.constData(), path.constData()) == 0);
+    }
+    // The name goes through a list, byte for byte.
+    QFile list(dir.filePath("list"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write(path + '\0');
+    list.close();
+    QByteArray errors;
+    const int exitCode = runBatch({ "-0",
+                                    "--files-from",
+                                    list.fileName(),
+                                    "-o",
+                                    dir.filePath("out"),
+                                    "--report",
+                                    dir.filePath("r.json") },
+                                  &errors);
+    QCOMPARE(exitCode, status == "unreadable" ? 1 : 0);
+    const QList<QJsonObject> lines = reportLines(dir.filePath("r.json"));
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines.at(0).value("status").toString(), status);
+    QVERIFY2(lines.at(0).value("reason").toString().startsWith(reason),
+             qPrintable(lines.at(0).value("reason").toString()));
+    QVERIFY2(!errors.contains('\x1b'), errors.constData()); // names never reach a terminal raw
+    QVERIFY(errors.endsWith("s\n") && errors.count('\n') >= 2);
+}
+
+void TestCli::settingsFiles_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty") << QByteArray() << 2 << "the file is empty";
+    QTest::newRow("not XML") << QByteArray("WatermarkText=Anna") << 2 << "not a settings file";
+    QTest::newRow("no settings element") << QByteArray("<other/>") << 2 << "no settings element";
+    QTest::newRow("fully transparent")
+      << QByteArray("<settings WatermarkText=\"Anna\" trans=\"0\" usedefault=\"false\"/>") << 0
+      << "The watermark is fully transparent";
+}
+
+void TestCli::settingsFiles()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QFile settings(dir.filePath("s.xml"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write(content);
+    settings.close();
+    const QString picture = writeImage(dir.path(), "p.png", solidImage(64, 48, Qt::gray));
+    QByteArray errors;
+    // Without the logo the saved options may name: the text alone is the mark.
+    QCOMPARE(runBatch({ "-q",
+                        "--logo",
+                        "",
+                        "--settings",
+                        settings.fileName(),
+                        "-o",
+                        dir.filePath("out"),
+                        picture },
+                      &errors),
+             exitCode);
+    QVERIFY2(errors.contains(message.toUtf8()), errors.constData());
+    QCOMPARE(errors.count(message.toUtf8()), 1);
+}
+
+void TestCli::leavesHomeAloneAndSurvivesAClosedPipe()
+{
+    QTemporaryDir dir;
+    QDir().mkdir(dir.filePath("home"));
+    const QString picture = writeImage(dir.path(), "p.png", solidImage(64, 48, Qt::gray));
+    QProcess shell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
+        environment.remove(name);
+    environment.insert("HOME", dir.filePath("home"));
+    shell.setProcessEnvironment(environment);
+    // Standard error into a pipe nobody reads: the summary line meets a closed pipe.
+    shell.start("bash",
+                { "-c",
+                  QString("set -o pipefail; '%1' -o '%2' '%3' 2>&1 >/dev/null | true")
+                    .arg(QUORLANE_BATCH, dir.filePath("out"), picture) });
+    QVERIFY(shell.waitForFinished(60000));
+    QCOMPARE(shell.exitCode(), 0);
+    QVERIFY(QFileInfo::exists(dir.filePath("out/p.png")));
+    QCOMPARE(
+      QDir(dir.filePath("home")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+      QStringList());
 }
 
 QTEST_MAIN(TestCli)

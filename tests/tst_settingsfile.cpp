@@ -143,8 +143,8 @@ void TestSettingsFile::readerRules_data()
                                    << "useCopyright" << QVariant(false);
     QTest::newRow("true is true") << "use_adv_intelli_font=\"true\""
                                   << "autoFontSize" << QVariant(true);
-    QTest::newRow("missing trans is 0") << ""
-                                        << "alpha" << QVariant(0);
+    QTest::newRow("missing trans is the default") << ""
+                                                  << "alpha" << QVariant(127);
     QTest::newRow("trans above 255 clamps") << "trans=\"4000\""
                                             << "alpha" << QVariant(255);
     QTest::newRow("trans negative clamps") << "trans=\"-7\""
@@ -152,7 +152,9 @@ void TestSettingsFile::readerRules_data()
     QTest::newRow("trans with spaces") << "trans=\" 5\""
                                        << "alpha" << QVariant(5);
     QTest::newRow("trans not a number") << "trans=\"12.5\""
-                                        << "alpha" << QVariant(0);
+                                        << "alpha" << QVariant(127);
+    QTest::newRow("trans NaN") << "trans=\"NaN\""
+                               << "alpha" << QVariant(127);
     QTest::newRow("position bottom centre") << "WatermarkPos=\"68\""
                                             << "position" << QVariant(68);
     QTest::newRow("position not a code") << "WatermarkPos=\"67\""
