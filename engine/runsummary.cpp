@@ -33,6 +33,28 @@ QStringList listed(const BatchReport &report, int maxLines, const std::function<
     return lines;
 }
 
+// The written pictures that carry a note (incomplete, metadataReason): how many, and their lines.
+int countWritten(const BatchReport &report, QString JobOutcome::*note)
+{
+    return int(
+      std::count_if(report.outcomes.cbegin(), report.outcomes.cend(), [note](const JobOutcome &o) {
+          return o.status == JobOutcome::Status::Written && !(o.*note).isEmpty();
+      }));
+}
+
+QStringList writtenLines(const BatchReport &report,
+                         int maxLines,
+                         const QStringList &sources,
+                         QString JobOutcome::*note)
+{
+    return listed(report, maxLines, [&](int i) {
+        const JobOutcome &o = report.outcomes.at(i);
+        if (o.status != JobOutcome::Status::Written || (o.*note).isEmpty())
+            return QString();
+        return tr("%1: %2").arg(QDir::toNativeSeparators(sources.at(i)), o.*note);
+    });
+}
+
 } // namespace
 
 RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, int maxLines)
@@ -68,22 +90,12 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
                      })
         };
     }
-    const int incomplete =
-      int(std::count_if(report.outcomes.cbegin(), report.outcomes.cend(), [](const JobOutcome &o) {
-          return o.status == JobOutcome::Status::Written && !o.incomplete.isEmpty();
-      }));
+    const int incomplete = countWritten(report, &JobOutcome::incomplete);
     if (incomplete > 0) {
         summary.blocks << RunSummary::Block{
             Kind::Incomplete,
             QStringList(tr("%1 pictures were written from an incomplete file:").arg(incomplete)) +
-              listed(report,
-                     maxLines,
-                     [&](int i) {
-                         const JobOutcome &o = report.outcomes.at(i);
-                         if (o.status != JobOutcome::Status::Written || o.incomplete.isEmpty())
-                             return QString();
-                         return tr("%1: %2").arg(path(i), o.incomplete);
-                     })
+              writtenLines(report, maxLines, sources, &JobOutcome::incomplete)
         };
     }
     if (report.invisibleMark) {
@@ -94,10 +106,7 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
         };
     }
     const int skipped = report.count(JobOutcome::Status::Skipped);
-    const int withoutMetadata =
-      int(std::count_if(report.outcomes.cbegin(), report.outcomes.cend(), [](const JobOutcome &o) {
-          return o.status == JobOutcome::Status::Written && !o.metadataReason.isEmpty();
-      }));
+    const int withoutMetadata = countWritten(report, &JobOutcome::metadataReason);
     if (skipped > 0) {
         summary.blocks << RunSummary::Block{
             Kind::Skipped,
@@ -112,14 +121,7 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
             Kind::WithoutMetadata,
             QStringList(
               tr("%1 pictures were written without their metadata:").arg(withoutMetadata)) +
-              listed(report,
-                     maxLines,
-                     [&](int i) {
-                         const JobOutcome &o = report.outcomes.at(i);
-                         if (o.status != JobOutcome::Status::Written || o.metadataReason.isEmpty())
-                             return QString();
-                         return tr("%1: %2").arg(path(i), o.metadataReason);
-                     })
+              writtenLines(report, maxLines, sources, &JobOutcome::metadataReason)
         };
     }
     summary.isWarning =

@@ -265,8 +265,7 @@ void Dialog::closeEvent(QCloseEvent *event)
     values.autoColor = s.autoColor;
     values.autoFontSize = s.autoFontSize;
     values.font = s.watermarkFont;
-    const QString path =
-      s.settingsDirPath + QLatin1Char('/') + QLatin1String(SettingsFile::fileName);
+    const QString path = s.settingsFilePath();
     QString error;
     if (!SettingsFile::save(path, values, &error))
         qCWarning(lcUi) << "cannot write the settings" << path << error;
