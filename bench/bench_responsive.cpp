@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "benchsupport.h"
@@ -46,26 +47,46 @@ public:
 };
 
 // The longest gap between the ticks of a 1 ms timer: the longest time the thread did not return
-// to its event loop.
+// to its event loop, and the step of the scenario during which it ended.
 class BusyMeter : public QObject
 {
 public:
     BusyMeter()
     {
         connect(&m_timer, &QTimer::timeout, this, [this] {
-            m_longest = std::max(m_longest, m_clock.nsecsElapsed() / 1e6);
+            const double gap = m_clock.nsecsElapsed() / 1e6;
+            if (gap > m_longest) {
+                m_longest = gap;
+                m_longestStep = m_step;
+            }
             m_clock.restart();
         });
         m_timer.start(1);
         m_clock.start();
     }
+    void setStep(const QString &step) { m_step = step; }
     double longest() const { return m_longest; }
+    QString longestStep() const { return m_longestStep; }
 
 private:
     QTimer m_timer;
     QElapsedTimer m_clock;
     double m_longest = 0;
+    QString m_step;
+    QString m_longestStep;
 };
+
+// "median 12.3 ms (range 10.1 to 15.0 ms)" of figures.
+QString spread(QList<double> figures)
+{
+    std::sort(figures.begin(), figures.end());
+    return QStringLiteral("median %1 ms (range %2 to %3 ms)")
+      .arg(figures.at(figures.size() / 2), 0, 'f', 1)
+      .arg(figures.first(), 0, 'f', 1)
+      .arg(figures.last(), 0, 'f', 1);
+}
+
+constexpr int runs = 5;
 
 void wait(int ms)
 {
@@ -106,22 +127,32 @@ int main(int argc, char *argv[])
     auto *text = dialog.findChild<QPlainTextEdit *>(QStringLiteral("markTextBox"));
     dialog.findChild<QPushButton *>(QStringLiteral("AddFileBtn"))->click();
     wait(500);
-    double longest = 0;
-    {
+    const QStringList names = { QStringLiteral("48 MP"),
+                                QStringLiteral("1 GiB-tEXt PNG"),
+                                QStringLiteral("12 MP") };
+    QList<double> longest;
+    QStringList steps;
+    for (int run = 0; run < runs; ++run) {
         BusyMeter meter;
         for (int row = 0; row < 3; ++row) {
+            meter.setStep(QStringLiteral("selecting the ") + names.at(row));
             list->setCurrentRow(row);
             QMetaObject::invokeMethod(
               &dialog, "on_listWidget_clicked", Q_ARG(QModelIndex, list->currentIndex()));
             wait(300);
+            meter.setStep(QStringLiteral("typing on the ") + names.at(row));
             text->insertPlainText(QStringLiteral("a"));
             wait(4000); // the debounced refresh and any slow decode
         }
-        longest = meter.longest();
+        longest << meter.longest();
+        steps
+          << QStringLiteral("%1 ms %2").arg(meter.longest(), 0, 'f', 1).arg(meter.longestStep());
     }
     std::printf("longest GUI-thread busy period while selecting 48 MP, 1 GiB-tEXt PNG, 12 MP "
-                "and typing: %.1f ms\n",
-                longest);
+                "and typing, %d runs: %s\n  longest slice of each run: %s\n",
+                runs,
+                qPrintable(spread(longest)),
+                qPrintable(steps.join(QStringLiteral("; "))));
 
     // A folder of 10 000 files in 100 subfolders, added with the folder button.
     {
@@ -132,46 +163,64 @@ int main(int argc, char *argv[])
                 QFile(tree.filePath(QStringLiteral("%1/IMG_%2.jpg").arg(d).arg(f)))
                   .open(QIODevice::WriteOnly);
         }
-        list->clear();
         services.folder = tree.path();
-        BusyMeter meter;
-        QElapsedTimer clock;
-        clock.start();
-        dialog.findChild<QPushButton *>(QStringLiteral("AddFolderBtn"))->click();
-        while (dialog.isAddingFolders())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        const double added = clock.nsecsElapsed() / 1e6;
-        wait(500);
-        std::printf("adding a folder of 10 000 files: %d rows in %.0f ms, longest GUI-thread busy "
-                    "period %.1f ms\n",
-                    int(list->count()),
-                    added,
-                    meter.longest());
+        QList<double> added;
+        QList<double> busy;
+        int rows = 0;
+        for (int run = 0; run < runs; ++run) {
+            list->clear();
+            BusyMeter meter;
+            QElapsedTimer clock;
+            clock.start();
+            dialog.findChild<QPushButton *>(QStringLiteral("AddFolderBtn"))->click();
+            while (dialog.isAddingFolders())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            added << clock.nsecsElapsed() / 1e6;
+            wait(500);
+            busy << meter.longest();
+            rows = list->count();
+        }
+        std::printf("adding a folder of 10 000 files (%d rows), %d runs: %s; longest GUI-thread "
+                    "busy period %s\n",
+                    rows,
+                    runs,
+                    qPrintable(spread(added)),
+                    qPrintable(spread(busy)));
     }
 
     // Stop: from the click to the end of the run, two workers on 12 MP photos.
-    list->clear();
     services.files = p12;
-    dialog.findChild<QPushButton *>(QStringLiteral("AddFileBtn"))->click();
-    QElapsedTimer runClock;
-    int pictures = 0;
-    QObject::connect(&dialog, &Dialog::newProgress, [&](int) { ++pictures; });
-    runClock.start();
-    dialog.findChild<QPushButton *>(QStringLiteral("Run"))->click();
-    while (pictures < 4)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    // Two workers: each picture took about twice the time between two results.
-    const double perPicture = runClock.nsecsElapsed() / 1e6 * 2 / (pictures - 1);
-    QElapsedTimer stopClock;
-    bool ended = false;
-    QObject::connect(&dialog, &Dialog::runFinished, [&] { ended = true; });
-    stopClock.start();
-    dialog.findChild<QPushButton *>(QStringLiteral("StopBtn"))->click();
-    while (!ended)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    std::printf("Stop to the end of the run (2 workers, 12 MP): %.0f ms; one picture takes about "
-                "%.0f ms\n",
-                stopClock.nsecsElapsed() / 1e6,
-                perPicture);
+    QList<double> stops;
+    QList<double> perPicture;
+    for (int run = 0; run < runs; ++run) {
+        list->clear();
+        dialog.findChild<QPushButton *>(QStringLiteral("AddFileBtn"))->click();
+        QElapsedTimer runClock;
+        int pictures = 0;
+        bool ended = false;
+        const auto progress =
+          QObject::connect(&dialog, &Dialog::newProgress, [&](int) { ++pictures; });
+        const auto finished =
+          QObject::connect(&dialog, &Dialog::runFinished, [&] { ended = true; });
+        runClock.start();
+        dialog.findChild<QPushButton *>(QStringLiteral("Run"))->click();
+        while (pictures < 4)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        // Two workers: each picture took about twice the time between two results.
+        perPicture << runClock.nsecsElapsed() / 1e6 * 2 / (pictures - 1);
+        QElapsedTimer stopClock;
+        stopClock.start();
+        dialog.findChild<QPushButton *>(QStringLiteral("StopBtn"))->click();
+        while (!ended)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        stops << stopClock.nsecsElapsed() / 1e6;
+        QObject::disconnect(progress);
+        QObject::disconnect(finished);
+    }
+    std::printf("Stop to the end of the run (2 workers, 12 MP), %d runs: %s; one picture takes "
+                "%s\n",
+                runs,
+                qPrintable(spread(stops)),
+                qPrintable(spread(perPicture)));
     return 0;
 }

@@ -3,14 +3,30 @@
 #include <QThreadPool>
 
 #include <mutex>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include "picturemetadata.h"
 #include "picturereader.h"
 #include "previewcache.h"
 
 namespace {
+
 constexpr int maxRunning = 2;
+
+// Previews are drawn on threads that give way to the window's: with both cores decoding, the
+// GUI thread still gets a core the moment it has an event to handle. Linux keeps a nice value
+// per thread; raising it needs no privilege and stays with the pool's thread.
+void yieldToTheWindow()
+{
+    constexpr int previewNice = 10;
+    const auto thread = id_t(::syscall(SYS_gettid));
+    if (::getpriority(PRIO_PROCESS, thread) < previewNice)
+        ::setpriority(PRIO_PROCESS, thread, previewNice);
 }
+
+} // namespace
 
 // What the worker threads share with the renderer; outlives it while a job still runs.
 struct PreviewRenderer::Shared
@@ -85,6 +101,7 @@ void PreviewRenderer::launch(const PreviewRequest &request, quint64 generation)
 {
     ++m_running;
     m_pool.start([shared = m_shared, request, generation] {
+        yieldToTheWindow();
         const PreviewResult result = renderPreview(request, shared->cache);
         std::lock_guard<std::mutex> lock(shared->mutex);
         // A posted call dies with its receiver, so it never reaches a destroyed renderer.
