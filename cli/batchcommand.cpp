@@ -165,16 +165,6 @@ QString invalidValue(const QString &value, const QString &option, const QString 
     return tr("invalid value '%1' for --%2 (%3)").arg(value, option, range);
 }
 
-bool readInt(const QString &value, int min, int max, int *result)
-{
-    bool ok = false;
-    const qlonglong n = value.toLongLong(&ok, 10);
-    if (!ok || n < min || n > max)
-        return false;
-    *result = int(n);
-    return true;
-}
-
 QSize readSize(const QString &value, bool *ok)
 {
     *ok = true;
@@ -185,8 +175,8 @@ QSize readSize(const QString &value, bool *ok)
     const QStringList sides = lower.split(QLatin1Char('x'));
     int width = 0;
     int height = 0;
-    if (sides.size() == 2 && readInt(sides.at(0), minCustomSide, maxCustomSide, &width) &&
-        readInt(sides.at(1), minCustomSide, maxCustomSide, &height))
+    if (sides.size() == 2 && readNumber(sides.at(0), minCustomSide, maxCustomSide, &width) &&
+        readNumber(sides.at(1), minCustomSide, maxCustomSide, &height))
         return QSize(width, height);
     *ok = false;
     return QSize();
@@ -347,7 +337,7 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
                    .arg(parser.value(o.format), listedNames(formatNames())));
     }
 
-    if (parser.isSet(o.jobs) && !readInt(parser.value(o.jobs), 1, 1024, &command.jobs))
+    if (parser.isSet(o.jobs) && !readNumber(parser.value(o.jobs), 1, 1024, &command.jobs))
         fail(tr("invalid number of jobs '%1' (1 to 1024)").arg(parser.value(o.jobs)));
     command.reportPath = parser.value(o.report);
     command.quiet = parser.isSet(o.quiet);

@@ -4,16 +4,7 @@
 #include <unistd.h>
 
 #include "engine/runsummary.h"
-#include "printable.h"
-
-namespace {
-
-void say(const QString &line)
-{
-    std::fprintf(stderr, "quorlane-batch: %s\n", printable(line).toLocal8Bit().constData());
-}
-
-} // namespace
+#include "messages.h"
 
 BatchSession::BatchSession(const BatchCommand &command,
                            const RunSnapshot &run,

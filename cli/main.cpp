@@ -7,7 +7,7 @@
 #include "batchcommand.h"
 #include "batchsession.h"
 #include "engine/picturemetadata.h"
-#include "printable.h"
+#include "messages.h"
 #include "reportfile.h"
 #include "settings/appfolders.h"
 #include "settings/watermarksettings.h"
@@ -20,12 +20,7 @@ namespace {
 void onlyErrors(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "quorlane-batch: %s\n", printable(message).toLocal8Bit().constData());
-}
-
-void fail(const QString &message)
-{
-    std::fprintf(stderr, "quorlane-batch: %s\n", message.toLocal8Bit().constData());
+        say(message);
 }
 
 } // namespace
@@ -48,10 +43,8 @@ int main(int argc, char *argv[])
     if (!parsed.error.isEmpty()) {
         const QString hint = QCoreApplication::translate(
           "BatchCommand", "Try 'quorlane-batch --help' for more information.");
-        std::fprintf(stderr,
-                     "quorlane-batch: %s\n%s\n",
-                     parsed.error.toLocal8Bit().constData(),
-                     hint.toLocal8Bit().constData());
+        say(parsed.error);
+        std::fprintf(stderr, "%s\n", hint.toLocal8Bit().constData());
         return 2;
     }
     BatchCommand &command = parsed.command;
@@ -65,22 +58,22 @@ int main(int argc, char *argv[])
     }
     const RunPlan plan = planRun(command.request);
     if (!plan.ok()) {
-        fail(plan.message(command.request));
+        say(plan.message(command.request));
         return plan.failure == RunPlan::Failure::Logo ? 2 : 1;
     }
     std::optional<ReportFile> report;
     if (!command.reportPath.isEmpty()) {
         const QString refusal = ReportFile::refusal(command.reportPath, plan.run);
         if (!refusal.isEmpty()) {
-            fail(QCoreApplication::translate("BatchCommand",
-                                             "refusing to write the report to '%1': %2")
-                   .arg(command.reportPath, refusal));
+            say(QCoreApplication::translate("BatchCommand",
+                                            "refusing to write the report to '%1': %2")
+                  .arg(command.reportPath, refusal));
             return 2;
         }
         report.emplace();
         if (!report->open(command.reportPath)) {
-            fail(QCoreApplication::translate("BatchCommand", "cannot write the report '%1': %2")
-                   .arg(command.reportPath, report->error()));
+            say(QCoreApplication::translate("BatchCommand", "cannot write the report '%1': %2")
+                  .arg(command.reportPath, report->error()));
             return 1;
         }
     }

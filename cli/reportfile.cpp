@@ -50,6 +50,8 @@ bool ReportFile::open(const QString &path)
 
 void ReportFile::add(const RunSnapshot &run, int index, const JobOutcome &outcome)
 {
+    if (!m_error.isEmpty())
+        return; // the first failure is the one reported
     using Status = JobOutcome::Status;
     QJsonObject line;
     line.insert(QStringLiteral("index"), index + 1);
@@ -64,8 +66,6 @@ void ReportFile::add(const RunSnapshot &run, int index, const JobOutcome &outcom
                        : outcome.incomplete.isEmpty()    ? outcome.metadataReason
                                                          : outcome.incomplete));
     const QByteArray text = QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
-    if (!m_error.isEmpty())
-        return;
     if (m_file.write(text) != text.size() || !m_file.flush() ||
         m_file.error() != QFileDevice::NoError)
         m_error = m_file.errorString();

@@ -20,16 +20,6 @@ QStringList wordList(const std::array<const char *, N> &words)
     return list;
 }
 
-bool readNumber(const QString &text, int min, int max, int *value)
-{
-    bool ok = false;
-    const qlonglong n = text.toLongLong(&ok, 10); // 64-bit first: no wrap-around into range
-    if (!ok || n < min || n > max)
-        return false;
-    *value = int(n);
-    return true;
-}
-
 RunOption declared(const char *group,
                    const char *key,
                    RunOption::Kind kind,
@@ -263,6 +253,16 @@ std::vector<RunOption> makeOptions()
 }
 
 } // namespace
+
+bool readNumber(const QString &text, int min, int max, int *value)
+{
+    bool ok = false;
+    const qlonglong n = text.toLongLong(&ok, 10); // 64-bit first: no wrap-around into range
+    if (!ok || n < min || n > max)
+        return false;
+    *value = int(n);
+    return true;
+}
 
 QString listedNames(const QStringList &names)
 {

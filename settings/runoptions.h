@@ -63,3 +63,5 @@ const RunOption &runOption(const char *key);
 
 // "a, b or c"
 QString listedNames(const QStringList &names);
+// text as a decimal number from min to max; false (value unchanged) otherwise.
+bool readNumber(const QString &text, int min, int max, int *value);

@@ -1,6 +1,10 @@
 #pragma once
 
+// How quorlane-batch speaks on standard error: its name first, control characters escaped.
+
 #include <QString>
+
+#include <cstdio>
 
 // line with its control characters written out (\n, \t, \e, \x9b ...), as GNU ls quotes names
 // for a terminal: a file name can neither clear the screen nor split a message.
@@ -22,4 +26,10 @@ inline QString printable(const QString &line)
             out += c;
     }
     return out;
+}
+
+// One message on standard error, named after the program as every message of it is.
+inline void say(const QString &message)
+{
+    std::fprintf(stderr, "quorlane-batch: %s\n", printable(message).toLocal8Bit().constData());
 }
