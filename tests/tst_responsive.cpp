@@ -101,6 +101,7 @@ void TestResponsive::closingDropsAPendingRefresh()
 void TestResponsive::previewTasksEndWithTheRenderer()
 {
     TestEnvironment env;
+    QThreadPool::globalInstance()->waitForDone(); // what earlier tests left there
     {
         PreviewRenderer renderer;
         PreviewRequest request;
