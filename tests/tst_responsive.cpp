@@ -2,7 +2,6 @@
 #include <QtWidgets>
 
 #include "engine/picturefolder.h"
-#include "engine/previewrenderer.h"
 #include "settings/settingsfile.h"
 #include "settings/watermarksettings.h"
 #include "testsupport.h"
@@ -43,7 +42,6 @@ class TestResponsive : public QObject
 private slots:
     void supersededRefreshNeverShows();
     void closingDropsAPendingRefresh();
-    void previewTasksEndWithTheRenderer();
     void stopEndsTheRunAsUsual_data();
     void stopEndsTheRunAsUsual();
     void folderWalk_data();
@@ -96,22 +94,6 @@ void TestResponsive::closingDropsAPendingRefresh()
     // The destruction waited for that refresh; what it posted died with the window.
     QCoreApplication::sendPostedEvents();
     QCOMPARE(WatermarkSettings::instance().fontColor, shown);
-}
-
-void TestResponsive::previewTasksEndWithTheRenderer()
-{
-    TestEnvironment env;
-    QThreadPool::globalInstance()->waitForDone(); // what earlier tests left there
-    {
-        PreviewRenderer renderer;
-        PreviewRequest request;
-        request.path = writeImage(env.path(), "big.png", solidImage(6000, 4000, Qt::black));
-        request.viewSize = QSize(257, 200);
-        renderer.request(request);
-        QVERIFY(renderer.isPending());
-    }
-    // Nothing of the renderer runs anywhere once it is gone (main()'s objects go next).
-    QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
 }
 
 void TestResponsive::stopEndsTheRunAsUsual_data()
