@@ -194,7 +194,8 @@ QByteArray encodePicture(const QImage &image,
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
-    if (format == "jpg" || format == "jpeg")
+    // Qt's WebP writer takes 100 as lossless.
+    if (format == "jpg" || format == "jpeg" || format == "webp")
         writer.setQuality(jpegQuality);
     if (!writer.write(image)) {
         *error = writer.errorString();

@@ -4,10 +4,12 @@
 #include <string_view>
 
 // How outputs are published, beyond the main window's size and format: which metadata they keep,
-// the JPEG quality, how fixed sizes treat proportions and what happens to a file of the same name.
+// the JPEG quality, how fixed sizes treat proportions, what happens to a file of the same name and
+// which colour space the pixels are written in.
 enum class MetadataChoice { All, AllButLocation, Copyright, None };
 enum class ResizeMode { Stretch, Fit };
 enum class ExistingFiles { Replace, Number, Skip };
+enum class ColourChoice { Keep, Srgb };
 
 struct OutputPolicy
 {
@@ -19,6 +21,7 @@ struct OutputPolicy
     int jpegQuality = 75; // what Qt's JPEG writer uses by default
     ResizeMode resize = ResizeMode::Stretch;
     ExistingFiles existingFiles = ExistingFiles::Replace;
+    ColourChoice colour = ColourChoice::Keep; // Srgb: every picture converted before drawing
 
     // "Remove all" without the copyright notice never calls the metadata library.
     bool touchesMetadata() const { return metadata != MetadataChoice::None || copyrightFromText; }
@@ -32,6 +35,7 @@ inline constexpr std::array<const char *, 4> metadataChoiceNames = { "all",
                                                                      "none" };
 inline constexpr std::array<const char *, 2> resizeModeNames = { "stretch", "fit" };
 inline constexpr std::array<const char *, 3> existingFilesNames = { "replace", "number", "skip" };
+inline constexpr std::array<const char *, 2> colourChoiceNames = { "keep", "srgb" };
 
 // The index of name in names, or -1.
 template<size_t N>

@@ -10,11 +10,6 @@
 
 namespace {
 
-const std::array<QLatin1String, 7> pictureSuffixes = { QLatin1String("jpg"),  QLatin1String("jpeg"),
-                                                       QLatin1String("bmp"),  QLatin1String("png"),
-                                                       QLatin1String("tiff"), QLatin1String("tif"),
-                                                       QLatin1String("xpm") };
-
 void walk(const QString &folder, const QCollator &collator, QStringList &pictures)
 {
     // Without QDir::Hidden: hidden entries are left out.
@@ -42,9 +37,17 @@ namespace PictureFolder {
 bool hasPictureSuffix(const QString &path)
 {
     const QString lower = path.toLower();
-    return std::any_of(pictureSuffixes.cbegin(),
-                       pictureSuffixes.cend(),
-                       [&](const QLatin1String &suffix) { return lower.endsWith(suffix); });
+    return std::any_of(pictureSuffixes.cbegin(), pictureSuffixes.cend(), [&](const char *suffix) {
+        return lower.endsWith(QLatin1String(suffix));
+    });
+}
+
+QString nameFilter()
+{
+    QStringList patterns;
+    for (const char *suffix : pictureSuffixes)
+        patterns << QStringLiteral("*.") + QLatin1String(suffix);
+    return patterns.join(QLatin1Char(' '));
 }
 
 QStringList picturesIn(const QStringList &paths)

@@ -15,6 +15,7 @@
 #include <functional>
 #include <mutex>
 
+#include "heifcodec.h"
 #include "textfields.h"
 #include "version.h"
 
@@ -347,6 +348,24 @@ bool PictureMetadata::formatHoldsMetadata(const QByteArray &format)
     return formats.contains(format);
 }
 
+namespace {
+
+// The blocks libheif hands out, parsed by the metadata library. Throws.
+void readHeifBlocks(const QString &path, Exiv2::ExifData &exif, Exiv2::XmpData &xmp)
+{
+    const HeifCodec::Metadata blocks = HeifCodec::readMetadata(path);
+    if (!blocks.error.isEmpty())
+        throw std::runtime_error(blocks.error.toStdString());
+    if (!blocks.exif.isEmpty())
+        Exiv2::ExifParser::decode(exif,
+                                  reinterpret_cast<const Exiv2::byte *>(blocks.exif.constData()),
+                                  uint32_t(blocks.exif.size()));
+    if (!blocks.xmp.isEmpty() && Exiv2::XmpParser::decode(xmp, blocks.xmp.toStdString()) != 0)
+        throw std::runtime_error("XMP packet not valid");
+}
+
+} // namespace
+
 PictureMetadata PictureMetadata::read(const QString &path)
 {
     initialize(); // done by main() already; here for programs that have none (tests, tools)
@@ -354,15 +373,19 @@ PictureMetadata PictureMetadata::read(const QString &path)
     auto data = std::make_shared<Data>();
     try {
         const std::string file = QFile::encodeName(path).toStdString();
-        const int type = Exiv2::ImageFactory::getType(file);
-        if (type != Exiv2::ImageType::jpeg && type != Exiv2::ImageType::png &&
-            type != Exiv2::ImageType::tiff && type != Exiv2::ImageType::webp)
-            return metadata;
-        auto image = Exiv2::ImageFactory::open(file, false);
-        image->readMetadata();
-        data->exif = image->exifData();
-        data->iptc = image->iptcData();
-        data->xmp = image->xmpData();
+        if (HeifCodec::isHeifFile(path)) {
+            readHeifBlocks(path, data->exif, data->xmp);
+        } else {
+            const int type = Exiv2::ImageFactory::getType(file);
+            if (type != Exiv2::ImageType::jpeg && type != Exiv2::ImageType::png &&
+                type != Exiv2::ImageType::tiff && type != Exiv2::ImageType::webp)
+                return metadata;
+            auto image = Exiv2::ImageFactory::open(file, false);
+            image->readMetadata();
+            data->exif = image->exifData();
+            data->iptc = image->iptcData();
+            data->xmp = image->xmpData();
+        }
     } catch (const std::exception &error) {
         metadata.m_readError = describe(error);
         return metadata;
@@ -374,12 +397,8 @@ PictureMetadata PictureMetadata::read(const QString &path)
     return metadata;
 }
 
-QString PictureMetadata::insertInto(QByteArray &encoded, const Target &target) const
+bool PictureMetadata::keptFor(const Target &target, Data &kept, QStringList &dropped) const
 {
-    Exiv2::ExifData exif;
-    Exiv2::IptcData iptc;
-    Exiv2::XmpData xmp;
-    QStringList dropped;
     if (!m_readError.isEmpty())
         dropped << QCoreApplication::translate("PictureMetadata",
                                                "its metadata could not be read (%1)")
@@ -388,20 +407,67 @@ QString PictureMetadata::insertInto(QByteArray &encoded, const Target &target) c
         // A source without metadata gives an output without: nothing to carry, nothing to describe.
         const bool hasAny = d && !(d->exif.empty() && d->iptc.empty() && d->xmp.empty());
         if (hasAny && target.choice != MetadataChoice::None) {
-            exif = d->exif;
-            iptc = d->iptc;
-            xmp = d->xmp;
-            applyChoice(target, exif, iptc, xmp);
+            kept = *d;
+            applyChoice(target, kept.exif, kept.iptc, kept.xmp);
         }
         if (!target.copyrightNotice.isEmpty())
-            setCopyrightNotice(target.copyrightNotice, exif, iptc, xmp);
+            setCopyrightNotice(target.copyrightNotice, kept.exif, kept.iptc, kept.xmp);
     } catch (const std::exception &error) {
-        return QCoreApplication::translate("PictureMetadata",
-                                           "its metadata could not be copied (%1)")
-          .arg(describe(error));
+        dropped = QStringList{ QCoreApplication::translate("PictureMetadata",
+                                                           "its metadata could not be copied (%1)")
+                                 .arg(describe(error)) };
+        return false;
     } catch (...) {
-        return QCoreApplication::translate("PictureMetadata", "its metadata could not be copied");
+        dropped = QStringList{ QCoreApplication::translate("PictureMetadata",
+                                                           "its metadata could not be copied") };
+        return false;
     }
+    return true;
+}
+
+HeifCodec::Metadata PictureMetadata::blocksFor(const Target &target) const
+{
+    Data kept;
+    QStringList dropped;
+    HeifCodec::Metadata blocks;
+    if (keptFor(target, kept, dropped)) {
+        // These formats have no place for IPTC: the notice and the creator live on in EXIF and XMP.
+        try {
+            if (!kept.exif.empty()) {
+                Exiv2::Blob tiff;
+                Exiv2::ExifParser::encode(tiff, Exiv2::littleEndian, kept.exif);
+                blocks.exif =
+                  QByteArray(reinterpret_cast<const char *>(tiff.data()), qsizetype(tiff.size()));
+            }
+        } catch (const std::exception &error) {
+            dropped << QCoreApplication::translate("PictureMetadata", "%1 dropped (%2)")
+                         .arg(QStringLiteral("EXIF"), describe(error));
+        }
+        try {
+            std::string packet;
+            if (!kept.xmp.empty() && Exiv2::XmpParser::encode(packet, kept.xmp) == 0)
+                blocks.xmp = QByteArray::fromStdString(packet);
+            else if (!kept.xmp.empty())
+                dropped << QCoreApplication::translate("PictureMetadata", "%1 dropped")
+                             .arg(QStringLiteral("XMP"));
+        } catch (const std::exception &error) {
+            dropped << QCoreApplication::translate("PictureMetadata", "%1 dropped (%2)")
+                         .arg(QStringLiteral("XMP"), describe(error));
+        }
+    }
+    blocks.error = dropped.join(QStringLiteral("; "));
+    return blocks;
+}
+
+QString PictureMetadata::insertInto(QByteArray &encoded, const Target &target) const
+{
+    Data kept;
+    QStringList dropped;
+    if (!keptFor(target, kept, dropped))
+        return dropped.join(QStringLiteral("; "));
+    Exiv2::ExifData &exif = kept.exif;
+    Exiv2::IptcData &iptc = kept.iptc;
+    Exiv2::XmpData &xmp = kept.xmp;
     if (exif.empty() && iptc.empty() && xmp.empty())
         return dropped.join(QStringLiteral("; "));
 

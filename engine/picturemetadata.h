@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
+#include "heifcodec.h"
 #include "outputpolicy.h"
 #include "textfields.h"
 
@@ -18,7 +20,8 @@ public:
     // Once in main(), before any thread starts; later calls do nothing.
     static void initialize();
 
-    // Reads the metadata of a JPEG, PNG, TIFF or WebP file; other files give empty metadata.
+    // Reads the metadata of a JPEG, PNG, TIFF, WebP or HEIF-family file; other files give empty
+    // metadata.
     static PictureMetadata read(const QString &path);
     // Whether format (a lower-case suffix) can carry metadata.
     static bool formatHoldsMetadata(const QByteArray &format);
@@ -44,9 +47,15 @@ public:
     // profile. What cannot be inserted is dropped, with a reason; encoded always stays a
     // complete picture. Returns the reason, or an empty string when everything went in.
     QString insertInto(QByteArray &encoded, const Target &target) const;
+    // What target keeps, encoded as blocks for a HEIF-family output (which has no IPTC); the
+    // blocks' error says what was dropped, and why.
+    HeifCodec::Metadata blocksFor(const Target &target) const;
 
 private:
     struct Data;
+    // What target keeps of this picture's metadata. False, with only the reason in dropped, when
+    // nothing can be kept; dropped also lists what was lost on the way.
+    bool keptFor(const Target &target, Data &kept, QStringList &dropped) const;
     std::shared_ptr<const Data> d;
     QString m_readError;
 };

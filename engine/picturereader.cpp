@@ -6,8 +6,11 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include "heifcodec.h"
+
 #include <cerrno>
 #include <mutex>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -172,6 +175,20 @@ PictureReader::Result refused(const QString &why)
     return result;
 }
 
+// HEIF-family files are read by their own codec, which applies their own orientation; nothing
+// when path is some other picture (or no file to open: the usual reader says why).
+std::optional<PictureReader::Result> heifPicture(const QString &path)
+{
+    if (!PictureReader::fileProblem(path).isEmpty() || !HeifCodec::isHeifFile(path))
+        return std::nullopt;
+    HeifCodec::Decoded decoded =
+      HeifCodec::decode(path, qint64(PictureReader::allocationLimitMB) << 20);
+    PictureReader::Result result;
+    result.image = std::move(decoded.image);
+    result.error = decoded.error;
+    return result;
+}
+
 // A second image on the same pixels: it owns no memory and has no text metadata.
 QImage viewOf(QImage &storage)
 {
@@ -218,6 +235,8 @@ QImage paintable(QImage image)
 
 Result read(const QString &path)
 {
+    if (std::optional<Result> heif = heifPicture(path))
+        return *heif;
     QImageReader reader(path);
     prepare(reader);
     if (const QString why = refusal(reader, path); !why.isEmpty())
@@ -230,21 +249,31 @@ Result read(const QString &path)
 
 QSize declaredSize(const QString &path)
 {
+    if (!fileProblem(path).isEmpty())
+        return QSize();
     QImageReader reader(path);
     prepare(reader);
-    if (!refusal(reader, path).isEmpty())
+    const bool heif = HeifCodec::isHeifFile(path);
+    if (!heif && !refusal(reader, path).isEmpty())
         return QSize();
-    const QSize size = reader.size();
+    const QSize size = heif ? HeifCodec::declaredSize(path) : reader.size();
     // A header declaring more than the reader will ever allocate is refused when read.
     if (!size.isValid() || qint64(size.width()) * size.height() * 4 > qint64(allocationLimitMB)
                                                                         << 20)
         return QSize();
+    if (heif)
+        return size;
     return reader.transformation() & QImageIOHandler::TransformationRotate90 ? size.transposed()
                                                                              : size;
 }
 
 Result readScaled(const QString &path, const QSize &size)
 {
+    if (std::optional<Result> heif = heifPicture(path)) {
+        if (heif->ok())
+            heif->image = heif->image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return *heif;
+    }
     QImageReader reader(path);
     prepare(reader);
     if (const QString why = refusal(reader, path); !why.isEmpty())
@@ -257,6 +286,8 @@ Result readScaled(const QString &path, const QSize &size)
 
 PictureReader::Result DecodeBuffer::read(const QString &path)
 {
+    if (std::optional<PictureReader::Result> heif = heifPicture(path))
+        return *heif;
     QImageReader reader(path);
     prepare(reader);
     if (const QString why = refusal(reader, path); !why.isEmpty())

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "heifcodec.h"
 #include "outputfile.h"
 #include "picturemetadata.h"
 #include "picturereader.h"
@@ -14,7 +15,8 @@ namespace {
 
 bool formatKeepsAlpha(const QByteArray &format)
 {
-    static const QList<QByteArray> withAlpha = { "png", "tif", "tiff", "xpm", "webp", "ico" };
+    static const QList<QByteArray> withAlpha = { "png", "tif",  "tiff", "xpm",  "webp",
+                                                 "ico", "avif", "heic", "heif", "hif" };
     return withAlpha.contains(format);
 }
 
@@ -30,6 +32,21 @@ QImage flattenedOnWhite(const QImage &image)
     QPainter painter(&flat);
     painter.drawImage(0, 0, image);
     return flat;
+}
+
+// Files of these formats carry no colour profile: their pixels must be sRGB already.
+bool formatHoldsProfile(const QByteArray &format)
+{
+    static const QList<QByteArray> withoutProfile = { "bmp", "ppm", "xpm" };
+    return !withoutProfile.contains(format);
+}
+
+// Drawing happens after this, so the text keeps the sRGB colour the user chose.
+void convertToSrgb(QImage &image)
+{
+    const QColorSpace srgb(QColorSpace::SRgb);
+    if (image.colorSpace().isValid() && image.colorSpace() != srgb)
+        image.convertToColorSpace(srgb);
 }
 
 QString tr(const char *text)
@@ -82,6 +99,9 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     outcome.incomplete = read.incomplete;
     // Moved, not copied: a second reference would make the painter copy the whole picture.
     QImage image = std::move(read.image);
+    const QByteArray format = QFileInfo(output).suffix().toLower().toLatin1();
+    if (run.policy.colour == ColourChoice::Srgb || !formatHoldsProfile(format))
+        convertToSrgb(image);
     const QString text = run.text.filled(metadata.fieldValues(source, image.size()));
     const StampResult stamped = stampWatermark(image, text, run.position, run.style);
     outcome.pen = stamped.pen;
@@ -105,21 +125,33 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
         if (size != image.size())
             image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    const QByteArray format = QFileInfo(output).suffix().toLower().toLatin1();
     if (image.hasAlphaChannel() && !formatKeepsAlpha(format))
         image = flattenedOnWhite(image);
 
-    QByteArray bytes = encodePicture(image, format, run.policy.jpegQuality, &outcome.reason);
+    PictureMetadata::Target kept;
+    kept.choice = run.policy.metadata;
+    kept.size = image.size();
+    if (run.policy.copyrightFromText)
+        kept.copyrightNotice = copyrightNotice(text);
+    QByteArray bytes;
+    if (HeifCodec::writes(format)) {
+        // The metadata goes in with the picture: the metadata library cannot write these files.
+        const HeifCodec::Metadata blocks =
+          copiesMetadata ? metadata.blocksFor(kept) : HeifCodec::Metadata();
+        HeifCodec::Encoded encoded =
+          HeifCodec::encode(image, format, run.policy.jpegQuality, blocks);
+        bytes = std::move(encoded.bytes);
+        outcome.reason = encoded.error;
+        QStringList lost{ blocks.error, encoded.metadataError };
+        lost.removeAll(QString());
+        outcome.metadataReason = lost.join(QStringLiteral("; "));
+    } else {
+        bytes = encodePicture(image, format, run.policy.jpegQuality, &outcome.reason);
+        if (!bytes.isEmpty() && copiesMetadata && PictureMetadata::formatHoldsMetadata(format))
+            outcome.metadataReason = metadata.insertInto(bytes, kept);
+    }
     if (bytes.isEmpty())
         return outcome;
-    if (copiesMetadata && PictureMetadata::formatHoldsMetadata(format)) {
-        PictureMetadata::Target kept;
-        kept.choice = run.policy.metadata;
-        kept.size = image.size();
-        if (run.policy.copyrightFromText)
-            kept.copyrightNotice = copyrightNotice(text);
-        outcome.metadataReason = metadata.insertInto(bytes, kept);
-    }
 
     const PublishResult published =
       publishFile(bytes, output, run.policy.existingFiles, run.outputs);

@@ -24,9 +24,11 @@ inline const std::array<OutputSizeChoice, 6> outputSizes = { {
 inline constexpr int originalSizeIndex = 0;
 inline constexpr int customSizeIndex = 5;
 
-// Row 0 keeps the source's own file name and format; the others name the output suffix.
-inline constexpr std::array<const char *, 7> outputFormats = { "Original", "jpg", "png", "tiff",
-                                                               "bmp",      "ppm", "xpm" };
+// Row 0 keeps the source's own file name and format; the others name the output suffix. Rows are
+// only ever appended: settings files store the index.
+inline constexpr std::array<const char *, 9> outputFormats = { "Original", "jpg",  "png",
+                                                               "tiff",     "bmp",  "ppm",
+                                                               "xpm",      "webp", "avif" };
 
 // The text a first start shows, in the window and from the command line.
 inline constexpr char defaultWatermarkText[] = "Name\nComments";

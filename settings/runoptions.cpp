@@ -157,6 +157,15 @@ std::vector<RunOption> makeOptions()
       QT_TRANSLATE_NOOP("RunOptions", "When the output folder has a picture of the same name"),
       existingFilesNames,
       [](auto &r) -> auto & { return r.output.existingFiles; }));
+    list.push_back(choice(
+      output,
+      "colour",
+      { "colour" },
+      "HOW",
+      QT_TRANSLATE_NOOP("RunOptions",
+                        "Colours: keep each picture's profile, or convert every picture to sRGB"),
+      colourChoiceNames,
+      [](auto &r) -> auto & { return r.output.colour; }));
     list.push_back(number(
       watermark,
       "margin",

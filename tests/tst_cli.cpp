@@ -120,7 +120,7 @@ void TestCli::arguments_data()
     const auto bad = [&](const char *name, const QStringList &args, const char *error) {
         QTest::newRow(name) << args << error << none << 0 << QSize() << none << none;
     };
-    bad("unknown option", { "--colour", "a.jpg" }, "Unknown option 'colour'.");
+    bad("unknown option", { "--tint", "a.jpg" }, "Unknown option 'tint'.");
     bad("no picture", {}, "no picture given");
     bad("bad position", { "-p", "middle", "a.jpg" }, "invalid value 'middle' for --position");
     bad("size zero", { "-s", "0x480", "a.jpg" }, "invalid size '0x480'");

@@ -219,7 +219,9 @@ void TestDialog::defaultsOnFirstStart()
     QCOMPARE(
       sizeTexts,
       (QStringList{ "Original", "640x480", "320x240", "240x160", "Thumbnails", "Custom Size" }));
-    QCOMPARE(formatTexts, (QStringList{ "Original", "jpg", "png", "tiff", "bmp", "ppm", "xpm" }));
+    QCOMPARE(
+      formatTexts,
+      (QStringList{ "Original", "jpg", "png", "tiff", "bmp", "ppm", "xpm", "webp", "avif" }));
     QCOMPARE(sizes->currentIndex(), 0);
     QCOMPARE(formats->currentIndex(), 0);
     QVERIFY(child(&dialog, "RemoveFileBtn")->isHidden());

@@ -140,7 +140,9 @@ void TestFileList::addFilesUsesTheOpenDialog()
     QCOMPARE(fake.fileDialogCalls[0].caption, QStringLiteral("Select Files for Watermarking"));
     QCOMPARE(fake.fileDialogCalls[0].dir, QDir::homePath());
     QCOMPARE(fake.fileDialogCalls[0].filter,
-             QStringLiteral("Images (*.jpeg *.jpg *.tiff *.tif *.bmp *.png *.xpm)"));
+             QStringLiteral(
+               "Images (*.jpeg *.jpg *.tiff *.tif *.bmp *.png *.xpm *.webp *.heic *.heif *.hif "
+               "*.avif)"));
     QCOMPARE(rows(dialog), (QStringList{ a, a }));
     QCOMPARE(selectedRows(dialog), QList<int>{ 0 });
     QCOMPARE(progress(dialog)->value(), 0);

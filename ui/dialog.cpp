@@ -416,11 +416,11 @@ void Dialog::pos22()
 void Dialog::addfiles()
 {
     m_ui->progressBar->setValue(0);
-    const QStringList files = UiServices::current().getOpenFileNames(
-      this,
-      QStringLiteral("Select Files for Watermarking"),
-      QDir::homePath(),
-      tr("Images (*.jpeg *.jpg *.tiff *.tif *.bmp *.png *.xpm)"));
+    const QStringList files =
+      UiServices::current().getOpenFileNames(this,
+                                             QStringLiteral("Select Files for Watermarking"),
+                                             QDir::homePath(),
+                                             tr("Images (%1)").arg(PictureFolder::nameFilter()));
     for (const QString &file : files)
         m_ui->listWidget->insertItem(m_ui->listWidget->count(), file);
     m_ui->RemoveFileBtn->show();

@@ -62,6 +62,7 @@ OutputOptions::OutputOptions(const OutputPolicy &policy,
     check(std::array{ m_ui->resizeStretch, m_ui->resizeFit }, int(policy.resize));
     check(std::array{ m_ui->existingReplace, m_ui->existingNumber, m_ui->existingSkip },
           int(policy.existingFiles));
+    check(std::array{ m_ui->colourKeep, m_ui->colourSrgb }, int(policy.colour));
 
     m_ui->margin->setValue(effects.margin);
     m_ui->outline->setChecked(effects.outline);
@@ -109,6 +110,7 @@ OutputPolicy OutputOptions::policy() const
     policy.resize = checked<ResizeMode>(std::array{ m_ui->resizeStretch, m_ui->resizeFit });
     policy.existingFiles = checked<ExistingFiles>(
       std::array{ m_ui->existingReplace, m_ui->existingNumber, m_ui->existingSkip });
+    policy.colour = checked<ColourChoice>(std::array{ m_ui->colourKeep, m_ui->colourSrgb });
     return policy;
 }
 

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// HEIF-family pictures (HEIC, HEIF, HIF, AVIF), read and written with libheif. A file is one of
+// them by its 'ftyp' brands, never by its suffix. Only the primary image is used; libheif applies
+// the file's own rotation, mirroring and crop, so the EXIF orientation of these files never is.
+namespace HeifCodec {
+
+// Whether the file at path declares a HEIF-family brand.
+bool isHeifFile(const QString &path);
+// Whether a picture of this lower-case suffix is written by this codec.
+bool writes(const QByteArray &format);
+
+struct Decoded
+{
+    QImage image; // 8-bit RGBA or RGBX with the file's colour space; null on failure
+    QString error;
+};
+
+// The primary image, upright, at most maxBytes of 32-bit pixels (refused before decoding when
+// its declared size is larger).
+Decoded decode(const QString &path, qint64 maxBytes);
+// The primary image's size, upright, or invalid when the file cannot be opened.
+QSize declaredSize(const QString &path);
+
+struct Metadata
+{
+    QByteArray exif; // a TIFF-structured EXIF block, without libheif's 4-byte offset
+    QByteArray xmp;
+    QString error; // why the blocks could not be read, or empty
+};
+// The primary image's EXIF and XMP blocks.
+Metadata readMetadata(const QString &path);
+
+// format "avif" encodes AV1, "heic", "heif" and "hif" encode HEVC. quality is the JPEG quality
+// scale (1 to 100). The blocks of metadata are attached as they are; the picture's colour space
+// is written as its ICC profile, or as sRGB.
+struct Encoded
+{
+    QByteArray bytes; // empty on failure
+    QString error;
+    QString metadataError; // why a block of metadata was left out, or empty
+};
+Encoded encode(const QImage &image,
+               const QByteArray &format,
+               int quality,
+               const Metadata &metadata);
+
+} // namespace HeifCodec
