@@ -354,7 +354,7 @@ Encoded encode(const QImage &picture,
     if (av1)
         heif_encoder_set_parameter_integer(encoder.get(), "speed", 8);
     else
-        heif_encoder_set_parameter_string(encoder.get(), "preset", "fast");
+        heif_encoder_set_parameter_string(encoder.get(), "preset", "ultrafast");
 
     const Image image = heifImageOf(picture, &result.error);
     if (!image)

@@ -197,7 +197,10 @@ QByteArray encodePicture(const QImage &image,
     // Qt's WebP writer takes 100 as lossless.
     if (format == "jpg" || format == "jpeg" || format == "webp")
         writer.setQuality(jpegQuality);
-    if (!writer.write(image)) {
+    // Qt 6.4's WebP writer reads a 32-bit picture's rows as if they had no padding, which a
+    // decoder's own memory may have.
+    const bool padded = image.depth() == 32 && image.bytesPerLine() != image.width() * 4;
+    if (!writer.write(format == "webp" && padded ? image.copy() : image)) {
         *error = writer.errorString();
         return QByteArray();
     }
