@@ -1,12 +1,15 @@
 // Runs Quorlane's batch job without a window and prints its throughput and peak memory.
 // Usage: bench_batch <corpus folder> <output folder> <original|thumbnails> <workers, 0 = all>
-//        [12|48|all] [metadata choice, default none] [watermark text] [plain|dressed|tile]
-// dressed: outline, shadow and a logo.
+//        [12|48|all|heic] [metadata choice, default none] [watermark text] [plain|dressed|tile]
+//        [output format, default jpg]
+// dressed: outline, shadow and a logo. heic: the h12-*.heic pictures in the corpus folder, made
+// by bench/run from the 12 MP set.
 // "make" as the only argument pair (bench_batch <corpus folder> make) just makes the corpus.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -59,11 +62,17 @@ int main(int argc, char *argv[])
     run.outputSize = thumbnails ? outputSizes.at(4).size : QSize();
     run.outputDir = outDir;
     run.policy.metadata = metadata < 0 ? MetadataChoice::None : MetadataChoice(metadata);
-    if (set != QLatin1String("48"))
-        run.sources << p12;
-    if (set != QLatin1String("12"))
-        run.sources << p48;
-    run.outputs = assignOutputPaths(run.sources, outDir, QStringLiteral("jpg")).paths;
+    if (set == QLatin1String("heic")) {
+        for (const QString &name : QDir(corpus).entryList({ QStringLiteral("h12-*.heic") }))
+            run.sources << corpus + QLatin1Char('/') + name;
+    } else {
+        if (set != QLatin1String("48"))
+            run.sources << p12;
+        if (set != QLatin1String("12"))
+            run.sources << p48;
+    }
+    const QString format = args.value(9, QStringLiteral("jpg"));
+    run.outputs = assignOutputPaths(run.sources, outDir, format).paths;
 
     BatchRunner runner;
     QEventLoop loop;
@@ -78,12 +87,17 @@ int main(int argc, char *argv[])
     runner.start(run, used);
     loop.exec();
     const double seconds = clock.nsecsElapsed() / 1e9;
-    std::printf("pictures %d failed %d workers %d seconds %.3f per_second %.2f peak_mb %.0f\n",
+    qint64 bytes = 0;
+    for (const QString &output : run.outputs)
+        bytes += QFileInfo(output).size();
+    std::printf("pictures %d failed %d workers %d seconds %.3f per_second %.2f peak_mb %.0f "
+                "bytes %lld\n",
                 int(run.sources.size()),
                 report.failureCount(),
                 used,
                 seconds,
                 run.sources.size() / seconds,
-                peakMemoryMB());
+                peakMemoryMB(),
+                bytes);
     return report.failureCount() == 0 ? 0 : 1;
 }

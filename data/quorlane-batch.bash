@@ -27,11 +27,15 @@ _quorlane_batch()
             return
             ;;
         -f | --format)
-            COMPREPLY=($(compgen -W 'original jpg png tiff bmp ppm xpm' -- "$cur"))
+            COMPREPLY=($(compgen -W 'original jpg png tiff bmp ppm xpm webp avif' -- "$cur"))
             return
             ;;
         --metadata)
             COMPREPLY=($(compgen -W 'all all-but-location copyright none' -- "$cur"))
+            return
+            ;;
+        --colour)
+            COMPREPLY=($(compgen -W 'keep srgb' -- "$cur"))
             return
             ;;
         --if-exists)
@@ -57,13 +61,13 @@ _quorlane_batch()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--output --text --copyright-sign --no-copyright-sign
             --position --settings --automatic --size --format --quality --fit --stretch
-            --metadata --copyright-notice --no-copyright-notice --if-exists --margin --outline
+            --metadata --colour --copyright-notice --no-copyright-notice --if-exists --margin --outline
             --no-outline --shadow --no-shadow --angle --tile --no-tile --logo --logo-width
             --logo-position --logo-opacity --jobs --files-from
             --null --report --quiet --help --version' -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
         return
     fi
-    _filedir '@(jpg|jpeg|png|tif|tiff|bmp|xpm|webp|ppm|JPG|JPEG|PNG|TIF|TIFF|BMP)'
+    _filedir '@(jpg|jpeg|png|tif|tiff|bmp|xpm|webp|ppm|heic|heif|hif|avif|JPG|JPEG|PNG|TIF|TIFF|BMP|HEIC|HEIF|HIF|AVIF)'
 } &&
     complete -F _quorlane_batch quorlane-batch

@@ -228,10 +228,12 @@ QByteArray withMetadata(const QByteArray &encoded,
     image->setIptcData(iptc);
     image->setXmpData(xmp);
     image->writeMetadata();
+    // One copy out of the library's memory, not two.
     Exiv2::BasicIo &io = image->io();
-    io.seek(0, Exiv2::BasicIo::beg);
-    const Exiv2::DataBuf bytes = io.read(long(io.size()));
-    return QByteArray(reinterpret_cast<const char *>(bytes.pData_), int(bytes.size_));
+    const Exiv2::byte *bytes = io.mmap(false);
+    QByteArray written(reinterpret_cast<const char *>(bytes), qsizetype(io.size()));
+    io.munmap();
+    return written;
 }
 
 // A value as text, without the padding cameras leave (spaces, NULs), or empty when missing.

@@ -119,7 +119,7 @@ std::vector<RunOption> makeOptions()
       "jpegQuality",
       { "Q", "quality" },
       "N",
-      QT_TRANSLATE_NOOP("RunOptions", "JPEG quality"),
+      QT_TRANSLATE_NOOP("RunOptions", "Quality for JPEG, WebP, AVIF and HEIC"),
       OutputPolicy::minQuality,
       OutputPolicy::maxQuality,
       [](auto &r) -> auto & { return r.output.jpegQuality; }));

@@ -11,7 +11,7 @@ class OutputOptions;
 }
 
 // The options beyond the main window: on the "Output" page what the written pictures keep
-// (metadata, JPEG quality, proportions, pictures of the same name), on the "Watermark" page the
+// (metadata, quality, proportions, pictures of the same name), on the "Watermark" page the
 // margin, outline, shadow, angle, tiling and logo, with a live preview of the selected picture.
 class OutputOptions : public QDialog
 {
