@@ -3,11 +3,14 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <map>
 
+#include "settings/choicenames.h"
 #include "settings/configfile.h"
 #include "settings/constants.h"
+#include "settings/preset.h"
 #include "settings/runoptions.h"
 #include "settings/settingsfile.h"
 #include "settings/watermarksettings.h"
@@ -17,33 +20,6 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("BatchCommand", text);
-}
-
-// The output sizes by name: "original", "640x480", ..., "thumbnails" (not "Custom Size").
-QStringList sizeNames()
-{
-    QStringList names;
-    for (size_t i = 0; i < outputSizes.size(); ++i) {
-        if (int(i) != customSizeIndex)
-            names << QString::fromLatin1(outputSizes.at(i).text).toLower();
-    }
-    return names;
-}
-
-QStringList formatNames()
-{
-    QStringList names;
-    for (const char *format : outputFormats)
-        names << QString::fromLatin1(format).toLower();
-    return names;
-}
-
-QStringList positionNames()
-{
-    QStringList names;
-    for (const char *name : Position::names)
-        names << QLatin1String(name);
-    return names;
 }
 
 // The options: the window's main controls, then the option table, then the command line's own.
@@ -64,28 +40,40 @@ struct Options
                                         tr("Do not put \"\u00a9 \" before it.") };
     QCommandLineOption position{ { "p", "position" },
                                  tr("Where the text goes: %1 (default: the saved position).")
-                                   .arg(listedNames(positionNames())),
+                                   .arg(listedNames(ChoiceNames::positions())),
                                  "WHERE" };
     QCommandLineOption settings{ "settings",
                                  tr("Take text, sign, position and style from FILE, a "
                                     "settings.qrl.xml (default: the window's own, when it "
                                     "exists)."),
                                  "FILE" };
+    QCommandLineOption preset{ "preset",
+                               tr("Start from the preset NAME, or the preset file FILE, "
+                                  "instead of what the window has saved; options given win."),
+                               "NAME|FILE" };
     QCommandLineOption automatic{ "automatic",
                                   tr("Choose font size, black or white and opacity per "
                                      "picture.") };
     QCommandLineOption size{ { "s", "size" },
                              tr("%1 or WxH (%2 to %3; default: original).")
-                               .arg(sizeNames().join(QStringLiteral(", ")))
+                               .arg(ChoiceNames::sizes().join(QStringLiteral(", ")))
                                .arg(minCustomSide)
                                .arg(maxCustomSide),
                              "SIZE" };
-    QCommandLineOption format{ { "f", "format" },
-                               tr("%1 (default: original).").arg(listedNames(formatNames())),
-                               "FORMAT" };
+    QCommandLineOption format{
+        { "f", "format" },
+        tr("%1 (default: original).").arg(listedNames(ChoiceNames::formats())),
+        "FORMAT"
+    };
     // The option table's entries: one option each, two for a flag, one per word of a choice
     // given as flags.
     std::vector<std::pair<const RunOption *, QCommandLineOption>> table;
+    QCommandLineOption savePreset{ "save-preset",
+                                   tr("Save the settings of this command (the output folder "
+                                      "only when -o is given) as the preset NAME; then stamp "
+                                      "the FILEs, if any."),
+                                   "NAME" };
+    QCommandLineOption listPresets{ "list-presets", tr("List the presets and exit.") };
     QCommandLineOption jobs{ { "j", "jobs" },
                              tr("Stamp N pictures at once (default: by cores and memory)."),
                              "N" };
@@ -140,12 +128,14 @@ struct Options
                             noCopyrightSign,
                             position,
                             settings,
+                            preset,
                             automatic,
                             size,
                             format });
         for (const auto &entry : table)
             parser.addOption(entry.second);
-        parser.addOptions({ jobs, filesFrom, null, report, quiet, help, version });
+        parser.addOptions(
+          { savePreset, listPresets, jobs, filesFrom, null, report, quiet, help, version });
     }
 };
 
@@ -163,23 +153,6 @@ void setUp(QCommandLineParser &parser, const Options &options)
 QString invalidValue(const QString &value, const QString &option, const QString &range)
 {
     return tr("invalid value '%1' for --%2 (%3)").arg(value, option, range);
-}
-
-QSize readSize(const QString &value, bool *ok)
-{
-    *ok = true;
-    const QString lower = value.toLower();
-    const QStringList named = sizeNames();
-    if (named.contains(lower))
-        return outputSizes.at(size_t(named.indexOf(lower))).size;
-    const QStringList sides = lower.split(QLatin1Char('x'));
-    int width = 0;
-    int height = 0;
-    if (sides.size() == 2 && readNumber(sides.at(0), minCustomSide, maxCustomSide, &width) &&
-        readNumber(sides.at(1), minCustomSide, maxCustomSide, &height))
-        return QSize(width, height);
-    *ok = false;
-    return QSize();
 }
 
 bool readFileList(const QString &path, QIODevice *standardInput, bool nul, QStringList *files)
@@ -234,6 +207,29 @@ void readTable(const QCommandLineParser &parser,
     }
 }
 
+// What the window has saved: the settings file's text, sign, position and style (or those of
+// --settings FILE) and the options of quorlane.conf.
+Preset savedPreset(const QCommandLineParser &parser,
+                   const Options &o,
+                   const std::function<void(const QString &)> &fail)
+{
+    WatermarkSettings settings;
+    const QString path = parser.isSet(o.settings)
+                           ? parser.value(o.settings)
+                           : WatermarkSettings::instance().settingsFilePath();
+    if (parser.isSet(o.settings)) {
+        if (const QString problem = SettingsFile::problem(path); !problem.isEmpty())
+            fail(tr("cannot read settings file '%1': %2").arg(path, problem));
+    }
+    settings.loadSaved(path);
+    Preset saved;
+    saved.text = settings.startText();
+    saved.position = settings.startPosition();
+    saved.style = settings.style();
+    saved.options = ConfigFile::load();
+    return saved;
+}
+
 } // namespace
 
 QString batchHelpText()
@@ -255,7 +251,10 @@ QString batchHelpText()
                      "  quorlane-batch -t 'Anna Berg' -p bottom-right -s 640x480 --fit -o out "
                      "*.jpg\n"
                      "  find photos -name '*.jpg' -print0 | quorlane-batch -0 --files-from - -f "
-                     "png\n");
+                     "png\n"
+                     "  quorlane-batch -s 2048x2048 --fit -f webp --name '{name}-web' "
+                     "--save-preset web\n"
+                     "  quorlane-batch --preset web -o site *.jpg    (long edge 2048 pixels)\n");
 }
 
 ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standardInput)
@@ -277,6 +276,10 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
         command.action = BatchCommand::Action::Version;
         return parsed;
     }
+    if (parser.isSet(o.listPresets)) {
+        command.action = BatchCommand::Action::ListPresets;
+        return parsed;
+    }
     QString &error = parsed.error;
     const auto fail = [&](const QString &text) {
         if (error.isEmpty())
@@ -286,62 +289,80 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
         fail(tr("--%1 and --%2 cannot be given together")
                .arg(o.copyrightSign.names().constLast(), o.noCopyrightSign.names().constLast()));
 
-    // Saved settings first, then what the command line says.
-    const WatermarkSettings &folders = WatermarkSettings::instance();
-    WatermarkSettings settings;
-    const QString settingsPath =
-      parser.isSet(o.settings) ? parser.value(o.settings) : folders.settingsFilePath();
-    if (parser.isSet(o.settings)) {
-        if (const QString problem = SettingsFile::problem(settingsPath); !problem.isEmpty())
-            fail(tr("cannot read settings file '%1': %2").arg(settingsPath, problem));
+    // Saved settings or a preset first, then what the command line says.
+    Preset effective;
+    if (parser.isSet(o.preset)) {
+        if (parser.isSet(o.settings))
+            fail(tr("--preset and --settings cannot be given together"));
+        QString problem;
+        if (!Presets::load(Presets::pathOf(parser.value(o.preset)), &effective, &problem))
+            fail(tr("cannot read the preset '%1': %2 (presets are in %3)")
+                   .arg(parser.value(o.preset), problem, Presets::folder()));
+        const QString preset = parser.value(o.preset);
+        command.request.presetName =
+          Presets::pathOf(preset) == preset ? QFileInfo(preset).completeBaseName() : preset;
+    } else {
+        effective = savedPreset(parser, o, fail);
     }
-    settings.loadSaved(settingsPath);
     if (parser.isSet(o.automatic))
-        settings.useDefaults = true;
-    RunOptions options = ConfigFile::load();
-    readTable(parser, o, options, fail);
-    settings.effects = options.watermark;
-
-    RunRequest &request = command.request;
-    request.style = settings.style();
-    request.policy = options.output;
-    const WatermarkText saved = settings.startText();
-    request.text = WatermarkText(parser.isSet(o.text) ? parser.value(o.text) : saved.typed,
-                                 parser.isSet(o.copyrightSign) || parser.isSet(o.noCopyrightSign)
-                                   ? parser.isSet(o.copyrightSign)
-                                   : saved.copyrightSign);
-    request.position = settings.startPosition();
+        effective.style.useDefaults = true;
+    readTable(parser, o, effective.options, fail);
+    if (parser.isSet(o.text))
+        effective.text.typed = parser.value(o.text);
+    if (parser.isSet(o.copyrightSign) || parser.isSet(o.noCopyrightSign))
+        effective.text.copyrightSign = parser.isSet(o.copyrightSign);
     if (parser.isSet(o.position)) {
-        const int index = int(positionNames().indexOf(parser.value(o.position)));
+        const int index = int(ChoiceNames::positions().indexOf(parser.value(o.position)));
         if (index >= 0)
-            request.position = Position::all.at(size_t(index));
+            effective.position = Position::all.at(size_t(index));
         else
-            fail(invalidValue(
-              parser.value(o.position), QStringLiteral("position"), listedNames(positionNames())));
+            fail(invalidValue(parser.value(o.position),
+                              QStringLiteral("position"),
+                              listedNames(ChoiceNames::positions())));
     }
     if (parser.isSet(o.size)) {
         bool ok = true;
-        request.outputSize = readSize(parser.value(o.size), &ok);
+        effective.outputSize = ChoiceNames::readSize(parser.value(o.size), &ok);
         if (!ok)
             fail(tr("invalid size '%1' (%2 or WxH from %3 to %4)")
-                   .arg(parser.value(o.size), sizeNames().join(QStringLiteral(", ")))
+                   .arg(parser.value(o.size), ChoiceNames::sizes().join(QStringLiteral(", ")))
                    .arg(minCustomSide)
                    .arg(maxCustomSide));
     }
     if (parser.isSet(o.format)) {
-        const int index = int(formatNames().indexOf(parser.value(o.format).toLower()));
+        const int index = int(ChoiceNames::formats().indexOf(parser.value(o.format).toLower()));
         if (index >= 0)
-            request.format = QLatin1String(outputFormats.at(size_t(index)));
+            effective.format = QLatin1String(outputFormats.at(size_t(index)));
         else
             fail(tr("invalid format '%1' (%2)")
-                   .arg(parser.value(o.format), listedNames(formatNames())));
+                   .arg(parser.value(o.format), listedNames(ChoiceNames::formats())));
+    }
+    if (parser.isSet(o.output))
+        effective.outputFolder = parser.value(o.output);
+    if (parser.isSet(o.savePreset)) {
+        command.savePreset = parser.value(o.savePreset);
+        if (const QString problem = Presets::nameProblem(command.savePreset); !problem.isEmpty())
+            fail(problem);
+        command.preset = effective;
+        if (!parser.isSet(o.output))
+            command.preset.outputFolder.clear(); // the folder only when it was given
     }
 
+    RunRequest &request = command.request;
+    request.text = effective.text;
+    request.position = effective.position;
+    request.style = effective.style;
+    request.style.effects = effective.options.watermark;
+    request.policy = effective.options.output;
+    request.outputSize = effective.outputSize;
+    request.format = effective.format;
     if (parser.isSet(o.jobs) && !readNumber(parser.value(o.jobs), 1, 1024, &command.jobs))
         fail(tr("invalid number of jobs '%1' (1 to 1024)").arg(parser.value(o.jobs)));
     command.reportPath = parser.value(o.report);
     command.quiet = parser.isSet(o.quiet);
-    request.outputDir = parser.isSet(o.output) ? parser.value(o.output) : folders.outputDirPath;
+    request.outputDir = effective.outputFolder.isEmpty()
+                          ? WatermarkSettings::instance().outputDirPath
+                          : effective.outputFolder;
     request.folderRule = FolderRule::WithParents;
     if (request.outputDir.isEmpty())
         fail(tr("the output folder name is empty"));
@@ -353,7 +374,7 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
         const QString list = parser.value(o.filesFrom);
         if (!readFileList(list, standardInput, parser.isSet(o.null), &request.sources))
             fail(tr("cannot read the list of pictures '%1'").arg(list));
-    } else if (request.sources.isEmpty()) {
+    } else if (request.sources.isEmpty() && command.savePreset.isEmpty()) {
         fail(tr("no picture given"));
     }
     return parsed;

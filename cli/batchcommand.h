@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "engine/runplanner.h"
+#include "settings/preset.h"
 
 class QIODevice;
 
@@ -11,13 +12,15 @@ class QIODevice;
 // settings and options, and the files named on the command line or in --files-from.
 struct BatchCommand
 {
-    enum class Action { Run, Help, Version };
+    enum class Action { Run, Help, Version, ListPresets };
 
     Action action = Action::Run;
     RunRequest request;
     int jobs = 0; // 0: planned from the cores and the pictures' sizes
     QString reportPath;
     bool quiet = false;
+    QString savePreset; // a name: save preset under it first; then run when there are pictures
+    Preset preset;
 };
 
 struct ParsedCommand

@@ -10,6 +10,7 @@
 #include "messages.h"
 #include "reportfile.h"
 #include "settings/appfolders.h"
+#include "settings/preset.h"
 #include "settings/watermarksettings.h"
 #include "signalwatcher.h"
 #include "version.h"
@@ -55,6 +56,21 @@ int main(int argc, char *argv[])
     if (command.action == BatchCommand::Action::Version) {
         std::printf("quorlane-batch %s\n", appVersion);
         return 0;
+    }
+    if (command.action == BatchCommand::Action::ListPresets) {
+        for (const QString &name : Presets::names())
+            std::printf("%s\n", name.toLocal8Bit().constData());
+        return 0;
+    }
+    if (!command.savePreset.isEmpty()) {
+        QString error;
+        if (!Presets::save(command.savePreset, command.preset, &error)) {
+            say(QCoreApplication::translate("BatchCommand", "cannot save the preset '%1': %2")
+                  .arg(command.savePreset, error));
+            return 1;
+        }
+        if (command.request.sources.isEmpty())
+            return 0;
     }
     const RunPlan plan = planRun(command.request);
     if (!plan.ok()) {

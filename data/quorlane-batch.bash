@@ -34,6 +34,13 @@ _quorlane_batch()
             COMPREPLY=($(compgen -W 'all all-but-location copyright none' -- "$cur"))
             return
             ;;
+        --preset)
+            local presets
+            presets=$(quorlane-batch --list-presets 2>/dev/null)
+            COMPREPLY=($(compgen -W "$presets" -- "$cur"))
+            _filedir conf
+            return
+            ;;
         --colour)
             COMPREPLY=($(compgen -W 'keep srgb' -- "$cur"))
             return
@@ -51,7 +58,8 @@ _quorlane_batch()
                 bottom bottom-right' -- "$cur"))
             return
             ;;
-        -t | --text | -Q | --quality | -j | --jobs | --margin | --angle | --logo-width | \
+        -t | --text | --name | --save-preset | -Q | --quality | -j | --jobs | --margin | \
+            --angle | --logo-width | \
             --logo-opacity)
             return
             ;;
@@ -60,8 +68,9 @@ _quorlane_batch()
 
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--output --text --copyright-sign --no-copyright-sign
-            --position --settings --automatic --size --format --quality --fit --stretch
-            --metadata --colour --copyright-notice --no-copyright-notice --if-exists --margin --outline
+            --position --settings --preset --save-preset --list-presets --automatic --size
+            --format --quality --fit --stretch
+            --metadata --colour --name --copyright-notice --no-copyright-notice --if-exists --margin --outline
             --no-outline --shadow --no-shadow --angle --tile --no-tile --logo --logo-width
             --logo-position --logo-opacity --jobs --files-from
             --null --report --quiet --help --version' -- "$cur"))

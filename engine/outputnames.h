@@ -11,15 +11,18 @@ struct OutputPaths
     QVector<bool> skipped; // a picture of that name is already there and is to be kept
 };
 
-// Output paths of one run, assigned in list order before the first picture is read. With the
-// format row 0 ("Original") the source's file name is kept; otherwise the complete base name
-// gets the format's suffix. A path already taken in this run gets " (2)", " (3)" … before its
+// Output paths of one run, assigned in list order before the first picture is read. Each output
+// is named baseNames[i] (by default the source's complete base name) with the format's suffix,
+// or with the source's own suffix for the format row 0 ("Original"), which without a template
+// keeps the source's file name. A path already taken in this run gets " (2)", " (3)" … before its
 // last dot, so no output of the run overwrites another. With existing Number, a name present in
 // the folder is numbered the same way; with Skip, such a picture is marked skipped.
 OutputPaths assignOutputPaths(const QStringList &sources,
                               const QString &outputDir,
                               const QString &format,
-                              ExistingFiles existing = ExistingFiles::Replace);
+                              ExistingFiles existing = ExistingFiles::Replace,
+                              const QStringList &baseNames = {});
 
-// fileName with " (n)" inserted before its last dot, or appended when it has none.
+// fileName with " (n)" inserted before its last dot, or appended when it has none; the part
+// before it is cut when the name would pass 255 bytes.
 QString numberedFileName(const QString &fileName, int n);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 #include <string_view>
 
 // How outputs are published, beyond the main window's size and format: which metadata they keep,
 // the JPEG quality, how fixed sizes treat proportions, what happens to a file of the same name and
-// which colour space the pixels are written in.
+// which colour space the pixels are written in, and how outputs are named.
 enum class MetadataChoice { All, AllButLocation, Copyright, None };
 enum class ResizeMode { Stretch, Fit };
 enum class ExistingFiles { Replace, Number, Skip };
@@ -21,7 +23,8 @@ struct OutputPolicy
     int jpegQuality = 75; // what Qt's JPEG writer uses by default
     ResizeMode resize = ResizeMode::Stretch;
     ExistingFiles existingFiles = ExistingFiles::Replace;
-    ColourChoice colour = ColourChoice::Keep; // Srgb: every picture converted before drawing
+    ColourChoice colour = ColourChoice::Keep;        // Srgb: every picture converted before drawing
+    QString nameTemplate = QStringLiteral("{name}"); // see NameTemplate
 
     // "Remove all" without the copyright notice never calls the metadata library.
     bool touchesMetadata() const { return metadata != MetadataChoice::None || copyrightFromText; }

@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "nametemplate.h"
 #include "outputnames.h"
+#include "picturemetadata.h"
+#include "picturereader.h"
 #include "watermarkeffects.h"
 
 namespace {
@@ -25,7 +28,37 @@ bool makeFolder(const QString &path, FolderRule rule)
     return true;
 }
 
+// The base names the request's template gives, in list order; empty for the default names.
+QStringList templateNames(const RunRequest &request)
+{
+    const NameTemplate name(request.policy.nameTemplate);
+    if (name.isDefault())
+        return {};
+    if (name.needsMetadata())
+        PictureMetadata::initialize();
+    QStringList bases;
+    for (int i = 0; i < request.sources.size(); ++i) {
+        const QString &source = request.sources.at(i);
+        NameValues values;
+        values.fields.fileName = QFileInfo(source).fileName();
+        if (name.needsMetadata())
+            values.fields = PictureMetadata::read(source).fieldValues(source, QSize());
+        if (name.needsSize())
+            values.fields.size = PictureReader::declaredSize(source);
+        values.counter = i + 1;
+        values.preset = request.presetName;
+        bases << name.baseName(values);
+    }
+    return bases;
+}
+
 } // namespace
+
+bool planReadsPictures(const RunRequest &request)
+{
+    const NameTemplate name(request.policy.nameTemplate);
+    return name.needsMetadata() || name.needsSize();
+}
 
 QString RunPlan::message(const RunRequest &request) const
 {
@@ -69,8 +102,11 @@ RunPlan planRun(const RunRequest &request)
         return plan;
     }
     run.outputDir = QDir(request.outputDir).absolutePath();
-    const OutputPaths paths =
-      assignOutputPaths(run.sources, run.outputDir, request.format, request.policy.existingFiles);
+    const OutputPaths paths = assignOutputPaths(run.sources,
+                                                run.outputDir,
+                                                request.format,
+                                                request.policy.existingFiles,
+                                                templateNames(request));
     run.outputs = paths.paths;
     run.skipped = paths.skipped;
     return plan;

@@ -28,6 +28,7 @@ struct RunRequest
     QString outputDir;
     FolderRule folderRule = FolderRule::WithParents;
     QStringList sources;
+    QString presetName; // for the output names' {preset}
 };
 
 struct RunPlan
@@ -44,5 +45,8 @@ struct RunPlan
 };
 
 // Reads the logo once, makes the output folder by the request's rule and assigns every output
-// name before the first picture is read.
+// name (from the name template) before the first picture is read.
 RunPlan planRun(const RunRequest &request);
+// Whether planning reads every picture's header or metadata (for the names): a window then plans
+// away from its own thread.
+bool planReadsPictures(const RunRequest &request);

@@ -11,54 +11,13 @@ const QString metadataFields[] = { QStringLiteral("{date}"),
                                    QStringLiteral("{artist}"),
                                    QStringLiteral("{camera}") };
 
-QString valueOf(const QString &name, const FieldValues &values, bool *known)
-{
-    *known = true;
-    if (name == QLatin1String("filename"))
-        return values.fileName;
-    if (name == QLatin1String("date"))
-        return values.date;
-    if (name == QLatin1String("year"))
-        return values.date.left(4);
-    if (name == QLatin1String("artist"))
-        return values.artist;
-    if (name == QLatin1String("camera"))
-        return values.camera;
-    if (name == QLatin1String("width"))
-        return values.size.isValid() ? QString::number(values.size.width()) : QString();
-    if (name == QLatin1String("height"))
-        return values.size.isValid() ? QString::number(values.size.height()) : QString();
-    *known = false;
-    return QString();
-}
-
 // One line with its fields filled; *hadField tells whether a field was there.
 QString fillLine(const QString &line, const FieldValues &values, bool *hadField)
 {
-    QString out;
-    for (int i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if ((c == QLatin1Char('{') || c == QLatin1Char('}')) && line.mid(i + 1, 1) == c) {
-            out += c; // "{{" and "}}" are literal braces
-            ++i;
-            continue;
-        }
-        if (c == QLatin1Char('{')) {
-            const int close = line.indexOf(QLatin1Char('}'), i + 1);
-            bool known = false;
-            if (close > i) {
-                const QString value = valueOf(line.mid(i + 1, close - i - 1), values, &known);
-                if (known) {
-                    out += value;
-                    *hadField = true;
-                    i = close;
-                    continue;
-                }
-            }
-        }
-        out += c;
-    }
-    return out;
+    return fillFields(
+      line,
+      [&values](const QString &name, QString *value) { return fieldValue(name, values, value); },
+      hadField);
 }
 
 QString firstWord(const QString &text)
@@ -67,6 +26,53 @@ QString firstWord(const QString &text)
 }
 
 } // namespace
+
+bool fieldValue(const QString &name, const FieldValues &values, QString *value)
+{
+    if (name == QLatin1String("filename"))
+        *value = values.fileName;
+    else if (name == QLatin1String("date"))
+        *value = values.date;
+    else if (name == QLatin1String("year"))
+        *value = values.date.left(4);
+    else if (name == QLatin1String("artist"))
+        *value = values.artist;
+    else if (name == QLatin1String("camera"))
+        *value = values.camera;
+    else if (name == QLatin1String("width"))
+        *value = values.size.isValid() ? QString::number(values.size.width()) : QString();
+    else if (name == QLatin1String("height"))
+        *value = values.size.isValid() ? QString::number(values.size.height()) : QString();
+    else
+        return false;
+    return true;
+}
+
+QString fillFields(const QString &text, const FieldLookup &lookup, bool *hadField)
+{
+    QString out;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if ((c == QLatin1Char('{') || c == QLatin1Char('}')) && text.mid(i + 1, 1) == c) {
+            out += c; // "{{" and "}}" are literal braces
+            ++i;
+            continue;
+        }
+        if (c == QLatin1Char('{')) {
+            const int close = text.indexOf(QLatin1Char('}'), i + 1);
+            QString value;
+            if (close > i && lookup(text.mid(i + 1, close - i - 1), &value)) {
+                out += value;
+                if (hadField)
+                    *hadField = true;
+                i = close;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
 
 FieldValues FieldValues::example(const QSize &size)
 {
@@ -79,13 +85,18 @@ FieldValues FieldValues::example(const QSize &size)
     return values;
 }
 
-bool WatermarkText::needsMetadata() const
+bool usesMetadataFields(const QString &text)
 {
     for (const QString &field : metadataFields) {
-        if (typed.contains(field))
+        if (text.contains(field))
             return true;
     }
     return false;
+}
+
+bool WatermarkText::needsMetadata() const
+{
+    return usesMetadataFields(typed);
 }
 
 QString WatermarkText::filled(const FieldValues &values) const

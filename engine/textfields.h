@@ -3,6 +3,8 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 // What fills the fields of a watermark text for one picture.
 struct FieldValues
 {
@@ -54,6 +56,17 @@ inline constexpr FieldName fieldNames[] = {
     { "artist", "Anna Berg" },      { "camera", "NIKON D750" }, { "width", "6016" },
     { "height", "4016" },
 };
+
+// Whether text has a field that needs the picture's metadata ({date}, {year}, {artist}, {camera}).
+bool usesMetadataFields(const QString &text);
+
+// The value of the text field name ("date", "width" ...); false when there is no such field.
+bool fieldValue(const QString &name, const FieldValues &values, QString *value);
+
+// text with every {word} that lookup knows replaced by its value; "{{" and "}}" stand for braces
+// and any other {word} stays as typed. *hadField tells whether a field was filled.
+using FieldLookup = std::function<bool(const QString &name, QString *value)>;
+QString fillFields(const QString &text, const FieldLookup &lookup, bool *hadField = nullptr);
 
 // "Make Model" as one name: the model alone when it starts with the make's first word.
 QString cameraName(const QString &make, const QString &model);

@@ -1,13 +1,8 @@
 #include "configfile.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSettings>
-#include <QTemporaryDir>
 
-#include "atomicfile.h"
+#include "inifile.h"
 
 namespace {
 
@@ -20,64 +15,57 @@ QSettings openConfig()
                      QStringLiteral("quorlane"));
 }
 
-QString keyOf(const RunOption &option)
-{
-    return QLatin1String(option.group) + QLatin1Char('/') + QLatin1String(option.key);
-}
+const QString lastPresetKey = QStringLiteral("Window/preset");
 
 } // namespace
 
 namespace ConfigFile {
 
-RunOptions load()
+QString keyOf(const RunOption &option)
 {
-    RunOptions options;
-    const QSettings config = openConfig();
+    return QLatin1String(option.group) + QLatin1Char('/') + QLatin1String(option.key);
+}
+
+void read(const QSettings &file, RunOptions &options)
+{
     for (const RunOption &option : runOptions()) {
-        const QVariant value = config.value(keyOf(option));
+        const QVariant value = file.value(keyOf(option));
         if (value.isValid())
             option.set(options, value.toString()); // a refused value keeps the default
     }
+}
+
+void write(QSettings &file, const RunOptions &options)
+{
+    for (const RunOption &option : runOptions())
+        file.setValue(keyOf(option), option.get(options));
+}
+
+RunOptions load()
+{
+    RunOptions options;
+    read(openConfig(), options);
     return options;
 }
 
 bool save(const RunOptions &options, QString *error)
 {
-    // QSettings writes the INI text, keeping every other key, into a scratch copy; the real
-    // file is then replaced with the checked atomic write.
-    const QString path = openConfig().fileName();
-    QTemporaryDir scratch;
-    const QString copy = scratch.filePath(QStringLiteral("quorlane.conf"));
-    if (QFile::exists(path) && !QFile::copy(path, copy)) {
-        if (error)
-            *error = QFile(path).errorString();
-        return false;
-    }
-    {
-        QSettings config(copy, QSettings::IniFormat);
-        for (const RunOption &option : runOptions())
-            config.setValue(keyOf(option), option.get(options));
-        config.sync();
-        if (config.status() != QSettings::NoError) {
-            if (error)
-                *error = QCoreApplication::translate("ConfigFile", "cannot write %1").arg(copy);
-            return false;
-        }
-    }
-    QFile written(copy);
-    if (!written.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = written.errorString();
-        return false;
-    }
-    const QString folder = QFileInfo(path).path();
-    if (!QDir().mkpath(folder)) {
-        if (error)
-            *error =
-              QCoreApplication::translate("ConfigFile", "cannot make the folder %1").arg(folder);
-        return false;
-    }
-    return writeFileAtomically(path, written.readAll(), error);
+    return writeIniFile(
+      openConfig().fileName(), [&](QSettings &file) { write(file, options); }, true, error);
+}
+
+QString lastPreset()
+{
+    return openConfig().value(lastPresetKey).toString();
+}
+
+bool saveLastPreset(const QString &name, QString *error)
+{
+    return writeIniFile(
+      openConfig().fileName(),
+      [&](QSettings &file) { file.setValue(lastPresetKey, name); },
+      true,
+      error);
 }
 
 } // namespace ConfigFile

@@ -166,6 +166,21 @@ std::vector<RunOption> makeOptions()
                         "Colours: keep each picture's profile, or convert every picture to sRGB"),
       colourChoiceNames,
       [](auto &r) -> auto & { return r.output.colour; }));
+    RunOption name = declared(
+      output,
+      "nameTemplate",
+      K::Text,
+      { "name" },
+      "TEMPLATE",
+      QT_TRANSLATE_NOOP("RunOptions",
+                        "Name each output after TEMPLATE, without suffix: {name} (the "
+                        "source's name), {counter}, {counter:N}, {preset} or a text field"));
+    name.get = [](const RunOptions &r) { return r.output.nameTemplate; };
+    name.set = [](RunOptions &r, const QString &value) {
+        r.output.nameTemplate = value;
+        return true;
+    };
+    list.push_back(name);
     list.push_back(number(
       watermark,
       "margin",
@@ -211,7 +226,7 @@ std::vector<RunOption> makeOptions()
     RunOption logo =
       declared(watermark,
                "logo",
-               K::Path,
+               K::Text,
                { "logo" },
                "FILE",
                QT_TRANSLATE_NOOP("RunOptions",
@@ -290,7 +305,7 @@ QString RunOption::rangeText() const
         case Kind::Position:
             return listedNames(choices);
         case Kind::Flag:
-        case Kind::Path:
+        case Kind::Text:
             break;
     }
     return QString();

@@ -27,7 +27,7 @@ struct RunOption
         Number,   // --name N, from min to max
         Choice,   // --name WORD, one of choices; or one flag per word (--stretch, --fit)
         Position, // --name WHERE by name; the alignment code in the file
-        Path,     // --name FILE; empty for none
+        Text,     // --name VALUE, any text: a file (empty for none), a template
     };
 
     const char *group = nullptr;

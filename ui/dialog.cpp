@@ -25,7 +25,9 @@
 #include "engine/positions.h"
 #include "engine/runplanner.h"
 #include "engine/runsummary.h"
+#include "fieldmenu.h"
 #include "outputoptions.h"
+#include "presetchooser.h"
 #include "settings/configfile.h"
 #include "settings/constants.h"
 #include "settings/settingsfile.h"
@@ -121,6 +123,16 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
         restoreSavedSettings();
     m_ui->outPathDisplay->setText(s.outputDirPath);
     refreshPreview();
+    m_presets = new PresetChooser(
+      m_ui->presetCombo,
+      [this] { return currentPreset(); },
+      [this](const Preset &preset) { applyPreset(preset); },
+      this);
+    connect(m_ui->comboFormats, &QComboBox::currentIndexChanged, m_presets, [this] {
+        m_presets->updateChanged();
+    });
+    connect(
+      &m_plan, &QFutureWatcher<RunPlan>::finished, this, [this] { startPlanned(m_plan.result()); });
     m_ui->Run->setDefault(true);
     connect(&m_editTimer, &QTimer::timeout, this, &Dialog::EditingDone);
     connect(this, &Dialog::newProgress, this, &Dialog::UpdateProgress);
@@ -216,14 +228,8 @@ void Dialog::showPreview(const PreviewResult &result)
 QMenu *Dialog::createTextMenu()
 {
     QMenu *menu = m_ui->markTextBox->createStandardContextMenu();
-    QMenu *fields = menu->addMenu(tr("Insert Field"));
-    for (const FieldName &field : fieldNames) {
-        const QString name = QLatin1Char('{') + QLatin1String(field.name) + QLatin1Char('}');
-        connect(fields->addAction(tr("%1\t%2").arg(name, QLatin1String(field.example))),
-                &QAction::triggered,
-                this,
-                [this, name] { m_ui->markTextBox->insertPlainText(name); });
-    }
+    addFieldMenu(
+      menu, {}, [this](const QString &field) { m_ui->markTextBox->insertPlainText(field); });
     return menu;
 }
 
@@ -362,11 +368,13 @@ void Dialog::EditingDone()
 {
     refreshPreview();
     m_editTimer.stop();
+    presetMayHaveChanged();
 }
 
 void Dialog::on_useCopyright_clicked()
 {
     refreshPreview();
+    presetMayHaveChanged();
 }
 
 void Dialog::setPosition(int code)
@@ -374,6 +382,7 @@ void Dialog::setPosition(int code)
     m_ui->progressBar->setValue(0);
     m_watermarkPos = code;
     refreshPreview();
+    presetMayHaveChanged();
 }
 
 void Dialog::pos00()
@@ -485,15 +494,19 @@ void Dialog::on_ChooseOutDir_clicked()
     dir.cd(outputSubfolder); // stays on the chosen folder when the subfolder could not be made
     s.outputDirPath = dir.absolutePath();
     m_ui->outPathDisplay->setText(s.outputDirPath);
+    presetMayHaveChanged();
 }
 
 void Dialog::on_comboBox_currentIndexChanged(int index)
 {
-    if (index != customSizeIndex)
+    if (index != customSizeIndex) {
+        presetMayHaveChanged();
         return;
+    }
     CustomSize dialog;
     if (dialog.exec() == QDialog::Rejected)
         m_ui->comboBox->setCurrentIndex(originalSizeIndex);
+    presetMayHaveChanged();
 }
 
 void Dialog::on_AdvancedSettings_clicked()
@@ -506,6 +519,7 @@ void Dialog::on_AdvancedSettings_clicked()
         dialog.exec();
     }
     refreshPreview();
+    presetMayHaveChanged();
 }
 
 void Dialog::on_OptionsBtn_clicked()
@@ -520,6 +534,7 @@ void Dialog::on_OptionsBtn_clicked()
     if (!ConfigFile::save({ m_outputPolicy, s.effects }, &error))
         qCWarning(lcUi) << "cannot write the options" << error;
     refreshPreview();
+    presetMayHaveChanged();
 }
 
 void Dialog::Run()
@@ -534,7 +549,18 @@ void Dialog::Run()
         return;
     }
 
-    const RunPlan plan = planRun(runRequest());
+    const RunRequest request = runRequest();
+    if (planReadsPictures(request)) {
+        // Names from the pictures' metadata read every file: never on the window's thread.
+        setRunLocked(true);
+        m_plan.setFuture(QtConcurrent::run(planRun, request));
+        return;
+    }
+    startPlanned(planRun(request));
+}
+
+void Dialog::startPlanned(const RunPlan &plan)
+{
     if (plan.failure == RunPlan::Failure::Logo) {
         QMessageBox box(
           QMessageBox::Warning,
@@ -543,7 +569,7 @@ void Dialog::Run()
              "\"Options...\" or remove it.")
             .arg(QDir::toNativeSeparators(plan.run.style.effects.logoPath), plan.reason));
         UiServices::current().execMessageBox(box);
-        m_ui->Run->setEnabled(true);
+        setRunLocked(false);
         return;
     }
     // Everything the run needs is taken now; the window is locked until it ends.
@@ -554,22 +580,94 @@ void Dialog::Run()
     m_runner.start(m_lastRun);
 }
 
-RunRequest Dialog::runRequest() const
+Preset Dialog::currentPreset() const
 {
     const WatermarkSettings &s = WatermarkSettings::instance();
-    RunRequest request;
-    request.text = watermarkText();
-    request.position = m_watermarkPos;
-    request.style = s.style();
+    Preset preset;
+    preset.text = watermarkText();
+    preset.position = m_watermarkPos;
+    preset.style = s.style();
+    preset.style.effects = WatermarkEffects();
+    preset.options = { m_outputPolicy, s.effects };
     const int sizeIndex = m_ui->comboBox->currentIndex();
     if (sizeIndex == customSizeIndex)
-        request.outputSize = QSize(s.customWidth, s.customHeight);
+        preset.outputSize = QSize(s.customWidth, s.customHeight);
     else
-        request.outputSize = outputSizes.at(size_t(sizeIndex)).size;
-    request.format = QLatin1String(outputFormats.at(size_t(m_ui->comboFormats->currentIndex())));
-    request.policy = m_outputPolicy;
-    request.outputDir = s.outputDirPath;
+        preset.outputSize = outputSizes.at(size_t(sizeIndex)).size;
+    preset.format = QLatin1String(outputFormats.at(size_t(m_ui->comboFormats->currentIndex())));
+    preset.outputFolder = s.outputDirPath;
+    return preset;
+}
+
+void Dialog::applyPreset(const Preset &preset)
+{
+    WatermarkSettings &s = WatermarkSettings::instance();
+    {
+        // One preview for the whole preset, and no custom size dialog.
+        const QSignalBlocker text(m_ui->markTextBox);
+        const QSignalBlocker size(m_ui->comboBox);
+        m_ui->markTextBox->setPlainText(preset.text.typed);
+        m_ui->useCopyright->setChecked(preset.text.copyrightSign);
+        int sizeIndex = customSizeIndex;
+        for (size_t i = 0; i < outputSizes.size(); ++i) {
+            if (int(i) != customSizeIndex && outputSizes.at(i).size == preset.outputSize)
+                sizeIndex = int(i);
+        }
+        if (!preset.outputSize.isValid())
+            sizeIndex = originalSizeIndex;
+        else if (sizeIndex == customSizeIndex)
+            std::tie(s.customWidth, s.customHeight) =
+              std::make_pair(preset.outputSize.width(), preset.outputSize.height());
+        m_ui->comboBox->setCurrentIndex(sizeIndex);
+        const QSignalBlocker format(m_ui->comboFormats);
+        m_ui->comboFormats->setCurrentIndex(
+          int(std::find(outputFormats.cbegin(), outputFormats.cend(), preset.format) -
+              outputFormats.cbegin()));
+    }
+    m_editTimer.stop();
+    m_watermarkPos = preset.position;
+    positionButton(preset.position)->setChecked(true);
+    s.useDefaults = preset.style.useDefaults;
+    s.autoFontSize = preset.style.autoFontSize;
+    s.autoColor = preset.style.autoColor;
+    s.alpha = preset.style.alpha;
+    s.fontColor = preset.style.fontColor;
+    s.watermarkFont = preset.style.font;
+    m_outputPolicy = preset.options.output;
+    s.effects = preset.options.watermark;
+    if (!s.effects.logoPath.isEmpty()) {
+        QString error; // an unreadable logo is reported when a run starts
+        s.effects.logo = readLogo(s.effects.logoPath, &error);
+    }
+    QString error;
+    if (!ConfigFile::save(preset.options, &error))
+        qCWarning(lcUi) << "cannot write the options" << error;
+    if (!preset.outputFolder.isEmpty()) {
+        s.outputDirPath = preset.outputFolder;
+        m_ui->outPathDisplay->setText(s.outputDirPath);
+    }
+    refreshPreview();
+}
+
+void Dialog::presetMayHaveChanged()
+{
+    if (m_presets)
+        m_presets->updateChanged();
+}
+
+RunRequest Dialog::runRequest() const
+{
+    const Preset preset = currentPreset();
+    RunRequest request;
+    request.text = preset.text;
+    request.position = preset.position;
+    request.style = WatermarkSettings::instance().style();
+    request.outputSize = preset.outputSize;
+    request.format = preset.format;
+    request.policy = preset.options.output;
+    request.outputDir = preset.outputFolder;
     request.folderRule = FolderRule::OneLevel;
+    request.presetName = m_presets->chosenName();
     for (int row = 0; row < m_ui->listWidget->count(); ++row)
         request.sources << m_ui->listWidget->item(row)->text();
     return request;
@@ -580,7 +678,8 @@ void Dialog::setRunLocked(bool locked)
     const QList<QWidget *> controls = {
         m_ui->Run,          m_ui->AddFileBtn,   m_ui->RemoveFileBtn,    m_ui->AddFolderBtn,
         m_ui->listWidget,   m_ui->markTextBox,  m_ui->useCopyright,     m_ui->comboBox,
-        m_ui->comboFormats, m_ui->ChooseOutDir, m_ui->AdvancedSettings, m_ui->OptionsBtn
+        m_ui->comboFormats, m_ui->ChooseOutDir, m_ui->AdvancedSettings, m_ui->OptionsBtn,
+        m_ui->presetCombo
     };
     for (QWidget *control : controls)
         control->setEnabled(!locked);

@@ -11,11 +11,13 @@
 #include "engine/outputpolicy.h"
 #include "engine/positions.h"
 #include "engine/previewrenderer.h"
+#include "engine/runplanner.h"
+#include "settings/preset.h"
 
 namespace Ui {
 class Dialog;
 }
-struct RunRequest;
+class PresetChooser;
 class QAbstractButton;
 class QRadioButton;
 class QGraphicsScene;
@@ -97,6 +99,11 @@ private:
     void foldersWalked();
     void restoreSavedSettings();
     RunRequest runRequest() const;
+    void startPlanned(const RunPlan &plan);
+    // The window's settings as a preset, its output folder included.
+    Preset currentPreset() const;
+    void applyPreset(const Preset &preset);
+    void presetMayHaveChanged();
     void makeSample();
     void setPosition(int code);
     WatermarkText watermarkText() const;
@@ -123,6 +130,8 @@ private:
     QFutureWatcher<QStringList> m_walk;
     QList<QStringList> m_waitingWalks;
     bool m_walking = false;
+    QFutureWatcher<RunPlan> m_plan;
+    PresetChooser *m_presets = nullptr;
     BatchRunner m_runner;
     OutputPolicy m_outputPolicy;
     RunSnapshot m_lastRun;

@@ -1,10 +1,13 @@
 #include "outputoptions.h"
 #include "ui_outputoptions.h"
 
+#include <QMenu>
 #include <QRadioButton>
 
 #include <array>
 
+#include "engine/nametemplate.h"
+#include "fieldmenu.h"
 #include "settings/runoptions.h"
 #include "uiservices.h"
 
@@ -63,6 +66,16 @@ OutputOptions::OutputOptions(const OutputPolicy &policy,
     check(std::array{ m_ui->existingReplace, m_ui->existingNumber, m_ui->existingSkip },
           int(policy.existingFiles));
     check(std::array{ m_ui->colourKeep, m_ui->colourSrgb }, int(policy.colour));
+    m_ui->nameTemplate->setText(policy.nameTemplate);
+    auto *nameMenu = new QMenu(this);
+    addFieldMenu(
+      nameMenu,
+      { { "name", "IMG_0042" }, { "counter", "1" }, { "counter:3", "001" }, { "preset", "web" } },
+      [this](const QString &field) { m_ui->nameTemplate->insert(field); });
+    // The button opens the fields themselves, not a menu holding one submenu.
+    m_ui->insertNameField->setMenu(nameMenu->actions().constFirst()->menu());
+    connect(m_ui->nameTemplate, &QLineEdit::textChanged, this, &OutputOptions::showNameExample);
+    showNameExample();
 
     m_ui->margin->setValue(effects.margin);
     m_ui->outline->setChecked(effects.outline);
@@ -111,6 +124,9 @@ OutputPolicy OutputOptions::policy() const
     policy.existingFiles = checked<ExistingFiles>(
       std::array{ m_ui->existingReplace, m_ui->existingNumber, m_ui->existingSkip });
     policy.colour = checked<ColourChoice>(std::array{ m_ui->colourKeep, m_ui->colourSrgb });
+    policy.nameTemplate = m_ui->nameTemplate->text();
+    if (policy.nameTemplate.trimmed().isEmpty())
+        policy.nameTemplate = QLatin1String(NameTemplate::defaultText);
     return policy;
 }
 
@@ -158,4 +174,17 @@ void OutputOptions::refreshPreview()
     request.style.effects = effects();
     request.viewSize = m_ui->effectsPreview->minimumSize();
     m_preview.request(request);
+}
+
+void OutputOptions::showNameExample()
+{
+    NameValues example;
+    example.fields.fileName = QStringLiteral("IMG_0042.jpg");
+    example.fields.date = QStringLiteral("2024-06-01");
+    example.fields.artist = QStringLiteral("Anna Berg");
+    example.fields.camera = QStringLiteral("NIKON D750");
+    example.fields.size = QSize(6016, 4016);
+    example.preset = QStringLiteral("web");
+    const QString base = NameTemplate(m_ui->nameTemplate->text()).baseName(example);
+    m_ui->nameExample->setText(tr("For example: %1").arg(base + QStringLiteral(".jpg")));
 }

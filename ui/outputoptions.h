@@ -38,6 +38,7 @@ private:
     void chooseLogo();
     void logoPathChanged();
     void refreshPreview();
+    void showNameExample();
 
     Ui::OutputOptions *m_ui;
     PreviewRequest m_request;

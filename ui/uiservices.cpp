@@ -33,6 +33,11 @@ int UiServices::execMessageBox(QMessageBox &box)
     return box.exec();
 }
 
+int UiServices::execDialog(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
 void UiServices::openUrl(const QUrl &url)
 {
     QDesktopServices::openUrl(url); // a missing handler is not worth a message

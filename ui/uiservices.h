@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QStringList>
 
+class QDialog;
 class QMessageBox;
 class QUrl;
 class QWidget;
@@ -27,6 +28,8 @@ public:
                                          QFileDialog::Options options);
     // Runs a prepared box modally; the caller reads box.clickedButton() afterwards.
     virtual int execMessageBox(QMessageBox &box);
+    // Runs a dialog of our own modally; the caller reads its answers afterwards.
+    virtual int execDialog(QDialog &dialog);
     virtual void openUrl(const QUrl &url);
     virtual QFont getFont(bool *ok, const QFont &initial);
     virtual QColor getColor(const QColor &initial);

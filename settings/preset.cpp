@@ -1,0 +1,199 @@
+#include "preset.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "choicenames.h"
+#include "configfile.h"
+#include "constants.h"
+#include "inifile.h"
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Presets", text);
+}
+
+const QString suffix = QStringLiteral(".conf");
+
+QString optionsText(const RunOptions &options)
+{
+    QStringList values;
+    for (const RunOption &option : runOptions())
+        values << option.get(options);
+    return values.join(QLatin1Char('\n'));
+}
+
+bool sameStyle(const WatermarkStyle &a, const WatermarkStyle &b)
+{
+    return a.useDefaults == b.useDefaults && a.autoFontSize == b.autoFontSize &&
+           a.autoColor == b.autoColor && a.alpha == b.alpha && a.fontColor == b.fontColor &&
+           a.font == b.font;
+}
+
+// Reads a boolean written as "true" or "false"; anything else leaves value alone.
+void readFlag(const QSettings &file, const QString &key, bool *value)
+{
+    const QString text = file.value(key).toString();
+    if (text == QLatin1String("true") || text == QLatin1String("false"))
+        *value = text == QLatin1String("true");
+}
+
+void readText(const QSettings &file, Preset &preset)
+{
+    if (file.contains(QStringLiteral("Text/text")))
+        preset.text.typed = file.value(QStringLiteral("Text/text")).toString();
+    readFlag(file, QStringLiteral("Text/sign"), &preset.text.copyrightSign);
+    const int position =
+      int(ChoiceNames::positions().indexOf(file.value(QStringLiteral("Text/position")).toString()));
+    if (position >= 0)
+        preset.position = Position::all.at(size_t(position));
+
+    WatermarkStyle &style = preset.style;
+    readFlag(file, QStringLiteral("Text/automatic"), &style.useDefaults);
+    readFlag(file, QStringLiteral("Text/autoSize"), &style.autoFontSize);
+    readFlag(file, QStringLiteral("Text/autoColour"), &style.autoColor);
+    int opacity = 0;
+    if (readNumber(file.value(QStringLiteral("Text/opacity")).toString(), 0, 255, &opacity))
+        style.alpha = opacity;
+    const QColor colour(file.value(QStringLiteral("Text/colour")).toString());
+    if (colour.isValid())
+        style.fontColor = colour;
+    QFont font;
+    if (file.contains(QStringLiteral("Text/font")) &&
+        font.fromString(file.value(QStringLiteral("Text/font")).toString()))
+        style.font = font;
+}
+
+void readRun(const QSettings &file, Preset &preset)
+{
+    bool ok = false;
+    const QSize size =
+      ChoiceNames::readSize(file.value(QStringLiteral("Output/size")).toString(), &ok);
+    if (ok)
+        preset.outputSize = size;
+    const int format = int(ChoiceNames::formats().indexOf(
+      file.value(QStringLiteral("Output/format")).toString().toLower()));
+    if (format >= 0)
+        preset.format = QLatin1String(outputFormats.at(size_t(format)));
+    preset.outputFolder = file.value(QStringLiteral("Output/folder")).toString();
+}
+
+void write(QSettings &file, const Preset &preset)
+{
+    file.setValue(QStringLiteral("Text/text"), preset.text.typed);
+    file.setValue(QStringLiteral("Text/sign"), preset.text.copyrightSign);
+    const int position =
+      int(std::find(Position::all.cbegin(), Position::all.cend(), preset.position) -
+          Position::all.cbegin());
+    file.setValue(QStringLiteral("Text/position"), ChoiceNames::positions().value(position));
+    const WatermarkStyle &style = preset.style;
+    file.setValue(QStringLiteral("Text/automatic"), style.useDefaults);
+    file.setValue(QStringLiteral("Text/autoSize"), style.autoFontSize);
+    file.setValue(QStringLiteral("Text/autoColour"), style.autoColor);
+    file.setValue(QStringLiteral("Text/opacity"), style.alpha);
+    file.setValue(QStringLiteral("Text/colour"), style.fontColor.name());
+    file.setValue(QStringLiteral("Text/font"), style.font.toString());
+    ConfigFile::write(file, preset.options);
+    file.setValue(QStringLiteral("Output/size"), ChoiceNames::sizeName(preset.outputSize));
+    file.setValue(QStringLiteral("Output/format"), preset.format.toLower());
+    if (!preset.outputFolder.isEmpty())
+        file.setValue(QStringLiteral("Output/folder"), preset.outputFolder);
+}
+
+} // namespace
+
+bool Preset::operator==(const Preset &other) const
+{
+    return text == other.text && position == other.position && sameStyle(style, other.style) &&
+           optionsText(options) == optionsText(other.options) && outputSize == other.outputSize &&
+           format == other.format && outputFolder == other.outputFolder;
+}
+
+namespace Presets {
+
+QString folder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/quorlane/presets");
+}
+
+QStringList names()
+{
+    QStringList list;
+    const QFileInfoList files =
+      QDir(folder()).entryInfoList({ QLatin1Char('*') + suffix }, QDir::Files, QDir::Name);
+    for (const QFileInfo &file : files) {
+        const QString name = file.fileName().chopped(int(suffix.size()));
+        if (nameProblem(name).isEmpty())
+            list << name;
+    }
+    list.sort(Qt::CaseInsensitive);
+    return list;
+}
+
+QString pathOf(const QString &nameOrFile)
+{
+    if (nameOrFile.contains(QLatin1Char('/')) || nameOrFile.endsWith(suffix))
+        return nameOrFile;
+    return folder() + QLatin1Char('/') + nameOrFile + suffix;
+}
+
+QString nameProblem(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return tr("A preset needs a name.");
+    if (name.contains(QLatin1Char('/')))
+        return tr("A preset's name cannot hold \"/\".");
+    if (name.startsWith(QLatin1Char('.')))
+        return tr("A preset's name cannot start with \".\".");
+    if ((name + suffix).toUtf8().size() > 255)
+        return tr("The preset's name is too long.");
+    return QString();
+}
+
+bool load(const QString &path, Preset *preset, QString *error)
+{
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        *error = info.exists() ? file.errorString() : tr("no such preset");
+        return false;
+    }
+    const QSettings ini(path, QSettings::IniFormat);
+    if (ini.status() != QSettings::NoError) {
+        *error = tr("not a preset file");
+        return false;
+    }
+    *preset = Preset();
+    readText(ini, *preset);
+    ConfigFile::read(ini, preset->options);
+    readRun(ini, *preset);
+    return true;
+}
+
+bool save(const QString &name, const Preset &preset, QString *error)
+{
+    if (const QString problem = nameProblem(name); !problem.isEmpty()) {
+        *error = problem;
+        return false;
+    }
+    return writeIniFile(
+      pathOf(name), [&](QSettings &file) { write(file, preset); }, false, error);
+}
+
+bool remove(const QString &name, QString *error)
+{
+    QFile file(pathOf(name));
+    if (file.remove())
+        return true;
+    *error = file.errorString();
+    return false;
+}
+
+} // namespace Presets

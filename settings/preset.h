@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include "engine/positions.h"
+#include "engine/textfields.h"
+#include "engine/watermark.h"
+#include "runoptions.h"
+
+// Everything a run uses except its pictures: the text as typed with its sign, the position, the
+// style, the output options and the main window's size and format, and, when saved with it,
+// the output folder. A preset file holds one, with the same groups and keys as quorlane.conf
+// plus [Text] for the text and style and three keys of [Output] for size, format and folder.
+struct Preset
+{
+    WatermarkText text = WatermarkText(QStringLiteral("Name\nComments"), true);
+    int position = Position::Center;
+    WatermarkStyle style; // without effects: options.watermark holds them
+    RunOptions options;
+    QSize outputSize; // invalid: each picture's own size
+    QString format = QStringLiteral("Original");
+    QString outputFolder; // empty: the preset leaves the folder alone
+
+    bool operator==(const Preset &other) const;
+    bool operator!=(const Preset &other) const { return !(*this == other); }
+};
+
+// The presets in $XDG_CONFIG_HOME/quorlane/presets, one NAME.conf file each.
+namespace Presets {
+
+QString folder();
+// Sorted by name.
+QStringList names();
+// The file of a preset: nameOrFile itself when it holds a "/" or ends in ".conf".
+QString pathOf(const QString &nameOrFile);
+// Why name cannot be a preset's name ("/" or a leading "."), or empty.
+QString nameProblem(const QString &name);
+
+// Reads a preset file: unknown keys are ignored, a missing or refused value takes its default.
+// False, with error, when the file cannot be read.
+bool load(const QString &path, Preset *preset, QString *error);
+// Writes the preset under name, replacing one of that name.
+bool save(const QString &name, const Preset &preset, QString *error);
+bool remove(const QString &name, QString *error);
+
+} // namespace Presets
