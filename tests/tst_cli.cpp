@@ -62,6 +62,7 @@ private slots:
     void arguments_data();
     void arguments();
     void sameBytesAsTheWindow();
+    void presetsAreSavedListedAndUsed();
     void fieldsGiveTheBytesOfTheTypedText();
     void interruptFinishesThePicturesInFlight_data();
     void interruptFinishesThePicturesInFlight();
@@ -144,6 +145,11 @@ void TestCli::arguments_data()
     bad("logo position", { "--logo-position", "up", "a.jpg" }, "invalid value 'up' for --logo");
     bad("unreadable logo", { "--logo", "/nonexistent.svg", "a.jpg" }, "cannot read the logo");
     bad("tile twice", { "--tile", "--no-tile", "a.jpg" }, "--tile and --no-tile cannot");
+    bad("missing preset", { "--preset", "nosuch", "a.jpg" }, "cannot read the preset 'nosuch'");
+    bad("preset and settings",
+        { "--preset", "/x.conf", "--settings", "/y.xml", "a.jpg" },
+        "--preset and --settings cannot");
+    bad("preset named with a dot", { "--save-preset", ".web" }, "A preset's name cannot start");
 }
 
 void TestCli::arguments()
@@ -247,6 +253,27 @@ void TestCli::sameBytesAsTheWindow()
         QVERIFY(!window.isEmpty());
         QCOMPARE(fileBytes(cliOut + "/" + name), window);
     }
+}
+
+void TestCli::presetsAreSavedListedAndUsed()
+{
+    // Saving stores this command's settings and exits; a later run starts from them.
+    QCOMPARE(runBatch({ "-s", "2048x2048", "--fit", "-f", "webp", "--save-preset", "web 2" }), 0);
+    QProcess list;
+    list.start(QStringLiteral(QUORLANE_BATCH), { "--list-presets" });
+    QVERIFY(list.waitForFinished());
+    QVERIFY(list.readAllStandardOutput().split('\n').contains("web 2"));
+    QBuffer input;
+    const ParsedCommand parsed =
+      parseBatchCommand({ "quorlane-batch", "--preset", "web 2", "-f", "png", "a.jpg" }, &input);
+    QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+    QCOMPARE(parsed.command.request.outputSize, QSize(2048, 2048));
+    QCOMPARE(parsed.command.request.policy.resize, ResizeMode::Fit);
+    QCOMPARE(parsed.command.request.format, "png");
+    QCOMPARE(parsed.command.request.presetName, "web 2");
+    QByteArray errors;
+    QCOMPARE(runBatch({ "--preset", "nosuch", "a.jpg" }, &errors), 2);
+    QVERIFY(errors.contains("quorlane/presets"));
 }
 
 void TestCli::fieldsGiveTheBytesOfTheTypedText()
