@@ -64,7 +64,12 @@ int BatchRunner::workerCount(const RunSnapshot &snapshot)
     const qint64 output = snapshot.outputSize.isValid()
                             ? qint64(snapshot.outputSize.width()) * snapshot.outputSize.height() * 4
                             : largest;
-    const qint64 byMemory = std::max<qint64>(1, physicalMemory() / 4 / (largest + output));
+    // The keep-JPEG mode also holds a copy of the picture and its coefficients (at most 4:4:4,
+    // three components of two bytes a pixel).
+    const qint64 keeping =
+      snapshot.policy.jpegMode == JpegMode::Keep ? largest + largest / 4 * 6 : 0;
+    const qint64 byMemory =
+      std::max<qint64>(1, physicalMemory() / 4 / (largest + output + keeping));
     const qint64 byCores = std::max(1, QThread::idealThreadCount());
     return int(std::min({ byMemory, byCores, qint64(std::max(1, int(snapshot.sources.size()))) }));
 }

@@ -12,6 +12,7 @@ enum class MetadataChoice { All, AllButLocation, Copyright, None };
 enum class ResizeMode { Stretch, Fit };
 enum class ExistingFiles { Replace, Number, Skip };
 enum class ColourChoice { Keep, Srgb };
+enum class JpegMode { Encode, Keep }; // Keep: a JPEG changes only the watermark's blocks
 
 struct OutputPolicy
 {
@@ -25,6 +26,7 @@ struct OutputPolicy
     ExistingFiles existingFiles = ExistingFiles::Replace;
     ColourChoice colour = ColourChoice::Keep;        // Srgb: every picture converted before drawing
     QString nameTemplate = QStringLiteral("{name}"); // see NameTemplate
+    JpegMode jpegMode = JpegMode::Encode;
 
     // "Remove all" without the copyright notice never calls the metadata library.
     bool touchesMetadata() const { return metadata != MetadataChoice::None || copyrightFromText; }
@@ -39,6 +41,7 @@ inline constexpr std::array<const char *, 4> metadataChoiceNames = { "all",
 inline constexpr std::array<const char *, 2> resizeModeNames = { "stretch", "fit" };
 inline constexpr std::array<const char *, 3> existingFilesNames = { "replace", "number", "skip" };
 inline constexpr std::array<const char *, 2> colourChoiceNames = { "keep", "srgb" };
+inline constexpr std::array<const char *, 2> jpegModeNames = { "encode", "keep" };
 
 // The index of name in names, or -1.
 template<size_t N>

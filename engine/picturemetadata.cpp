@@ -172,13 +172,13 @@ void applyChoice(PictureMetadata::Target const &target,
         eraseIf(xmp, isOther);
     }
 
-    // The output describes the output: its pixels are upright and of its own size.
-    exif["Exif.Image.Orientation"] = uint16_t(1);
+    // The output describes the output: its pixels' orientation and its own size.
+    exif["Exif.Image.Orientation"] = uint16_t(target.orientation);
     exif["Exif.Photo.PixelXDimension"] = uint32_t(target.size.width());
     exif["Exif.Photo.PixelYDimension"] = uint32_t(target.size.height());
     exif["Exif.Image.Software"] = std::string("Quorlane ") + appVersion;
     if (!xmp.empty()) {
-        xmp["Xmp.tiff.Orientation"] = "1";
+        xmp["Xmp.tiff.Orientation"] = std::to_string(target.orientation);
         xmp["Xmp.exif.PixelXDimension"] = std::to_string(target.size.width());
         xmp["Xmp.exif.PixelYDimension"] = std::to_string(target.size.height());
     }

@@ -42,6 +42,7 @@ public:
         MetadataChoice choice = MetadataChoice::AllButLocation;
         QString copyrightNotice; // empty: the notice is left as the choice keeps it
         QSize size;              // the written picture's size
+        int orientation = 1;     // the written pixels' EXIF orientation
     };
     // Inserts what target keeps into encoded, a picture just written by Qt, keeping its colour
     // profile. What cannot be inserted is dropped, with a reason; encoded always stays a

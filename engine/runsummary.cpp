@@ -124,6 +124,19 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
               writtenLines(report, maxLines, sources, &JobOutcome::metadataReason)
         };
     }
+    const int reencoded = countWritten(report, &JobOutcome::reencodedReason);
+    if (reencoded > 0) {
+        int kept = 0;
+        for (const JobOutcome &outcome : report.outcomes)
+            kept += outcome.jpegKept ? 1 : 0;
+        summary.blocks << RunSummary::Block{
+            Kind::JpegReencoded,
+            QStringList(tr("%1 pictures kept their JPEG compression; %2 were encoded again:")
+                          .arg(kept)
+                          .arg(reencoded)) +
+              writtenLines(report, maxLines, sources, &JobOutcome::reencodedReason)
+        };
+    }
     summary.isWarning =
       (report.stopped && notStarted > 0) || failures > 0 || incomplete > 0 || report.invisibleMark;
     return summary;

@@ -8,13 +8,21 @@ struct JobOutcome;
 
 // What every front end tells at the end of a run, block by block in this order, each only when
 // it applies: the stop, the failures, pictures written from incomplete files, a mark that cannot
-// be seen, the skipped pictures, the
-// pictures that lost their metadata.
+// be seen, the skipped pictures, the pictures that lost their metadata, and in the keep-JPEG mode
+// the pictures encoded again, with why.
 struct RunSummary
 {
     struct Block
     {
-        enum class Kind { Stopped, Failures, Incomplete, Invisible, Skipped, WithoutMetadata };
+        enum class Kind {
+            Stopped,
+            Failures,
+            Incomplete,
+            Invisible,
+            Skipped,
+            WithoutMetadata,
+            JpegReencoded
+        };
         Kind kind;
         QStringList lines;
 

@@ -2,11 +2,14 @@
 
 #include <QColorSpace>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 
 #include "heifcodec.h"
+#include "jpegkeeper.h"
 #include "outputfile.h"
 #include "picturemetadata.h"
 #include "picturereader.h"
@@ -47,6 +50,75 @@ void convertToSrgb(QImage &image)
     const QColorSpace srgb(QColorSpace::SRgb);
     if (image.colorSpace().isValid() && image.colorSpace() != srgb)
         image.convertToColorSpace(srgb);
+}
+
+// The EXIF orientation (1 to 8) the reader turned a picture upright by.
+int exifOrientation(QImageIOHandler::Transformations t)
+{
+    switch (int(t)) {
+        case QImageIOHandler::TransformationMirror:
+            return 2;
+        case QImageIOHandler::TransformationRotate180:
+            return 3;
+        case QImageIOHandler::TransformationFlip:
+            return 4;
+        case QImageIOHandler::TransformationMirrorAndRotate90:
+            return 5;
+        case QImageIOHandler::TransformationRotate90:
+            return 6;
+        case QImageIOHandler::TransformationFlipAndRotate90:
+            return 7;
+        case QImageIOHandler::TransformationRotate270:
+            return 8;
+        default:
+            return 1;
+    }
+}
+
+// What the keep-JPEG mode needs of one picture: the source's bytes and orientation, or why the
+// picture is encoded again.
+struct KeepPlan
+{
+    QString problem;
+    QByteArray bytes;
+    int orientation = 1;
+};
+
+KeepPlan planKeeping(const RunSnapshot &run,
+                     const QString &source,
+                     const QByteArray &format,
+                     const QImage &image,
+                     const PictureReader::Result &read)
+{
+    KeepPlan plan;
+    const auto refuse = [&plan](const QString &why) {
+        plan.problem = why;
+        return plan;
+    };
+    if (run.outputSize.isValid())
+        return refuse(QCoreApplication::translate("WatermarkJob", "resized"));
+    if (format != "jpg" && format != "jpeg")
+        return refuse(QCoreApplication::translate("WatermarkJob", "written in another format"));
+    if (run.style.effects.tile)
+        return refuse(QCoreApplication::translate("WatermarkJob", "tiled watermark"));
+    if (!read.incomplete.isEmpty())
+        return refuse(QCoreApplication::translate("WatermarkJob", "damaged JPEG"));
+    if (run.policy.colour == ColourChoice::Srgb && image.colorSpace().isValid() &&
+        image.colorSpace() != QColorSpace(QColorSpace::SRgb))
+        return refuse(QCoreApplication::translate("WatermarkJob", "converted to sRGB"));
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString());
+    plan.bytes = file.readAll();
+    if (!plan.bytes.startsWith("\xff\xd8"))
+        return refuse(QCoreApplication::translate("WatermarkJob", "not a JPEG"));
+    if (const QString why = JpegKeeper::problem(plan.bytes); !why.isEmpty())
+        return refuse(why);
+    plan.orientation = exifOrientation(QImageReader(source).transformation());
+    // Without metadata nothing could say how to turn the pixels.
+    if (plan.orientation != 1 && !run.policy.touchesMetadata())
+        return refuse(QCoreApplication::translate("WatermarkJob", "turned, without metadata"));
+    return plan;
 }
 
 QString tr(const char *text)
@@ -100,6 +172,14 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     // Moved, not copied: a second reference would make the painter copy the whole picture.
     QImage image = std::move(read.image);
     const QByteArray format = QFileInfo(output).suffix().toLower().toLatin1();
+    KeepPlan keep;
+    QImage before;
+    if (run.policy.jpegMode == JpegMode::Keep) {
+        keep = planKeeping(run, source, format, image, read);
+        if (keep.problem.isEmpty())
+            before = image.copy(); // to tell the drawn pixels from the picture's own
+        outcome.reencodedReason = keep.problem;
+    }
     if (run.policy.colour == ColourChoice::Srgb || !formatHoldsProfile(format))
         convertToSrgb(image);
     const QString text = run.text.filled(metadata.fieldValues(source, image.size()));
@@ -134,7 +214,22 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     if (run.policy.copyrightFromText)
         kept.copyrightNotice = copyrightNotice(text);
     QByteArray bytes;
-    if (HeifCodec::writes(format)) {
+    if (!before.isNull()) {
+        JpegKeeper::Result kept = JpegKeeper::stamp(keep.bytes, before, image, keep.orientation);
+        before = QImage();
+        keep.bytes.clear();
+        bytes = std::move(kept.bytes);
+        outcome.reencodedReason = kept.problem;
+        outcome.jpegKept = !bytes.isEmpty();
+    }
+    if (outcome.jpegKept) {
+        PictureMetadata::Target stored = kept;
+        stored.orientation = keep.orientation;
+        if (keep.orientation >= 5)
+            stored.size.transpose();
+        if (copiesMetadata)
+            outcome.metadataReason = metadata.insertInto(bytes, stored);
+    } else if (HeifCodec::writes(format)) {
         // The metadata goes in with the picture: the metadata library cannot write these files.
         const HeifCodec::Metadata blocks =
           copiesMetadata ? metadata.blocksFor(kept) : HeifCodec::Metadata();

@@ -40,6 +40,9 @@ struct JobOutcome
     QString metadataReason; // what a written picture's metadata lost, and why
     QString incomplete;     // the decoder's word that part of the source is missing, or empty
     QColor pen; // the colour drawn with, alpha included (valid when the picture was drawn)
+    // The keep-JPEG mode: whether the picture kept its compression, or why it was encoded again.
+    bool jpegKept = false;
+    QString reencodedReason;
 
     bool wasRead() const { return status != Status::Unreadable && status != Status::NotStarted; }
     bool isFailure() const { return status == Status::Unreadable || status == Status::NotWritten; }

@@ -181,6 +181,29 @@ std::vector<RunOption> makeOptions()
         return true;
     };
     list.push_back(name);
+    // A flag on the command line, a word in the file: "encode" or "keep".
+    RunOption keepJpeg =
+      declared(output,
+               "jpegMode",
+               K::Flag,
+               { "keep-jpeg" },
+               nullptr,
+               QT_TRANSLATE_NOOP("RunOptions",
+                                 "Keep a JPEG's own compression when its size and format stay: "
+                                 "only the watermark's blocks change."));
+    keepJpeg.flagHelp = { keepJpeg.help,
+                          QT_TRANSLATE_NOOP("RunOptions", "Encode every picture anew.") };
+    keepJpeg.get = [](const RunOptions &r) {
+        return QLatin1String(jpegModeNames.at(size_t(r.output.jpegMode)));
+    };
+    keepJpeg.set = [](RunOptions &r, const QString &value) {
+        const bool keep = value == QLatin1String("keep") || value == QLatin1String("true");
+        if (!keep && value != QLatin1String("encode") && value != QLatin1String("false"))
+            return false;
+        r.output.jpegMode = keep ? JpegMode::Keep : JpegMode::Encode;
+        return true;
+    };
+    list.push_back(keepJpeg);
     list.push_back(number(
       watermark,
       "margin",

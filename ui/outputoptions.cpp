@@ -66,6 +66,7 @@ OutputOptions::OutputOptions(const OutputPolicy &policy,
     check(std::array{ m_ui->existingReplace, m_ui->existingNumber, m_ui->existingSkip },
           int(policy.existingFiles));
     check(std::array{ m_ui->colourKeep, m_ui->colourSrgb }, int(policy.colour));
+    m_ui->keepJpeg->setChecked(policy.jpegMode == JpegMode::Keep);
     m_ui->nameTemplate->setText(policy.nameTemplate);
     auto *nameMenu = new QMenu(this);
     addFieldMenu(
@@ -124,6 +125,7 @@ OutputPolicy OutputOptions::policy() const
     policy.existingFiles = checked<ExistingFiles>(
       std::array{ m_ui->existingReplace, m_ui->existingNumber, m_ui->existingSkip });
     policy.colour = checked<ColourChoice>(std::array{ m_ui->colourKeep, m_ui->colourSrgb });
+    policy.jpegMode = m_ui->keepJpeg->isChecked() ? JpegMode::Keep : JpegMode::Encode;
     policy.nameTemplate = m_ui->nameTemplate->text();
     if (policy.nameTemplate.trimmed().isEmpty())
         policy.nameTemplate = QLatin1String(NameTemplate::defaultText);
