@@ -1,9 +1,9 @@
 // Runs Quorlane's batch job without a window and prints its throughput and peak memory.
 // Usage: bench_batch <corpus folder> <output folder> <original|thumbnails> <workers, 0 = all>
-//        [12|48|all|heic] [metadata choice, default none] [watermark text] [plain|dressed|tile]
-//        [output format, default jpg]
-// dressed: outline, shadow and a logo. heic: the h12-*.heic pictures in the corpus folder, made
-// by bench/run from the 12 MP set.
+//        [12|48|all|PREFIX] [metadata choice, default none] [watermark text]
+//        [plain|dressed|tile] [output format, default jpg] [encode|keep, the JPEG mode]
+// dressed: outline, shadow and a logo. PREFIX: the PREFIX-* pictures in the corpus folder, such
+// as the HEIC (h12) and progressive (q12, q48) copies bench/run makes of the 12 and 48 MP sets.
 // "make" as the only argument pair (bench_batch <corpus folder> make) just makes the corpus.
 #include <QCoreApplication>
 #include <QDir>
@@ -62,8 +62,8 @@ int main(int argc, char *argv[])
     run.outputSize = thumbnails ? outputSizes.at(4).size : QSize();
     run.outputDir = outDir;
     run.policy.metadata = metadata < 0 ? MetadataChoice::None : MetadataChoice(metadata);
-    if (set == QLatin1String("heic")) {
-        for (const QString &name : QDir(corpus).entryList({ QStringLiteral("h12-*.heic") }))
+    if (set != QLatin1String("12") && set != QLatin1String("48") && set != QLatin1String("all")) {
+        for (const QString &name : QDir(corpus).entryList({ set + QStringLiteral("-*") }))
             run.sources << corpus + QLatin1Char('/') + name;
     } else {
         if (set != QLatin1String("48"))
@@ -72,6 +72,8 @@ int main(int argc, char *argv[])
             run.sources << p48;
     }
     const QString format = args.value(9, QStringLiteral("jpg"));
+    if (args.value(10) == QLatin1String("keep"))
+        run.policy.jpegMode = JpegMode::Keep;
     run.outputs = assignOutputPaths(run.sources, outDir, format).paths;
 
     BatchRunner runner;

@@ -70,7 +70,8 @@ _quorlane_batch()
         COMPREPLY=($(compgen -W '--output --text --copyright-sign --no-copyright-sign
             --position --settings --preset --save-preset --list-presets --automatic --size
             --format --quality --fit --stretch
-            --metadata --colour --name --copyright-notice --no-copyright-notice --if-exists --margin --outline
+            --metadata --colour --name --keep-jpeg --no-keep-jpeg
+            --copyright-notice --no-copyright-notice --if-exists --margin --outline
             --no-outline --shadow --no-shadow --angle --tile --no-tile --logo --logo-width
             --logo-position --logo-opacity --jobs --files-from
             --null --report --quiet --help --version' -- "$cur"))

@@ -58,21 +58,28 @@ struct Decompress
     ~Decompress() { jpeg_destroy_decompress(&info); }
 };
 
+// Compresses into memory, starting with room for capacity bytes (the library allocates more
+// when that is not enough, and leaves the first buffer to us).
 struct Compress
 {
     jpeg_compress_struct info{};
+    unsigned char *first = nullptr;
     unsigned char *buffer = nullptr;
     unsigned long size = 0;
-    explicit Compress(ErrorManager &errors)
+    Compress(ErrorManager &errors, size_t capacity)
     {
         info.err = &errors.pub;
         jpeg_create_compress(&info);
+        first = buffer = static_cast<unsigned char *>(std::malloc(capacity));
+        size = buffer ? capacity : 0;
         jpeg_mem_dest(&info, &buffer, &size);
     }
     ~Compress()
     {
         jpeg_destroy_compress(&info);
-        std::free(buffer);
+        if (buffer != first)
+            std::free(buffer);
+        std::free(first);
     }
     QByteArray bytes() const
     {
@@ -149,23 +156,24 @@ QPoint uprightPoint(int x, int y, int orientation, int w, int h)
 QRect changedRect(const QImage &a, const QImage &b)
 {
     int top = -1, bottom = -1, left = a.width(), right = -1;
-    const int rowBytes = a.width() * 4;
+    const int pixelBytes = a.depth() / 8;
+    const int rowBytes = a.width() * pixelBytes;
     for (int y = 0; y < a.height(); ++y) {
-        const auto *p = reinterpret_cast<const quint32 *>(a.constScanLine(y));
-        const auto *q = reinterpret_cast<const quint32 *>(b.constScanLine(y));
+        const uchar *p = a.constScanLine(y);
+        const uchar *q = b.constScanLine(y);
         if (std::memcmp(p, q, size_t(rowBytes)) == 0)
             continue;
         if (top < 0)
             top = y;
         bottom = y;
-        int x = 0;
-        while (p[x] == q[x])
-            ++x;
-        left = std::min(left, x);
-        x = a.width() - 1;
-        while (p[x] == q[x])
-            --x;
-        right = std::max(right, x);
+        int i = 0;
+        while (p[i] == q[i])
+            ++i;
+        left = std::min(left, i / pixelBytes);
+        i = rowBytes - 1;
+        while (p[i] == q[i])
+            --i;
+        right = std::max(right, i / pixelBytes);
     }
     return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
@@ -202,17 +210,20 @@ QString problem(const QByteArray &bytes)
 Result stamp(const QByteArray &bytes, const QImage &before, const QImage &after, int orientation)
 {
     Result result;
-    const QImage a = before.convertToFormat(QImage::Format_RGB32);
-    const QImage b = after.convertToFormat(QImage::Format_RGB32);
-    const QRect changed = changedRect(a, b);
+    // Painting may have changed a few formats (a palette's): compare in the painted one.
+    const QImage a =
+      before.format() == after.format() ? before : before.convertToFormat(after.format());
+    const QImage &b = after;
+    const QRect changed = a.depth() % 8 == 0 ? changedRect(a, b) : QRect(QPoint(0, 0), b.size());
 
     // Everything that lives across the jump is made before it: a jump skips no destructor.
     ErrorManager errors;
     setUp(errors);
     Decompress src(errors);
-    Compress region(errors);
+    Compress region(errors, 1 << 20);
     Decompress patch(errors);
-    Compress out(errors);
+    // About the source's size: the output differs from it only by the mark's blocks.
+    Compress out(errors, size_t(bytes.size()) + (1 << 20));
     QImage pixels;
     std::vector<bool> drawn;
     if (setjmp(errors.jump)) {
@@ -263,10 +274,9 @@ Result stamp(const QByteArray &bytes, const QImage &before, const QImage &after,
             auto *line = reinterpret_cast<quint32 *>(pixels.scanLine(y));
             for (int x = 0; x < box.width(); ++x) {
                 const QPoint u = uprightPoint(x0 + x, y0 + y, orientation, width, height);
-                const quint32 s = reinterpret_cast<const quint32 *>(b.constScanLine(u.y()))[u.x()];
+                const QRgb s = b.pixel(u);
                 line[x] = s;
-                drawn[size_t(y) * size_t(box.width()) + size_t(x)] =
-                  s != reinterpret_cast<const quint32 *>(a.constScanLine(u.y()))[u.x()];
+                drawn[size_t(y) * size_t(box.width()) + size_t(x)] = s != a.pixel(u);
             }
         }
 
@@ -334,7 +344,9 @@ Result stamp(const QByteArray &bytes, const QImage &before, const QImage &after,
     out.info.write_JFIF_header = FALSE;
     out.info.write_Adobe_marker = FALSE;
     out.info.restart_interval = src.info.restart_interval;
-    out.info.optimize_coding = TRUE;
+    out.info.arith_code = src.info.arith_code;
+    // Progressive scans need their own Huffman tables; a sequential picture keeps the library's,
+    // as cameras do, which saves a second pass over the whole picture.
     if (src.info.progressive_mode)
         jpeg_simple_progression(&out.info);
     jpeg_write_coefficients(&out.info, coefficients);

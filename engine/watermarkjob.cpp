@@ -173,11 +173,11 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     QImage image = std::move(read.image);
     const QByteArray format = QFileInfo(output).suffix().toLower().toLatin1();
     KeepPlan keep;
-    QImage before;
+    const QImage *before = nullptr;
     if (run.policy.jpegMode == JpegMode::Keep) {
         keep = planKeeping(run, source, format, image, read);
         if (keep.problem.isEmpty())
-            before = image.copy(); // to tell the drawn pixels from the picture's own
+            before = &buffer.keepCopy(image); // to tell the drawn pixels from the picture's own
         outcome.reencodedReason = keep.problem;
     }
     if (run.policy.colour == ColourChoice::Srgb || !formatHoldsProfile(format))
@@ -214,9 +214,8 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     if (run.policy.copyrightFromText)
         kept.copyrightNotice = copyrightNotice(text);
     QByteArray bytes;
-    if (!before.isNull()) {
-        JpegKeeper::Result kept = JpegKeeper::stamp(keep.bytes, before, image, keep.orientation);
-        before = QImage();
+    if (before) {
+        JpegKeeper::Result kept = JpegKeeper::stamp(keep.bytes, *before, image, keep.orientation);
         keep.bytes.clear();
         bytes = std::move(kept.bytes);
         outcome.reencodedReason = kept.problem;

@@ -93,6 +93,16 @@ void TestRunOptions::values_data()
     row("logo position 32", "logoPosition", "32", { "--logo-position", "up" }, false);
     row("logo opacity 0", "logoOpacity", "0", { "--logo-opacity", "0" }, true);
     row("logo opacity 256", "logoOpacity", "256", { "--logo-opacity", "256" }, false);
+    row("keep jpeg", "jpegMode", "keep", { "--keep-jpeg" }, true);
+    row("encode jpeg", "jpegMode", "encode", { "--no-keep-jpeg" }, true);
+    row("jpeg mode word", "jpegMode", "lossless", {}, false);
+    row("colour srgb", "colour", "srgb", { "--colour", "srgb" }, true);
+    row("colour word", "colour", "p3", { "--colour", "p3" }, false);
+    row("name template",
+        "nameTemplate",
+        "{name}, {counter:3}",
+        { "--name", "{name}, {counter:3}" },
+        true);
 }
 
 void TestRunOptions::values()
