@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "constants.h"
 #include "engine/positions.h"
 #include "engine/textfields.h"
 #include "engine/watermark.h"
@@ -15,7 +16,7 @@
 // plus [Text] for the text and style and three keys of [Output] for size, format and folder.
 struct Preset
 {
-    WatermarkText text = WatermarkText(QStringLiteral("Name\nComments"), true);
+    WatermarkText text = WatermarkText(QLatin1String(defaultWatermarkText), true);
     int position = Position::Center;
     WatermarkStyle style; // without effects: options.watermark holds them
     RunOptions options;

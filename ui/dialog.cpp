@@ -615,9 +615,10 @@ void Dialog::applyPreset(const Preset &preset)
         }
         if (!preset.outputSize.isValid())
             sizeIndex = originalSizeIndex;
-        else if (sizeIndex == customSizeIndex)
-            std::tie(s.customWidth, s.customHeight) =
-              std::make_pair(preset.outputSize.width(), preset.outputSize.height());
+        if (sizeIndex == customSizeIndex) {
+            s.customWidth = preset.outputSize.width();
+            s.customHeight = preset.outputSize.height();
+        }
         m_ui->comboBox->setCurrentIndex(sizeIndex);
         const QSignalBlocker format(m_ui->comboFormats);
         m_ui->comboFormats->setCurrentIndex(
