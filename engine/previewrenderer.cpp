@@ -2,6 +2,7 @@
 
 #include <QThreadPool>
 
+#include <condition_variable>
 #include <mutex>
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -32,7 +33,9 @@ void yieldToTheWindow()
 struct PreviewRenderer::Shared
 {
     std::mutex mutex;
+    std::condition_variable idle;
     PreviewRenderer *owner = nullptr; // cleared, under the mutex, when the renderer goes
+    int running = 0;                  // jobs started and not yet ended, under the mutex
     PreviewCache cache;
 };
 
@@ -64,17 +67,14 @@ PreviewRenderer::PreviewRenderer(QObject *parent)
   , m_shared(std::make_shared<Shared>())
 {
     m_shared->owner = this;
-    m_pool.setMaxThreadCount(maxRunning);
 }
 
 PreviewRenderer::~PreviewRenderer()
 {
-    {
-        std::lock_guard<std::mutex> lock(m_shared->mutex);
-        m_shared->owner = nullptr;
-    }
-    // No drawing outlives its window: the tasks end before the objects main() made are gone.
-    m_pool.waitForDone();
+    // No drawing outlives its window: the jobs end before the objects main() made are gone.
+    std::unique_lock<std::mutex> lock(m_shared->mutex);
+    m_shared->owner = nullptr;
+    m_shared->idle.wait(lock, [this] { return m_shared->running == 0; });
 }
 
 void PreviewRenderer::request(const PreviewRequest &request)
@@ -100,7 +100,14 @@ void PreviewRenderer::clearCache()
 void PreviewRenderer::launch(const PreviewRequest &request, quint64 generation)
 {
     ++m_running;
-    m_pool.start([shared = m_shared, request, generation] {
+    {
+        std::lock_guard<std::mutex> lock(m_shared->mutex);
+        ++m_shared->running;
+    }
+    // On one of the global pool's threads: Qt spreads a large scale or format conversion over
+    // that pool's threads, at normal priority, unless it is already running on one of them. There
+    // the whole preview stays on one thread that gives way to the window.
+    QThreadPool::globalInstance()->start([shared = m_shared, request, generation] {
         yieldToTheWindow();
         const PreviewResult result = renderPreview(request, shared->cache);
         std::lock_guard<std::mutex> lock(shared->mutex);
@@ -111,6 +118,8 @@ void PreviewRenderer::launch(const PreviewRequest &request, quint64 generation)
               [owner, generation, result] { owner->jobDone(generation, result); },
               Qt::QueuedConnection);
         }
+        if (--shared->running == 0)
+            shared->idle.notify_all();
     });
 }
 

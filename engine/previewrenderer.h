@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
-#include <QThreadPool>
 
 #include <memory>
 #include <optional>
@@ -64,7 +63,6 @@ private:
     void launch(const PreviewRequest &request, quint64 generation);
     void jobDone(quint64 generation, const PreviewResult &result);
 
-    QThreadPool m_pool;
     std::shared_ptr<Shared> m_shared;
     std::optional<std::pair<PreviewRequest, quint64>> m_waiting;
     quint64 m_generation = 0;

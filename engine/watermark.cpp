@@ -9,6 +9,8 @@
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <numeric>
+#include <vector>
 
 #include "colourtest.h"
 
@@ -109,44 +111,65 @@ QPointF placed(const QSizeF &size, const QRectF &area, int position)
 }
 
 // Three passes of a box blur of the given radius over an alpha mask: close to a Gaussian, in
-// linear time.
+// linear time. Both directions run along the rows (the vertical one keeps a running sum per
+// column), and the division by the window is a table.
 void blur(QImage &mask, int radius)
 {
     const int w = mask.width();
     const int h = mask.height();
-    std::vector<uchar> line(size_t(std::max(w, h)));
     const int span = 2 * radius + 1;
-    const auto pass = [&](uchar *first, int count, int stride) {
-        for (int i = 0; i < count; ++i)
-            line[size_t(i)] = first[i * stride];
-        const auto at = [&](int i) { return i >= 0 && i < count ? int(line[size_t(i)]) : 0; };
-        int sum = 0;
-        for (int i = -radius; i <= radius; ++i)
-            sum += at(i);
-        for (int i = 0; i < count; ++i) {
-            first[i * stride] = uchar(sum / span);
-            sum += at(i + radius + 1) - at(i - radius);
-        }
-    };
-    uchar *bits = mask.bits();
-    const int stride = int(mask.bytesPerLine());
+    std::vector<uchar> divided(size_t(255 * span + 1));
+    for (size_t sum = 0; sum < divided.size(); ++sum)
+        divided[sum] = uchar(sum / size_t(span));
+    std::vector<uchar> line(size_t(w + span), 0); // a row with radius zeros before and after
+    std::vector<uchar> source(size_t(w) * size_t(h));
+    std::vector<int> sums(static_cast<size_t>(w));
+    const auto row = [&](int y) { return source.data() + size_t(y) * size_t(w); };
     for (int round = 0; round < 3; ++round) {
-        for (int y = 0; y < h; ++y)
-            pass(bits + y * stride, w, 1);
-        for (int x = 0; x < w; ++x)
-            pass(bits + x, h, stride);
+        for (int y = 0; y < h; ++y) {
+            uchar *out = mask.scanLine(y);
+            std::copy(out, out + w, line.begin() + radius);
+            int sum = std::accumulate(line.begin(), line.begin() + span - 1, 0);
+            for (int x = 0; x < w; ++x) {
+                sum += line[size_t(x + span - 1)];
+                out[x] = divided[size_t(sum)];
+                sum -= line[size_t(x)];
+            }
+            std::copy(out, out + w, row(y));
+        }
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int y = 0; y < std::min(radius, h); ++y) {
+            for (int x = 0; x < w; ++x)
+                sums[size_t(x)] += row(y)[x];
+        }
+        for (int y = 0; y < h; ++y) {
+            const uchar *entering = y + radius < h ? row(y + radius) : nullptr;
+            const uchar *leaving = y - radius >= 0 ? row(y - radius) : nullptr;
+            uchar *out = mask.scanLine(y);
+            for (int x = 0; x < w; ++x) {
+                const int sum = sums[size_t(x)] + (entering ? entering[x] : 0);
+                out[x] = divided[size_t(sum)];
+                sums[size_t(x)] = sum - (leaving ? leaving[x] : 0);
+            }
+        }
     }
 }
 
-// The text's shape in colour, blurred: drawn as an alpha mask at half the layer's size (a soft
-// shadow loses nothing by it), a sixteenth of the work of blurring the full colour layer.
-QImage shadowOf(const QPainterPath &path,
+// The text's shape in colour, blurred, at half opacity, written onto layer (still transparent)
+// offset by offset. The shape is drawn as an alpha mask at half the layer's size (a soft shadow
+// loses nothing by it), a sixteenth of the work of blurring at full size, and written back at
+// full size with a bilinear doubling: each pixel lies a quarter of a mask pixel from its two
+// nearest rows and columns, so its weights are 9, 3, 3 and 1 sixteenths.
+bool drawShadow(QImage &layer,
+                const QPainterPath &path,
                 const QTransform &toLayer,
-                const QSize &layerSize,
                 const QColor &colour,
-                int radius)
+                int radius,
+                int offset)
 {
-    QImage mask((layerSize + QSize(1, 1)) / 2, QImage::Format_Alpha8);
+    QImage mask((layer.size() + QSize(1, 1)) / 2, QImage::Format_Alpha8);
+    if (mask.isNull())
+        return false;
     mask.fill(0);
     {
         QPainter p(&mask);
@@ -155,15 +178,38 @@ QImage shadowOf(const QPainterPath &path,
         p.fillPath(path, Qt::black);
     }
     blur(mask, std::max(1, radius / 2));
-    QImage shadow(mask.size(), QImage::Format_ARGB32_Premultiplied);
-    const QRgb opaque = colour.rgb();
-    for (int y = 0; y < mask.height(); ++y) {
-        const uchar *alpha = mask.constScanLine(y);
-        auto *out = reinterpret_cast<QRgb *>(shadow.scanLine(y));
-        for (int x = 0; x < mask.width(); ++x)
-            out[x] = qPremultiply(qRgba(qRed(opaque), qGreen(opaque), qBlue(opaque), alpha[x]));
+
+    // Sixteenths of a mask alpha (0 to 4080) to the premultiplied colour at half that alpha.
+    std::vector<QRgb> colours(size_t(16 * 255 + 1));
+    for (size_t i = 0; i < colours.size(); ++i) {
+        const int alpha = int((i + 16) / 32);
+        colours[i] = qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), alpha));
     }
-    return shadow;
+    const int w = mask.width();
+    const int h = mask.height();
+    std::vector<int> blend(size_t(w + 2)); // one output row's vertical blend, a zero either side
+    for (int y = offset; y < layer.height(); ++y) {
+        // Rows m - 1 and m (weights 1 and 3) for an even distance 2m, m and m + 1 (3 and 1) for
+        // an odd one.
+        const int m = (y - offset) / 2;
+        const bool odd = (y - offset) % 2 == 1;
+        const int nearRow = m;
+        const int farRow = odd ? m + 1 : m - 1;
+        if (nearRow >= h && farRow >= h)
+            break;
+        const uchar *nearLine = nearRow < h ? mask.constScanLine(nearRow) : nullptr;
+        const uchar *farLine = farRow >= 0 && farRow < h ? mask.constScanLine(farRow) : nullptr;
+        for (int x = 0; x < w; ++x)
+            blend[size_t(x + 1)] = 3 * (nearLine ? nearLine[x] : 0) + (farLine ? farLine[x] : 0);
+        auto *out = reinterpret_cast<QRgb *>(layer.scanLine(y));
+        const int last = std::min(layer.width(), offset + 2 * w);
+        for (int x = offset; x < last; ++x) {
+            const int n = (x - offset) / 2 + 1;
+            const int far = (x - offset) % 2 == 1 ? n + 1 : n - 1;
+            out[x] = colours[size_t(3 * blend[size_t(n)] + blend[size_t(far)])];
+        }
+    }
+    return true;
 }
 
 // Black or white, whichever stands out against colour.
@@ -238,15 +284,8 @@ struct TextLayer
         const QTransform toWindow =
           toLayer * QTransform::fromTranslate(-window.left(), -window.top());
         const QColor against = opposite(style.pen);
-        if (fx.shadow) {
-            const QImage shadow = shadowOf(block.path, toWindow, layer.size(), against, radius);
-            if (shadow.isNull())
-                return QImage();
-            QPainter p(&layer);
-            p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.setOpacity(0.5);
-            p.drawImage(QRectF(offset, offset, shadow.width() * 2, shadow.height() * 2), shadow);
-        }
+        if (fx.shadow && !drawShadow(layer, block.path, toWindow, against, radius, int(offset)))
+            return QImage();
         QPainter p(&layer);
         p.setRenderHint(QPainter::Antialiasing);
         p.setTransform(toWindow);

@@ -125,8 +125,17 @@ void TestEffects::outlineAndShadowStandOut()
     style.effects.logoWidth = 25;
     style.effects.logoPosition = Position::TopLeft;
     stampWatermark(shadowed, "Shadow", Position::Center, style);
-    const QRect shadow = changedArea(shadowed.copy(0, 100, 800, 300), Qt::white, 30);
+    const QRect shadow =
+      changedArea(shadowed.copy(0, 100, 800, 300), Qt::white, 30).translated(0, 100);
     QVERIFY(!shadow.isEmpty());
+    // At half opacity, and below and to the right of the centred text.
+    int darkest = 255;
+    for (int y = shadow.top(); y <= shadow.bottom(); ++y) {
+        for (int x = shadow.left(); x <= shadow.right(); ++x)
+            darkest = std::min(darkest, qGray(shadowed.pixel(x, y)));
+    }
+    QVERIFY2(darkest >= 126 && darkest < 230, qPrintable(QString::number(darkest)));
+    QVERIFY(shadow.center().x() > 400 && shadow.center().y() > 200);
     // The logo: a quarter of the width, its proportions kept, in the top left corner.
     QCOMPARE(changedArea(shadowed.copy(0, 0, 400, 100), Qt::white, 30), QRect(0, 0, 200, 100));
     QCOMPARE(shadowed.pixelColor(100, 50), QColor(Qt::red));

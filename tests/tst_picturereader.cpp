@@ -64,6 +64,7 @@ private slots:
     void decodeBufferReusesMemoryAndDropsMetadata();
     void tiffWithAbsurdSamplesIsRefusedBeforeDecoding();
     void bigTiffWithAbsurdSamplesIsRefusedBeforeDecoding();
+    void pngChunkPastTheEndIsRefusedBeforeDecoding();
 };
 
 void TestPictureReader::exifOrientationIsApplied()
@@ -218,6 +219,30 @@ void TestPictureReader::decodeBufferReusesMemoryAndDropsMetadata()
     PictureReader::Result rc = buffer.read(c);
     QCOMPARE(rc.image.size(), QSize(30, 20));
     QCOMPARE(rc.image.pixelColor(1, 1), QColor(Qt::blue));
+}
+
+void TestPictureReader::pngChunkPastTheEndIsRefusedBeforeDecoding()
+{
+    QImage image = solidImage(40, 30, Qt::gray);
+    image.setText("Comment", "hello");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(image.save(&buffer, "png"));
+    const qsizetype text = png.indexOf("tEXt") - 4;
+    QVERIFY(text > 8);
+    QTemporaryDir dir;
+    QVERIFY(PictureReader::read(writeBytes(dir.filePath("whole.png"), png)).ok());
+
+    // The text chunk declares a gigabyte and the file ends soon after, as libpng's crasher does.
+    QByteArray huge = png.left(text + 20);
+    qToBigEndian<quint32>(0x3fffffff, huge.data() + text);
+    const QString why("the picture is damaged: its tEXt chunk runs past the end");
+    QCOMPARE(PictureReader::read(writeBytes(dir.filePath("huge.png"), huge)).error, why);
+    // A cut inside the image data is the decoder's to report.
+    const QString cut = writeBytes(dir.filePath("cut.png"), png.left(png.indexOf("IDAT") + 10));
+    QVERIFY(!PictureReader::read(cut).ok());
+    QVERIFY(PictureReader::read(cut).error != why);
 }
 
 QTEST_MAIN(TestPictureReader)
