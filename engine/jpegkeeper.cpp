@@ -129,27 +129,15 @@ QPoint storedPoint(int x, int y, int orientation, int w, int h)
     }
 }
 
-// The upright point whose stored point is (x, y): the inverse of storedPoint.
+// The upright point whose stored point is (x, y): the inverse of storedPoint. The mirrors and the
+// half turn are their own inverses; a turn's inverse is the opposite turn, from the upright frame
+// (whose width is the stored height).
 QPoint uprightPoint(int x, int y, int orientation, int w, int h)
 {
-    switch (orientation) {
-        case 2:
-            return { w - 1 - x, y };
-        case 3:
-            return { w - 1 - x, h - 1 - y };
-        case 4:
-            return { x, h - 1 - y };
-        case 5:
-            return { y, x };
-        case 6:
-            return { h - 1 - y, x };
-        case 7:
-            return { h - 1 - y, w - 1 - x };
-        case 8:
-            return { y, w - 1 - x };
-        default:
-            return { x, y };
-    }
+    if (orientation < 5)
+        return storedPoint(x, y, orientation, w, h);
+    const int inverse = orientation == 6 ? 8 : orientation == 8 ? 6 : orientation;
+    return storedPoint(x, y, inverse, h, w);
 }
 
 // The smallest rectangle holding every pixel that differs between a and b (same size, format).

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
 #include <QPainter>
 
 #include "heifcodec.h"
@@ -114,7 +113,7 @@ KeepPlan planKeeping(const RunSnapshot &run,
         return refuse(QCoreApplication::translate("WatermarkJob", "not a JPEG"));
     if (const QString why = JpegKeeper::problem(plan.bytes); !why.isEmpty())
         return refuse(why);
-    plan.orientation = exifOrientation(QImageReader(source).transformation());
+    plan.orientation = exifOrientation(read.transformation);
     // Without metadata nothing could say how to turn the pixels.
     if (plan.orientation != 1 && !run.policy.touchesMetadata())
         return refuse(QCoreApplication::translate("WatermarkJob", "turned, without metadata"));
@@ -215,10 +214,10 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
         kept.copyrightNotice = copyrightNotice(text);
     QByteArray bytes;
     if (before) {
-        JpegKeeper::Result kept = JpegKeeper::stamp(keep.bytes, *before, image, keep.orientation);
+        JpegKeeper::Result keeper = JpegKeeper::stamp(keep.bytes, *before, image, keep.orientation);
         keep.bytes.clear();
-        bytes = std::move(kept.bytes);
-        outcome.reencodedReason = kept.problem;
+        bytes = std::move(keeper.bytes);
+        outcome.reencodedReason = keeper.problem;
         outcome.jpegKept = !bytes.isEmpty();
     }
     if (outcome.jpegKept) {
