@@ -61,11 +61,11 @@ int exifOrientation(QImageIOHandler::Transformations t)
             return 3;
         case QImageIOHandler::TransformationFlip:
             return 4;
-        case QImageIOHandler::TransformationMirrorAndRotate90:
+        case QImageIOHandler::TransformationFlipAndRotate90: // the transpose
             return 5;
         case QImageIOHandler::TransformationRotate90:
             return 6;
-        case QImageIOHandler::TransformationFlipAndRotate90:
+        case QImageIOHandler::TransformationMirrorAndRotate90: // the transverse
             return 7;
         case QImageIOHandler::TransformationRotate270:
             return 8;

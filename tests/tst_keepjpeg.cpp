@@ -117,6 +117,7 @@ void TestKeepJpeg::onlyTheMarksBlocksChange_data()
     QTest::newRow("4:4:4, turned 6") << QSize(480, 320) << Layout{ 1, 1 } << 6 << "";
     QTest::newRow("grey, turned 3") << QSize(400, 300) << Layout{ 1, 1, true } << 3 << "";
     QTest::newRow("progressive") << QSize(512, 384) << Layout{ 2, 2, false, true } << 1 << "";
+    QTest::newRow("4:2:0, odd size, turned 7") << QSize(301, 203) << Layout{} << 7 << "";
     QTest::newRow("restart markers, turned 8")
       << QSize(500, 360) << Layout{ 2, 2, false, false, false, 1 } << 8 << "";
     QTest::newRow("CMYK") << QSize(200, 150) << Layout{ 1, 1, false, false, true } << 1
@@ -211,11 +212,12 @@ void TestKeepJpeg::onlyTheMarksBlocksChange()
             ++changed;
             const QRect s(i % wide * side, i / wide * tall, side, tall);
             const int w = stored.width(), h = stored.height();
-            const QRect u = orientation == 3
-                              ? QRect(w - s.right() - 1, h - s.bottom() - 1, side, tall)
-                            : orientation == 6 ? QRect(h - s.bottom() - 1, s.left(), tall, side)
-                            : orientation == 8 ? QRect(s.top(), w - s.right() - 1, tall, side)
-                                               : s;
+            const QRect u =
+              orientation == 3   ? QRect(w - s.right() - 1, h - s.bottom() - 1, side, tall)
+              : orientation == 6 ? QRect(h - s.bottom() - 1, s.left(), tall, side)
+              : orientation == 8 ? QRect(s.top(), w - s.right() - 1, tall, side)
+              : orientation == 7 ? QRect(h - s.bottom() - 1, w - s.right() - 1, tall, side)
+                                 : s;
             QVERIFY2(u.intersects(drawn.adjusted(-4, -4, 4, 4)),
                      qPrintable(QStringLiteral("component %1 block %2").arg(c).arg(i)));
         }
