@@ -17,79 +17,82 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("BatchCommand", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(BatchCommand)
+};
 
 // The options: the window's main controls, then the option table, then the command line's own.
 struct Options
 {
     QCommandLineOption output{
         { "o", "output" },
-        tr("Write into DIR, made with its parents when missing (default: the window's output "
-           "folder)."),
+        Text::tr("Write into DIR, made with its parents when missing (default: the window's output "
+                 "folder)."),
         "DIR"
     };
     QCommandLineOption text{ { "t", "text" },
-                             tr("The watermark text; line breaks as given (default: the saved "
-                                "text)."),
+                             Text::tr(
+                               "The watermark text; line breaks as given (default: the saved "
+                               "text)."),
                              "TEXT" };
-    QCommandLineOption copyrightSign{ "copyright-sign", tr("Put \"\u00a9 \" before the text.") };
+    QCommandLineOption copyrightSign{ "copyright-sign",
+                                      Text::tr("Put \"\u00a9 \" before the text.") };
     QCommandLineOption noCopyrightSign{ "no-copyright-sign",
-                                        tr("Do not put \"\u00a9 \" before it.") };
+                                        Text::tr("Do not put \"\u00a9 \" before it.") };
     QCommandLineOption position{ { "p", "position" },
-                                 tr("Where the text goes: %1 (default: the saved position).")
+                                 Text::tr("Where the text goes: %1 (default: the saved position).")
                                    .arg(listedNames(ChoiceNames::positions())),
                                  "WHERE" };
     QCommandLineOption settings{ "settings",
-                                 tr("Take text, sign, position and style from FILE, a "
-                                    "settings.qrl.xml (default: the window's own, when it "
-                                    "exists)."),
+                                 Text::tr("Take text, sign, position and style from FILE, a "
+                                          "settings.qrl.xml (default: the window's own, when it "
+                                          "exists)."),
                                  "FILE" };
     QCommandLineOption preset{ "preset",
-                               tr("Start from the preset NAME, or the preset file FILE, "
-                                  "instead of what the window has saved; options given win."),
+                               Text::tr("Start from the preset NAME, or the preset file FILE, "
+                                        "instead of what the window has saved; options given win."),
                                "NAME|FILE" };
     QCommandLineOption automatic{ "automatic",
-                                  tr("Choose font size, black or white and opacity per "
-                                     "picture.") };
+                                  Text::tr("Choose font size, black or white and opacity per "
+                                           "picture.") };
     QCommandLineOption size{ { "s", "size" },
-                             tr("%1 or WxH (%2 to %3; default: original).")
+                             Text::tr("%1 or WxH (%2 to %3; default: original).")
                                .arg(ChoiceNames::sizes().join(QStringLiteral(", ")))
                                .arg(minCustomSide)
                                .arg(maxCustomSide),
                              "SIZE" };
     QCommandLineOption format{
         { "f", "format" },
-        tr("%1 (default: original).").arg(listedNames(ChoiceNames::formats())),
+        Text::tr("%1 (default: original).").arg(listedNames(ChoiceNames::formats())),
         "FORMAT"
     };
     // The option table's entries: one option each, two for a flag, one per word of a choice
     // given as flags.
     std::vector<std::pair<const RunOption *, QCommandLineOption>> table;
     QCommandLineOption savePreset{ "save-preset",
-                                   tr("Save the settings of this command (the output folder "
-                                      "only when -o is given) as the preset NAME; then stamp "
-                                      "the FILEs, if any."),
+                                   Text::tr("Save the settings of this command (the output folder "
+                                            "only when -o is given) as the preset NAME; then stamp "
+                                            "the FILEs, if any."),
                                    "NAME" };
-    QCommandLineOption listPresets{ "list-presets", tr("List the presets and exit.") };
+    QCommandLineOption listPresets{ "list-presets", Text::tr("List the presets and exit.") };
     QCommandLineOption jobs{ { "j", "jobs" },
-                             tr("Stamp N pictures at once (default: by cores and memory)."),
+                             Text::tr("Stamp N pictures at once (default: by cores and memory)."),
                              "N" };
     QCommandLineOption filesFrom{ "files-from",
-                                  tr("Read the pictures from FILE, one a line ('-': standard "
-                                     "input)."),
+                                  Text::tr("Read the pictures from FILE, one a line ('-': standard "
+                                           "input)."),
                                   "FILE" };
     QCommandLineOption null{ { "0", "null" },
-                             tr("Names in --files-from end with NUL, not newline.") };
+                             Text::tr("Names in --files-from end with NUL, not newline.") };
     QCommandLineOption report{ "report",
-                               tr("Append one JSON line per picture to FILE as it ends (index, "
-                                  "source, output, status, reason); never a picture."),
+                               Text::tr(
+                                 "Append one JSON line per picture to FILE as it ends (index, "
+                                 "source, output, status, reason); never a picture."),
                                "FILE" };
-    QCommandLineOption quiet{ { "q", "quiet" }, tr("Print only errors.") };
-    QCommandLineOption help{ { "h", "help" }, tr("Show this help and exit.") };
-    QCommandLineOption version{ "version", tr("Show the version and exit.") };
+    QCommandLineOption quiet{ { "q", "quiet" }, Text::tr("Print only errors.") };
+    QCommandLineOption help{ { "h", "help" }, Text::tr("Show this help and exit.") };
+    QCommandLineOption version{ "version", Text::tr("Show the version and exit.") };
 
     Options()
     {
@@ -112,8 +115,8 @@ struct Options
                 const QString range = o.rangeText();
                 const QString help = range.isEmpty() ? translated(o.help) + QLatin1Char('.')
                                      : o.kind == RunOption::Kind::Number
-                                       ? tr("%1 (%2).").arg(translated(o.help), range)
-                                       : tr("%1: %2.").arg(translated(o.help), range);
+                                       ? Text::tr("%1 (%2).").arg(translated(o.help), range)
+                                       : Text::tr("%1: %2.").arg(translated(o.help), range);
                 table.emplace_back(&o,
                                    QCommandLineOption(o.names, help, QLatin1String(o.valueName)));
             }
@@ -142,17 +145,18 @@ struct Options
 void setUp(QCommandLineParser &parser, const Options &options)
 {
     parser.setApplicationDescription(
-      tr("Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and "
-         "write\nthe results into the output folder. Options not given take what the window "
-         "has saved."));
+      Text::tr("Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and "
+               "write\nthe results into the output folder. Options not given take what the window "
+               "has saved."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     options.addTo(parser);
-    parser.addPositionalArgument(QStringLiteral("FILE"), tr("Pictures to stamp."), "[FILE]...");
+    parser.addPositionalArgument(
+      QStringLiteral("FILE"), Text::tr("Pictures to stamp."), "[FILE]...");
 }
 
 QString invalidValue(const QString &value, const QString &option, const QString &range)
 {
-    return tr("invalid value '%1' for --%2 (%3)").arg(value, option, range);
+    return Text::tr("invalid value '%1' for --%2 (%3)").arg(value, option, range);
 }
 
 bool readFileList(const QString &path, QIODevice *standardInput, bool nul, QStringList *files)
@@ -189,7 +193,8 @@ void readTable(const QCommandLineParser &parser,
             const QString longName = cli.names().constLast();
             auto seen = given.find(option);
             if (seen != given.end() && seen->second != longName) {
-                fail(tr("--%1 and --%2 cannot be given together").arg(seen->second, longName));
+                fail(
+                  Text::tr("--%1 and --%2 cannot be given together").arg(seen->second, longName));
                 continue;
             }
             given.emplace(option, longName);
@@ -219,7 +224,7 @@ Preset savedPreset(const QCommandLineParser &parser,
                            : WatermarkSettings::instance().settingsFilePath();
     if (parser.isSet(o.settings)) {
         if (const QString problem = SettingsFile::problem(path); !problem.isEmpty())
-            fail(tr("cannot read settings file '%1': %2").arg(path, problem));
+            fail(Text::tr("cannot read settings file '%1': %2").arg(path, problem));
     }
     settings.loadSaved(path);
     Preset saved;
@@ -241,20 +246,21 @@ QString batchHelpText()
     // The usage line names the program as a user types it, not by the path it was started from.
     const int end = text.indexOf(QLatin1String(" [options]"));
     text.replace(0, end + 10, QStringLiteral("Usage: quorlane-batch [OPTION]..."));
-    return text + tr("\nExit status:\n"
-                     "  0    every picture was written or skipped\n"
-                     "  1    some picture could not be read or written, or the report failed\n"
-                     "  2    bad usage\n"
-                     "  130  stopped by SIGINT (143: SIGTERM, 129: SIGHUP) after the pictures\n"
-                     "       in flight; a second signal ends it at once\n"
-                     "\nExamples:\n"
-                     "  quorlane-batch -t 'Anna Berg' -p bottom-right -s 640x480 --fit -o out "
-                     "*.jpg\n"
-                     "  find photos -name '*.jpg' -print0 | quorlane-batch -0 --files-from - -f "
-                     "png\n"
-                     "  quorlane-batch -s 2048x2048 --fit -f webp --name '{name}-web' "
-                     "--save-preset web\n"
-                     "  quorlane-batch --preset web -o site *.jpg    (long edge 2048 pixels)\n");
+    return text +
+           Text::tr("\nExit status:\n"
+                    "  0    every picture was written or skipped\n"
+                    "  1    some picture could not be read or written, or the report failed\n"
+                    "  2    bad usage\n"
+                    "  130  stopped by SIGINT (143: SIGTERM, 129: SIGHUP) after the pictures\n"
+                    "       in flight; a second signal ends it at once\n"
+                    "\nExamples:\n"
+                    "  quorlane-batch -t 'Anna Berg' -p bottom-right -s 640x480 --fit -o out "
+                    "*.jpg\n"
+                    "  find photos -name '*.jpg' -print0 | quorlane-batch -0 --files-from - -f "
+                    "png\n"
+                    "  quorlane-batch -s 2048x2048 --fit -f webp --name '{name}-web' "
+                    "--save-preset web\n"
+                    "  quorlane-batch --preset web -o site *.jpg    (long edge 2048 pixels)\n");
 }
 
 ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standardInput)
@@ -286,17 +292,17 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
             error = text;
     };
     if (parser.isSet(o.copyrightSign) && parser.isSet(o.noCopyrightSign))
-        fail(tr("--%1 and --%2 cannot be given together")
+        fail(Text::tr("--%1 and --%2 cannot be given together")
                .arg(o.copyrightSign.names().constLast(), o.noCopyrightSign.names().constLast()));
 
     // Saved settings or a preset first, then what the command line says.
     Preset effective;
     if (parser.isSet(o.preset)) {
         if (parser.isSet(o.settings))
-            fail(tr("--preset and --settings cannot be given together"));
+            fail(Text::tr("--preset and --settings cannot be given together"));
         QString problem;
         if (!Presets::load(Presets::pathOf(parser.value(o.preset)), &effective, &problem))
-            fail(tr("cannot read the preset '%1': %2 (presets are in %3)")
+            fail(Text::tr("cannot read the preset '%1': %2 (presets are in %3)")
                    .arg(parser.value(o.preset), problem, Presets::folder()));
         const QString preset = parser.value(o.preset);
         command.request.presetName =
@@ -324,7 +330,7 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
         bool ok = true;
         effective.outputSize = ChoiceNames::readSize(parser.value(o.size), &ok);
         if (!ok)
-            fail(tr("invalid size '%1' (%2 or WxH from %3 to %4)")
+            fail(Text::tr("invalid size '%1' (%2 or WxH from %3 to %4)")
                    .arg(parser.value(o.size), ChoiceNames::sizes().join(QStringLiteral(", ")))
                    .arg(minCustomSide)
                    .arg(maxCustomSide));
@@ -334,7 +340,7 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
         if (index >= 0)
             effective.format = QLatin1String(outputFormats.at(size_t(index)));
         else
-            fail(tr("invalid format '%1' (%2)")
+            fail(Text::tr("invalid format '%1' (%2)")
                    .arg(parser.value(o.format), listedNames(ChoiceNames::formats())));
     }
     if (parser.isSet(o.output))
@@ -357,7 +363,7 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
     request.outputSize = effective.outputSize;
     request.format = effective.format;
     if (parser.isSet(o.jobs) && !readNumber(parser.value(o.jobs), 1, 1024, &command.jobs))
-        fail(tr("invalid number of jobs '%1' (1 to 1024)").arg(parser.value(o.jobs)));
+        fail(Text::tr("invalid number of jobs '%1' (1 to 1024)").arg(parser.value(o.jobs)));
     command.reportPath = parser.value(o.report);
     command.quiet = parser.isSet(o.quiet);
     request.outputDir = effective.outputFolder.isEmpty()
@@ -365,17 +371,17 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
                           : effective.outputFolder;
     request.folderRule = FolderRule::WithParents;
     if (request.outputDir.isEmpty())
-        fail(tr("the output folder name is empty"));
+        fail(Text::tr("the output folder name is empty"));
 
     request.sources = parser.positionalArguments();
     if (parser.isSet(o.null) && !parser.isSet(o.filesFrom))
-        fail(tr("--null needs --files-from"));
+        fail(Text::tr("--null needs --files-from"));
     if (parser.isSet(o.filesFrom)) {
         const QString list = parser.value(o.filesFrom);
         if (!readFileList(list, standardInput, parser.isSet(o.null), &request.sources))
-            fail(tr("cannot read the list of pictures '%1'").arg(list));
+            fail(Text::tr("cannot read the list of pictures '%1'").arg(list));
     } else if (request.sources.isEmpty() && command.savePreset.isEmpty()) {
-        fail(tr("no picture given"));
+        fail(Text::tr("no picture given"));
     }
     return parsed;
 }

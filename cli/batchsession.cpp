@@ -44,13 +44,13 @@ void BatchSession::showProgress(int done, int total)
     const double seconds = m_clock.elapsed() / 1000.0;
     const double rate = seconds > 0 ? done / seconds : 0;
     const int left = rate > 0 ? int((total - done) / rate + 0.5) : 0;
-    std::fprintf(stderr,
-                 "\r\033[K%d/%d (%d%%) %.1f pictures/s, %d s left",
-                 done,
-                 total,
-                 done * 100 / total,
-                 rate,
-                 left);
+    const QString line = tr("%1/%2 (%3%) %4 pictures/s, %5 s left")
+                           .arg(done)
+                           .arg(total)
+                           .arg(done * 100 / total)
+                           .arg(rate, 0, 'f', 1)
+                           .arg(left);
+    std::fprintf(stderr, "\r\033[K%s", line.toLocal8Bit().constData());
     m_progressShown = true;
 }
 

@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QGuiApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "reportfile.h"
 #include "settings/appfolders.h"
 #include "settings/preset.h"
+#include "settings/translators.h"
 #include "settings/watermarksettings.h"
 #include "signalwatcher.h"
 #include "version.h"
@@ -36,6 +38,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("quorlane"));
+    installTranslators(QLocale());
     AppFolders::locate(WatermarkSettings::instance());
 
     QFile standardInput;

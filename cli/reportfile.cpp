@@ -13,10 +13,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("ReportFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ReportFile)
+};
 
 QJsonValue orNull(const QString &text)
 {
@@ -29,12 +29,12 @@ QString ReportFile::refusal(const QString &path, const RunSnapshot &run)
 {
     const std::optional<FileIdentity> id = identityOf(path, true);
     if (id && run.sourceFiles.contains(*id))
-        return tr("it is a picture of this run");
+        return Text::tr("it is a picture of this run");
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     if (run.outputs.contains(absolute))
-        return tr("it is an output of this run");
+        return Text::tr("it is an output of this run");
     if (QFileInfo(path).isFile() && !QImageReader::imageFormat(path).isEmpty())
-        return tr("it is a picture");
+        return Text::tr("it is a picture");
     return QString();
 }
 

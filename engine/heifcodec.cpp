@@ -14,10 +14,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("HeifCodec", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(HeifCodec)
+};
 
 QString describe(const heif_error &error)
 {
@@ -272,7 +272,7 @@ Decoded decode(const QString &path, qint64 maxBytes)
     const qint64 shown =
       qint64(heif_image_handle_get_width(handle)) * heif_image_handle_get_height(handle);
     if (std::max(stored, shown) * 4 > maxBytes) {
-        decoded.error = tr("the picture is too large (%1 × %2)")
+        decoded.error = Text::tr("the picture is too large (%1 × %2)")
                           .arg(heif_image_handle_get_width(handle))
                           .arg(heif_image_handle_get_height(handle));
         return decoded;
@@ -295,7 +295,7 @@ Decoded decode(const QString &path, qint64 maxBytes)
     const int height = heif_image_get_height(image, heif_channel_interleaved);
     if (!pixels || width <= 0 || height <= 0 || stride < width * 4) {
         heif_image_release(image);
-        decoded.error = tr("the decoder gave no picture");
+        decoded.error = Text::tr("the decoder gave no picture");
         return decoded;
     }
     // The decoder's pixels are used where they are: a copy would double the memory of a
@@ -344,8 +344,8 @@ Encoded encode(const QImage &picture,
     heif_error failure = heif_context_get_encoder_for_format(context.get(), compression, &created);
     Encoder encoder(created);
     if (failure.code != heif_error_Ok) {
-        result.error =
-          tr("no %1 encoder (%2)").arg(QLatin1String(av1 ? "AV1" : "HEVC"), describe(failure));
+        result.error = Text::tr("no %1 encoder (%2)")
+                         .arg(QLatin1String(av1 ? "AV1" : "HEVC"), describe(failure));
         return result;
     }
     heif_encoder_set_lossy_quality(encoder.get(), codecQuality(quality));
@@ -385,13 +385,13 @@ Encoded encode(const QImage &picture,
         failure = heif_context_add_exif_metadata(
           context.get(), handle.get(), metadata.exif.constData(), int(metadata.exif.size()));
         if (failure.code != heif_error_Ok)
-            dropped << tr("EXIF dropped (%1)").arg(describe(failure));
+            dropped << Text::tr("EXIF dropped (%1)").arg(describe(failure));
     }
     if (!metadata.xmp.isEmpty()) {
         failure = heif_context_add_XMP_metadata(
           context.get(), handle.get(), metadata.xmp.constData(), int(metadata.xmp.size()));
         if (failure.code != heif_error_Ok)
-            dropped << tr("XMP dropped (%1)").arg(describe(failure));
+            dropped << Text::tr("XMP dropped (%1)").arg(describe(failure));
     }
     result.metadataError = dropped.join(QStringLiteral("; "));
 

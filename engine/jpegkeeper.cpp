@@ -13,10 +13,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("JpegKeeper", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(JpegKeeper)
+};
 
 // libjpeg reports errors by calling error_exit, which must not return: it jumps back here. A
 // warning (corrupt data) is an error too: such a file takes the normal path.
@@ -98,11 +98,11 @@ void source(Decompress &d, const QByteArray &bytes)
 QString headerProblem(const jpeg_decompress_struct &info)
 {
     if (info.data_precision != 8)
-        return tr("%1-bit JPEG").arg(info.data_precision);
+        return Text::tr("%1-bit JPEG").arg(info.data_precision);
     if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK)
-        return tr("CMYK JPEG");
+        return Text::tr("CMYK JPEG");
     if (info.jpeg_color_space != JCS_YCbCr && info.jpeg_color_space != JCS_GRAYSCALE)
-        return tr("JPEG in an unusual colour space");
+        return Text::tr("JPEG in an unusual colour space");
     return QString();
 }
 
@@ -189,7 +189,7 @@ QString problem(const QByteArray &bytes)
     setUp(errors);
     Decompress d(errors);
     if (setjmp(errors.jump))
-        return tr("damaged JPEG");
+        return Text::tr("damaged JPEG");
     source(d, bytes);
     jpeg_read_header(&d.info, TRUE);
     return headerProblem(d.info);
@@ -215,7 +215,7 @@ Result stamp(const QByteArray &bytes, const QImage &before, const QImage &after,
     QImage pixels;
     std::vector<bool> drawn;
     if (setjmp(errors.jump)) {
-        result.problem = tr("damaged JPEG");
+        result.problem = Text::tr("damaged JPEG");
         return result;
     }
     source(src, bytes);
@@ -232,7 +232,7 @@ Result stamp(const QByteArray &bytes, const QImage &before, const QImage &after,
     const int height = int(src.info.image_height);
     const bool turned = orientation >= 5;
     if ((turned ? QSize(height, width) : QSize(width, height)) != a.size()) {
-        result.problem = tr("the decoded size differs from the file's");
+        result.problem = Text::tr("the decoded size differs from the file's");
         return result;
     }
 
@@ -250,7 +250,7 @@ Result stamp(const QByteArray &bytes, const QImage &before, const QImage &after,
         const int x1 = std::min(width, (stored.right() / mcuW + 2) * mcuW);
         const int y1 = std::min(height, (stored.bottom() / mcuH + 2) * mcuH);
         if (x1 <= x0 || y1 <= y0) {
-            result.problem = tr("the decoded size differs from the file's");
+            result.problem = Text::tr("the decoded size differs from the file's");
             return result;
         }
         const QRect box(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));

@@ -21,10 +21,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("OutputFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(OutputFile)
+};
 
 // A picture's bytes on their way into the output folder: an unnamed file where the file system
 // has them (nothing is left behind however the process ends), else a named one of our pattern,
@@ -183,11 +183,11 @@ QByteArray encodePicture(const QImage &image,
                          QString *error)
 {
     if (format.isEmpty()) {
-        *error = tr("the file name has no suffix to choose an image format by");
+        *error = Text::tr("the file name has no suffix to choose an image format by");
         return QByteArray();
     }
     if (!QImageWriter::supportedImageFormats().contains(format)) {
-        *error = tr("no image writer for the suffix \"%1\"").arg(QString::fromLatin1(format));
+        *error = Text::tr("no image writer for the suffix \"%1\"").arg(QString::fromLatin1(format));
         return QByteArray();
     }
     QByteArray bytes;
@@ -212,12 +212,12 @@ QString systemErrorText(int error)
     switch (error) {
         case ENOSPC:
         case EDQUOT:
-            return tr("no space left on the device");
+            return Text::tr("no space left on the device");
         case EFBIG:
-            return tr("the file is larger than this system allows");
+            return Text::tr("the file is larger than this system allows");
         case ENOTSUP:
-            return tr("this file system can neither rename without replacing nor make hard "
-                      "links (FAT, exFAT?): choose \"Replace\" or another folder");
+            return Text::tr("this file system can neither rename without replacing nor make hard "
+                            "links (FAT, exFAT?): choose \"Replace\" or another folder");
         default:
             return qt_error_string(error);
     }

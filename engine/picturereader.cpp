@@ -17,6 +17,11 @@
 
 namespace {
 
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(PictureReader)
+};
+
 // The JPEG decoder's warnings while this thread reads a picture: libjpeg says "Premature end of
 // JPEG file" and fills the rest with grey, which must not pass for a whole picture.
 thread_local QStringList *decoderWarnings = nullptr;
@@ -241,27 +246,24 @@ namespace PictureReader {
 
 QString fileProblem(const QString &path)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("PictureReader", text);
-    };
     if (path.startsWith(QLatin1Char(':')))
         return QString(); // compiled into the program
     struct stat info = {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
         // Names the locale cannot decode arrive with replacement characters.
         if (errno == ENOENT && path.contains(QChar::ReplacementCharacter))
-            return tr("the file name is not valid UTF-8 in this locale");
+            return Text::tr("the file name is not valid UTF-8 in this locale");
         return qt_error_string(errno);
     }
     if (S_ISREG(info.st_mode))
         return QString();
     if (S_ISDIR(info.st_mode))
-        return tr("it is a folder");
+        return Text::tr("it is a folder");
     if (S_ISFIFO(info.st_mode))
-        return tr("it is a FIFO, not a regular file");
+        return Text::tr("it is a FIFO, not a regular file");
     if (S_ISSOCK(info.st_mode))
-        return tr("it is a socket, not a regular file");
-    return tr("it is a device, not a regular file");
+        return Text::tr("it is a socket, not a regular file");
+    return Text::tr("it is a device, not a regular file");
 }
 
 QImage paintable(QImage image)

@@ -12,10 +12,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("RunPlanner", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(RunPlanner)
+};
 
 bool makeFolder(const QString &path, FolderRule rule)
 {
@@ -64,10 +64,10 @@ QString RunPlan::message(const RunRequest &request) const
 {
     switch (failure) {
         case Failure::Logo:
-            return tr("cannot read the logo '%1': %2")
+            return Text::tr("cannot read the logo '%1': %2")
               .arg(QDir::toNativeSeparators(request.style.effects.logoPath), reason);
         case Failure::OutputFolder:
-            return tr("cannot make the output folder '%1'")
+            return Text::tr("cannot make the output folder '%1'")
               .arg(QDir::toNativeSeparators(request.outputDir));
         case Failure::None:
             break;

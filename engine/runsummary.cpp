@@ -10,10 +10,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("RunSummary", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(RunSummary)
+};
 
 // The lines of the pictures for which line() is not empty, at most maxLines, then "and K more".
 QStringList listed(const BatchReport &report, int maxLines, const std::function<QString(int)> &line)
@@ -29,7 +29,7 @@ QStringList listed(const BatchReport &report, int maxLines, const std::function<
         ++count;
     }
     if (count > lines.size())
-        lines << tr("and %1 more").arg(count - lines.size());
+        lines << Text::tr("and %1 more").arg(count - lines.size());
     return lines;
 }
 
@@ -51,7 +51,7 @@ QStringList writtenLines(const BatchReport &report,
         const JobOutcome &o = report.outcomes.at(i);
         if (o.status != JobOutcome::Status::Written || (o.*note).isEmpty())
             return QString();
-        return tr("%1: %2").arg(QDir::toNativeSeparators(sources.at(i)), o.*note);
+        return Text::tr("%1: %2").arg(QDir::toNativeSeparators(sources.at(i)), o.*note);
     });
 }
 
@@ -68,8 +68,8 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
     if (report.stopped && notStarted > 0) {
         summary.blocks << RunSummary::Block{
             Kind::Stopped,
-            { tr("The run was stopped: %1 of %2 pictures were not started.")
-                .arg(notStarted)
+            { Text::tr(
+                "The run was stopped: %n of %1 pictures were not started.", nullptr, notStarted)
                 .arg(total) }
         };
     }
@@ -77,15 +77,16 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
     if (failures > 0) {
         summary.blocks << RunSummary::Block{
             Kind::Failures,
-            QStringList(tr("%1 of %2 pictures could not be processed:").arg(failures).arg(total)) +
+            QStringList(
+              Text::tr("%n of %1 pictures could not be processed:", nullptr, failures).arg(total)) +
               listed(report,
                      maxLines,
                      [&](int i) {
                          const JobOutcome &o = report.outcomes.at(i);
                          if (!o.isFailure())
                              return QString();
-                         return (o.wasRead() ? tr("%1: could not be written (%2)")
-                                             : tr("%1: could not be read (%2)"))
+                         return (o.wasRead() ? Text::tr("%1: could not be written (%2)")
+                                             : Text::tr("%1: could not be read (%2)"))
                            .arg(path(i), o.reason);
                      })
         };
@@ -94,15 +95,16 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
     if (incomplete > 0) {
         summary.blocks << RunSummary::Block{
             Kind::Incomplete,
-            QStringList(tr("%1 pictures were written from an incomplete file:").arg(incomplete)) +
+            QStringList(
+              Text::tr("%n pictures were written from an incomplete file:", nullptr, incomplete)) +
               writtenLines(report, maxLines, sources, &JobOutcome::incomplete)
         };
     }
     if (report.invisibleMark) {
         summary.blocks << RunSummary::Block{
             Kind::Invisible,
-            { tr("The watermark is fully transparent: the pictures were written without a "
-                 "visible mark. Raise its opacity in \"Advanced Settings\".") }
+            { Text::tr("The watermark is fully transparent: the pictures were written without a "
+                       "visible mark. Raise its opacity in \"Advanced Settings\".") }
         };
     }
     const int skipped = report.count(JobOutcome::Status::Skipped);
@@ -110,17 +112,19 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
     if (skipped > 0) {
         summary.blocks << RunSummary::Block{
             Kind::Skipped,
-            { tr("%1 of %2 pictures were skipped: a picture of the same name is already in the "
-                 "output folder.")
-                .arg(skipped)
+            { Text::tr(
+                "%n of %1 pictures were skipped: a picture of the same name is already in the "
+                "output folder.",
+                nullptr,
+                skipped)
                 .arg(total) }
         };
     }
     if (withoutMetadata > 0) {
         summary.blocks << RunSummary::Block{
             Kind::WithoutMetadata,
-            QStringList(
-              tr("%1 pictures were written without their metadata:").arg(withoutMetadata)) +
+            QStringList(Text::tr(
+              "%n pictures were written without their metadata:", nullptr, withoutMetadata)) +
               writtenLines(report, maxLines, sources, &JobOutcome::metadataReason)
         };
     }
@@ -131,9 +135,9 @@ RunSummary summarizeRun(const BatchReport &report, const QStringList &sources, i
             kept += outcome.jpegKept ? 1 : 0;
         summary.blocks << RunSummary::Block{
             Kind::JpegReencoded,
-            QStringList(tr("%1 pictures kept their JPEG compression; %2 were encoded again:")
-                          .arg(kept)
-                          .arg(reencoded)) +
+            QStringList(
+              Text::tr("%1; %n were encoded again:", nullptr, reencoded)
+                .arg(Text::tr("%n pictures kept their JPEG compression", nullptr, kept))) +
               writtenLines(report, maxLines, sources, &JobOutcome::reencodedReason)
         };
     }

@@ -120,10 +120,10 @@ KeepPlan planKeeping(const RunSnapshot &run,
     return plan;
 }
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("WatermarkJob", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(WatermarkJob)
+};
 
 // The text as a one-line copyright notice.
 QString copyrightNotice(const QString &text)
@@ -187,7 +187,7 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
 
     outcome.status = JobOutcome::Status::NotWritten;
     if (!stamped.drawn) {
-        outcome.reason = tr("there is not enough memory to draw the watermark");
+        outcome.reason = Text::tr("there is not enough memory to draw the watermark");
         return outcome;
     }
     // The output folder may hold the sources: never replace any picture of the run. Only
@@ -195,7 +195,7 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     if (run.policy.existingFiles == ExistingFiles::Replace) {
         const std::optional<FileIdentity> target = identityOf(output, false);
         if (target && run.sourceFiles.contains(*target)) {
-            outcome.reason = tr("it would replace a source picture of this run");
+            outcome.reason = Text::tr("it would replace a source picture of this run");
             return outcome;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <QtGlobal>
 
 #include <array>
 
@@ -14,12 +15,12 @@ struct OutputSizeChoice
 };
 
 inline const std::array<OutputSizeChoice, 6> outputSizes = { {
-  { "Original", QSize(-1, -1) },
+  { QT_TRANSLATE_NOOP("Dialog", "Original"), QSize(-1, -1) },
   { "640x480", QSize(640, 480) },
   { "320x240", QSize(320, 240) },
   { "240x160", QSize(240, 160) },
-  { "Thumbnails", QSize(120, 120) },
-  { "Custom Size", QSize() },
+  { QT_TRANSLATE_NOOP("Dialog", "Thumbnails"), QSize(120, 120) },
+  { QT_TRANSLATE_NOOP("Dialog", "Custom Size"), QSize() },
 } };
 inline constexpr int originalSizeIndex = 0;
 inline constexpr int customSizeIndex = 5;

@@ -14,10 +14,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("Presets", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Presets)
+};
 
 const QString suffix = QStringLiteral(".conf");
 
@@ -147,13 +147,13 @@ QString pathOf(const QString &nameOrFile)
 QString nameProblem(const QString &name)
 {
     if (name.trimmed().isEmpty())
-        return tr("A preset needs a name.");
+        return Text::tr("A preset needs a name.");
     if (name.contains(QLatin1Char('/')))
-        return tr("A preset's name cannot hold \"/\".");
+        return Text::tr("A preset's name cannot hold \"/\".");
     if (name.startsWith(QLatin1Char('.')))
-        return tr("A preset's name cannot start with \".\".");
+        return Text::tr("A preset's name cannot start with \".\".");
     if ((name + suffix).toUtf8().size() > 255)
-        return tr("The preset's name is too long.");
+        return Text::tr("The preset's name is too long.");
     return QString();
 }
 
@@ -162,12 +162,12 @@ bool load(const QString &path, Preset *preset, QString *error)
     const QFileInfo info(path);
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        *error = info.exists() ? file.errorString() : tr("no such preset");
+        *error = info.exists() ? file.errorString() : Text::tr("no such preset");
         return false;
     }
     const QSettings ini(path, QSettings::IniFormat);
     if (ini.status() != QSettings::NoError) {
-        *error = tr("not a preset file");
+        *error = Text::tr("not a preset file");
         return false;
     }
     *preset = Preset();

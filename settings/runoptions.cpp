@@ -6,10 +6,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("RunOptions", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(RunOptions)
+};
 
 template<size_t N>
 QStringList wordList(const std::array<const char *, N> &words)
@@ -315,7 +315,7 @@ QString listedNames(const QStringList &names)
 {
     if (names.size() < 2)
         return names.join(QString());
-    return tr("%1 or %2")
+    return Text::tr("%1 or %2")
       .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.constLast());
 }
 
@@ -323,7 +323,7 @@ QString RunOption::rangeText() const
 {
     switch (kind) {
         case Kind::Number:
-            return tr("%1 to %2").arg(min).arg(max);
+            return Text::tr("%1 to %2").arg(min).arg(max);
         case Kind::Choice:
         case Kind::Position:
             return listedNames(choices);

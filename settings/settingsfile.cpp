@@ -15,6 +15,11 @@
 
 namespace {
 
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+};
+
 // The old weight scale's named values and their Qt 6 weights (Thin .. Black).
 constexpr std::array<int, 9> legacyAnchors = { 0, 12, 25, 50, 57, 63, 75, 81, 87 };
 constexpr std::array<int, 9> weightAnchors = { 100, 200, 300, 400, 500, 600, 700, 800, 900 };
@@ -93,14 +98,11 @@ int weightToLegacy(int weight)
 
 QString problem(const QString &path)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("SettingsFile", text);
-    };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     if (file.size() == 0)
-        return tr("the file is empty");
+        return Text::tr("the file is empty");
     QXmlStreamReader reader(&file);
     bool found = false;
     while (!reader.atEnd()) {
@@ -108,10 +110,10 @@ QString problem(const QString &path)
         found = found || (reader.isStartElement() && reader.name() == QLatin1String("settings"));
     }
     if (reader.hasError())
-        return tr("not a settings file: %1 (line %2)")
+        return Text::tr("not a settings file: %1 (line %2)")
           .arg(reader.errorString())
           .arg(reader.lineNumber());
-    return found ? QString() : tr("it has no settings element");
+    return found ? QString() : Text::tr("it has no settings element");
 }
 
 void read(QIODevice *device, WatermarkSettings &settings)

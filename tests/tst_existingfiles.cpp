@@ -4,6 +4,7 @@
 #include "engine/outputfile.h"
 #include "engine/outputnames.h"
 #include "settings/configfile.h"
+#include "settings/translators.h"
 #include "settings/watermarksettings.h"
 #include "testsupport.h"
 #include "ui/dialog.h"
@@ -45,6 +46,7 @@ class TestExistingFiles : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installTranslators(QLocale(QLocale::English)); }
     void windowKeepsBothSkipsAndWarnsOnlyWhenReplacing();
     void nameTakenWhilePublishing_data();
     void nameTakenWhilePublishing();
@@ -74,7 +76,7 @@ void TestExistingFiles::windowKeepsBothSkipsAndWarnsOnlyWhenReplacing()
     chooseOption(dialog, "existingSkip", true);
     QCOMPARE(runAndList(dialog), (QStringList{ "a (2).jpg", "a.jpg" }));
     QCOMPARE(fake.messageTexts,
-             QStringList("1 of 1 pictures were skipped: a picture of the same name is already in "
+             QStringList("1 of 1 pictures was skipped: a picture of the same name is already in "
                          "the output folder."));
 
     // An existing output folder only warns while files are replaced.

@@ -10,6 +10,7 @@
 #include "engine/picturemetadata.h"
 #include "engine/positions.h"
 #include "engine/runsummary.h"
+#include "settings/translators.h"
 #include "testsupport.h"
 
 namespace {
@@ -97,6 +98,7 @@ class TestMetadata : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installTranslators(QLocale(QLocale::English)); }
     void longNoticeIsCutBetweenCharacters();
     void choiceKeepsWhatItSays_data();
     void choiceKeepsWhatItSays();
@@ -251,7 +253,7 @@ void TestMetadata::refusedXmpIsDroppedAndReported()
     QVERIFY(!summary.isWarning);
     QCOMPARE(summary.blocks.size(), 1);
     QCOMPARE(summary.blocks.at(0).lines.at(0),
-             QString("1 pictures were written without their metadata:"));
+             QString("1 picture was written without its metadata:"));
 }
 
 void TestMetadata::fieldsReadTheRecordedValues_data()

@@ -24,7 +24,7 @@ CustomSize::CustomSize(QWidget *parent)
   , m_ui(new Ui::CustomSize)
 {
     m_ui->setupUi(this);
-    setWindowTitle(QStringLiteral("Custom Size - Quorlane"));
+    setWindowTitle(tr("Custom Size - Quorlane"));
 }
 
 CustomSize::~CustomSize()
@@ -56,6 +56,6 @@ void CustomSize::on_Ok_clicked()
         return;
     }
     QMessageBox box;
-    box.setText(QStringLiteral("Please enter a valid values for width and height"));
+    box.setText(tr("Please enter a valid values for width and height"));
     UiServices::current().execMessageBox(box);
 }

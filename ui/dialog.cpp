@@ -102,9 +102,9 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
     setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     for (const OutputSizeChoice &choice : outputSizes)
-        m_ui->comboBox->addItem(QString::fromLatin1(choice.text));
+        m_ui->comboBox->addItem(tr(choice.text));
     for (const char *format : outputFormats)
-        m_ui->comboFormats->addItem(QString::fromLatin1(format));
+        m_ui->comboFormats->addItem(tr(format));
     m_ui->RemoveFileBtn->hide();
     m_ui->StopBtn->hide();
     // Every row is one line of text: the list need not measure each of thousands of rows.
@@ -427,7 +427,7 @@ void Dialog::addfiles()
     m_ui->progressBar->setValue(0);
     const QStringList files =
       UiServices::current().getOpenFileNames(this,
-                                             QStringLiteral("Select Files for Watermarking"),
+                                             tr("Select Files for Watermarking"),
                                              QDir::homePath(),
                                              tr("Images (%1)").arg(PictureFolder::nameFilter()));
     for (const QString &file : files)
@@ -479,10 +479,10 @@ void Dialog::on_ChooseOutDir_clicked()
     // Only a run that replaces files needs the warning.
     if (!dir.mkdir(outputSubfolder) && m_outputPolicy.existingFiles == ExistingFiles::Replace) {
         QMessageBox box;
-        box.setText(QStringLiteral(
-          "WARNING: The output directory already exists.\nYour files WILL be overwritten "
-          "without further warning.\nPress OK to continue using the same directory.\nPress "
-          "Cancel to abort and change the directory"));
+        box.setText(
+          tr("WARNING: The output directory already exists.\nYour files WILL be overwritten "
+             "without further warning.\nPress OK to continue using the same directory.\nPress "
+             "Cancel to abort and change the directory"));
         box.addButton(QMessageBox::Abort);
         box.setDefaultButton(QMessageBox::Abort);
         QPushButton *anyway =

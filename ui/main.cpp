@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <QLocale>
 
 #include "engine/picturemetadata.h"
 #include "settings/appfolders.h"
+#include "settings/translators.h"
 #include "settings/watermarksettings.h"
 #include "ui/dialog.h"
 
@@ -11,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorlane"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORLANE_ID));
+    installTranslators(QLocale());
     AppFolders::setUp(WatermarkSettings::instance());
 
     Dialog dialog;

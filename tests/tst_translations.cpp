@@ -1,0 +1,203 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include "engine/runsummary.h"
+#include "settings/translators.h"
+#include "testsupport.h"
+#include "ui/dialog.h"
+
+namespace {
+
+struct Message
+{
+    QString context;
+    QString source;
+    bool plural = false;
+};
+
+// Every message the sources mark now, as lupdate finds it (not as the .ts files remember it).
+QList<Message> markedMessages()
+{
+    QTemporaryDir dir;
+    const QString ts = dir.filePath("all.ts");
+    QStringList arguments{ "-silent" };
+    for (const char *folder : { "engine", "settings", "cli", "ui" })
+        arguments << QStringLiteral(QUORLANE_SOURCE_DIR "/") + QLatin1String(folder);
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(LUPDATE), arguments << "-ts" << ts);
+    if (!lupdate.waitForFinished(120000) || lupdate.exitCode() != 0)
+        return {};
+    QFile file(ts);
+    file.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&file);
+    QList<Message> messages;
+    QString context;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            messages << Message{ context,
+                                 {},
+                                 xml.attributes().value("numerus") == QLatin1String("yes") };
+        else if (xml.name() == QLatin1String("source"))
+            messages.last().source = xml.readElementText();
+    }
+    return messages;
+}
+
+// The arguments a text takes: %1, %2 ... and %n.
+QStringList argumentsOf(const QString &text)
+{
+    QStringList found;
+    for (const QRegularExpressionMatch &m : QRegularExpression("%(\\d+|n)").globalMatch(text))
+        found << m.captured();
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+struct BatchRun
+{
+    QString errors;
+    QString help;
+    QStringList statuses;
+};
+
+// quorlane-batch in language: its --help, and a run over a picture and a missing one with a report.
+BatchRun runBatchIn(const QString &language, const QTemporaryDir &dir)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LANGUAGE", language);
+    environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    BatchRun run;
+    process.start(QStringLiteral(QUORLANE_BATCH), { "--help" });
+    process.waitForFinished(60000);
+    run.help = QString::fromUtf8(process.readAllStandardOutput());
+    const QString report = dir.filePath("report-" + language + ".jsonl");
+    process.start(QStringLiteral(QUORLANE_BATCH),
+                  { "-o",
+                    dir.filePath("out-" + language),
+                    "--report",
+                    report,
+                    dir.filePath("a.png"),
+                    dir.filePath("missing.png") });
+    process.waitForFinished(60000);
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    QFile lines(report);
+    lines.open(QIODevice::ReadOnly);
+    while (!lines.atEnd())
+        run.statuses
+          << QJsonDocument::fromJson(lines.readLine()).object().value("status").toString();
+    run.statuses.sort(); // in the order the pictures ended
+    return run;
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyMessageIsTranslated_data();
+    void everyMessageIsTranslated();
+    void englishCountsAgree();
+    void theWindowSpeaksTheUsersLanguage();
+    void theCommandLineSpeaksButStoresEnglish();
+};
+
+void TestTranslations::everyMessageIsTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : { "de", "fr", "es", "ja" })
+        QTest::newRow(language) << language;
+}
+
+void TestTranslations::everyMessageIsTranslated()
+{
+    QFETCH(QString, language);
+    static const QList<Message> messages = markedMessages();
+    QVERIFY(messages.size() > 250);
+    QTranslator translator;
+    QVERIFY(translator.load("quorlane_" + language, ":/i18n"));
+    for (const Message &m : messages) {
+        const QString where = m.context + ": " + m.source;
+        const QByteArray context = m.context.toUtf8();
+        const QByteArray source = m.source.toUtf8();
+        // A plural message is looked up for counts that pick each language's every form.
+        for (const int n : m.plural ? QList<int>{ 0, 1, 2, 5, 21 } : QList<int>{ -1 }) {
+            const QString text = translator.translate(context, source, nullptr, n);
+            QVERIFY2(!text.isEmpty(), qPrintable("untranslated: " + where));
+            QVERIFY2(argumentsOf(text) == argumentsOf(m.source), qPrintable(where + " -> " + text));
+        }
+    }
+}
+
+void TestTranslations::englishCountsAgree()
+{
+    installTranslators(QLocale(QLocale::English));
+    BatchReport report;
+    report.outcomes.resize(3);
+    for (JobOutcome &outcome : report.outcomes)
+        outcome.status = JobOutcome::Status::Skipped;
+    report.outcomes[0].status = JobOutcome::Status::Written;
+    const QStringList sources{ "a.jpg", "b.jpg", "c.jpg" };
+    QCOMPARE(summarizeRun(report, sources, 5).blocks.at(0).lines.at(0),
+             "2 of 3 pictures were skipped: a picture of the same name is already in the output "
+             "folder.");
+    report.outcomes[1].status = JobOutcome::Status::Written;
+    QCOMPARE(summarizeRun(report, sources, 5).blocks.at(0).lines.at(0),
+             "1 of 3 pictures was skipped: a picture of the same name is already in the output "
+             "folder.");
+}
+
+void TestTranslations::theWindowSpeaksTheUsersLanguage()
+{
+    // main() set LANGUAGE=de before the application started, as a German desktop does.
+    TestEnvironment environment;
+    installTranslators(QLocale());
+    Dialog dialog;
+    QCOMPARE(child<QLabel>(&dialog, "label_2")->text(), "Ausgabeformat");
+    QCOMPARE(child<QComboBox>(&dialog, "comboBox")->itemText(customSizeIndex), "Eigene Größe");
+    // Qt's own buttons, when the system has Qt's translations.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+}
+
+void TestTranslations::theCommandLineSpeaksButStoresEnglish()
+{
+    QTemporaryDir dir;
+    QVERIFY(QImage(40, 30, QImage::Format_RGB32).save(dir.filePath("a.png")));
+    const BatchRun english = runBatchIn("en", dir);
+    QCOMPARE(english.statuses, (QStringList{ "unreadable", "written" }));
+    QVERIFY2(english.errors.contains("1 of 2 pictures could not be processed:"),
+             qPrintable(english.errors));
+    const BatchRun french = runBatchIn("fr", dir);
+    QVERIFY2(french.help.contains("Afficher cette aide et quitter."), qPrintable(french.help));
+    QVERIFY2(french.help.contains("--output <DIR>"), qPrintable(french.help));
+    QVERIFY2(french.errors.contains("1 image sur 2 n'a pas pu être traitée :"),
+             qPrintable(french.errors));
+    for (const char *language : { "de", "es", "ja" })
+        QCOMPARE(runBatchIn(language, dir).statuses, english.statuses);
+    QCOMPARE(french.statuses, english.statuses);
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("LANGUAGE", "de");
+    QApplication app(argc, argv);
+    TestTranslations test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_translations.moc"

@@ -1,0 +1,1525 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Advanced</name>
+    <message>
+        <location filename="../ui/forms/advanced.ui" line="19"/>
+        <source>Advanced Settings (Manual)</source>
+        <translation>Réglages avancés (manuels)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/advanced.ui" line="37"/>
+        <source>Restore the  default settings and return to main screen.</source>
+        <translation>Rétablir les réglages par défaut et revenir à la fenêtre principale.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/advanced.ui" line="40"/>
+        <source>Return to Defaults</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/advanced.ui" line="59"/>
+        <source>Apply My Settings</source>
+        <translation>Appliquer mes réglages</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/advanced.ui" line="81"/>
+        <source>Change Font Color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/advanced.ui" line="100"/>
+        <source>If picture dimensions are large, use large font size accordingly.</source>
+        <translation>Pour de grandes images, choisissez une police assez grande.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/advanced.ui" line="103"/>
+        <source>Change Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/advanced.ui" line="122"/>
+        <source>Change transparency</source>
+        <translation>Transparence</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/advanced.ui" line="141"/>
+        <source>opaque</source>
+        <translation>opaque</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/advanced.ui" line="160"/>
+        <source>transparent</source>
+        <translation>transparent</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/advanced.ui" line="202"/>
+        <source>Try maximizing font size if you </source>
+        <translation>Agrandissez la police si le </translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/advanced.ui" line="222"/>
+        <source>can&apos;t see Text in preview</source>
+        <translation>texte manque dans l&apos;aperçu</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/advanced.ui" line="240"/>
+        <source>Adjust font size automatically</source>
+        <translation>Taille de police automatique</translation>
+    </message>
+</context>
+<context>
+    <name>BatchCommand</name>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="30"/>
+        <source>Write into DIR, made with its parents when missing (default: the window&apos;s output folder).</source>
+        <translation>Écrire dans DIR, créé avec ses parents s&apos;il manque (par défaut : le dossier de sortie de la fenêtre).</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="35"/>
+        <source>The watermark text; line breaks as given (default: the saved text).</source>
+        <translation>Le texte du filigrane ; sauts de ligne tels quels (par défaut : le texte enregistré).</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="38"/>
+        <source>Put &quot;© &quot; before the text.</source>
+        <translation>Mettre « © » avant le texte.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="40"/>
+        <source>Do not put &quot;© &quot; before it.</source>
+        <translation>Ne pas mettre « © » devant.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="42"/>
+        <source>Where the text goes: %1 (default: the saved position).</source>
+        <translation>Où va le texte : %1 (par défaut : la position enregistrée).</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="46"/>
+        <source>Take text, sign, position and style from FILE, a settings.qrl.xml (default: the window&apos;s own, when it exists).</source>
+        <translation>Prendre texte, signe, position et style dans FILE, un settings.qrl.xml (par défaut : celui de la fenêtre, s&apos;il existe).</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="51"/>
+        <source>Start from the preset NAME, or the preset file FILE, instead of what the window has saved; options given win.</source>
+        <translation>Partir du préréglage NAME, ou du fichier de préréglage FILE, au lieu de ce que la fenêtre a enregistré ; les options données l&apos;emportent.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="55"/>
+        <source>Choose font size, black or white and opacity per picture.</source>
+        <translation>Choisir taille de police, noir ou blanc et opacité pour chaque image.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="58"/>
+        <source>%1 or WxH (%2 to %3; default: original).</source>
+        <translation>%1 ou LxH (%2 à %3 ; par défaut : original).</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="65"/>
+        <source>%1 (default: original).</source>
+        <translation>%1 (par défaut : original).</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="72"/>
+        <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
+        <translation>Enregistrer les réglages de cette commande (le dossier de sortie seulement avec -o) comme préréglage NAME ; puis marquer les FILE, s&apos;il y en a.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="76"/>
+        <source>List the presets and exit.</source>
+        <translation>Lister les préréglages et quitter.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="78"/>
+        <source>Stamp N pictures at once (default: by cores and memory).</source>
+        <translation>Marquer N images à la fois (par défaut : selon les cœurs et la mémoire).</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="81"/>
+        <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
+        <translation>Lire les images dans FILE, une par ligne (&apos;-&apos; : entrée standard).</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="85"/>
+        <source>Names in --files-from end with NUL, not newline.</source>
+        <translation>Les noms de --files-from finissent par NUL, pas par un saut de ligne.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="87"/>
+        <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture.</source>
+        <translation>Ajouter à FILE une ligne JSON par image dès qu&apos;elle est finie (index, source, output, status, reason) ; jamais à une image.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="90"/>
+        <source>Print only errors.</source>
+        <translation>N&apos;afficher que les erreurs.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="91"/>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="92"/>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="115"/>
+        <source>%1 (%2).</source>
+        <translation>%1 (%2).</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="116"/>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="145"/>
+        <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
+the results into the output folder. Options not given take what the window has saved.</source>
+        <translation>Apposer un filigrane texte sur chaque FILE, exactement comme la fenêtre de Quorlane, et écrire
+les résultats dans le dossier de sortie. Les options non données reprennent ce que la fenêtre a enregistré.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="150"/>
+        <source>Pictures to stamp.</source>
+        <translation>Images à marquer.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="155"/>
+        <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
+        <translation>valeur &apos;%1&apos; invalide pour --%2 (%3)</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="192"/>
+        <location filename="../cli/batchcommand.cpp" line="289"/>
+        <source>--%1 and --%2 cannot be given together</source>
+        <translation>--%1 et --%2 ne peuvent pas être donnés ensemble</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="222"/>
+        <source>cannot read settings file &apos;%1&apos;: %2</source>
+        <translation>impossible de lire le fichier de réglages &apos;%1&apos; : %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="244"/>
+        <source>
+Exit status:
+  0    every picture was written or skipped
+  1    some picture could not be read or written, or the report failed
+  2    bad usage
+  130  stopped by SIGINT (143: SIGTERM, 129: SIGHUP) after the pictures
+       in flight; a second signal ends it at once
+
+Examples:
+  quorlane-batch -t &apos;Anna Berg&apos; -p bottom-right -s 640x480 --fit -o out *.jpg
+  find photos -name &apos;*.jpg&apos; -print0 | quorlane-batch -0 --files-from - -f png
+  quorlane-batch -s 2048x2048 --fit -f webp --name &apos;{name}-web&apos; --save-preset web
+  quorlane-batch --preset web -o site *.jpg    (long edge 2048 pixels)
+</source>
+        <translation>
+Code de sortie :
+  0    chaque image a été écrite ou sautée
+  1    une image n&apos;a pas pu être lue ou écrite, ou le rapport a échoué
+  2    mauvaise utilisation
+  130  arrêté par SIGINT (143 : SIGTERM, 129 : SIGHUP) après les images
+       en cours ; un second signal arrête aussitôt
+
+Exemples :
+  quorlane-batch -t &apos;Anna Berg&apos; -p bottom-right -s 640x480 --fit -o out *.jpg
+  find photos -name &apos;*.jpg&apos; -print0 | quorlane-batch -0 --files-from - -f png
+  quorlane-batch -s 2048x2048 --fit -f webp --name &apos;{name}-web&apos; --save-preset web
+  quorlane-batch --preset web -o site *.jpg    (grand côté 2048 pixels)
+</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="296"/>
+        <source>--preset and --settings cannot be given together</source>
+        <translation>--preset et --settings ne peuvent pas être donnés ensemble</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="299"/>
+        <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
+        <translation>impossible de lire le préréglage &apos;%1&apos; : %2 (les préréglages sont dans %3)</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="327"/>
+        <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
+        <translation>taille &apos;%1&apos; invalide (%2 ou LxH de %3 à %4)</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="337"/>
+        <source>invalid format &apos;%1&apos; (%2)</source>
+        <translation>format &apos;%1&apos; invalide (%2)</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="360"/>
+        <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
+        <translation>nombre de tâches &apos;%1&apos; invalide (1 à 1024)</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="368"/>
+        <source>the output folder name is empty</source>
+        <translation>le nom du dossier de sortie est vide</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="372"/>
+        <source>--null needs --files-from</source>
+        <translation>--null demande --files-from</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="376"/>
+        <source>cannot read the list of pictures &apos;%1&apos;</source>
+        <translation>impossible de lire la liste d&apos;images &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="378"/>
+        <source>no picture given</source>
+        <translation>aucune image donnée</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="48"/>
+        <source>Try &apos;quorlane-batch --help&apos; for more information.</source>
+        <translation>Essayez « quorlane-batch --help » pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="71"/>
+        <source>cannot save the preset &apos;%1&apos;: %2</source>
+        <translation>impossible d&apos;enregistrer le préréglage &apos;%1&apos; : %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="87"/>
+        <source>refusing to write the report to &apos;%1&apos;: %2</source>
+        <translation>refus d&apos;écrire le rapport dans &apos;%1&apos; : %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="94"/>
+        <source>cannot write the report &apos;%1&apos;: %2</source>
+        <translation>impossible d&apos;écrire le rapport &apos;%1&apos; : %2</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSession</name>
+    <message>
+        <location filename="../cli/batchsession.cpp" line="47"/>
+        <source>%1/%2 (%3%) %4 pictures/s, %5 s left</source>
+        <translation>%1/%2 (%3 %) %4 images/s, encore %5 s</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchsession.cpp" line="77"/>
+        <source>cannot write the report &apos;%1&apos;: %2</source>
+        <translation>impossible d&apos;écrire le rapport &apos;%1&apos; : %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchsession.cpp" line="80"/>
+        <source>%1 written, %2 skipped, %3 failed in %4 s</source>
+        <translation>%1 écrites, %2 sautées, %3 en échec en %4 s</translation>
+    </message>
+</context>
+<context>
+    <name>CustomSize</name>
+    <message>
+        <location filename="../ui/forms/customsize.ui" line="19"/>
+        <source>Dialog</source>
+        <translation>Dialogue</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/customsize.ui" line="66"/>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/customsize.ui" line="84"/>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/customsize.ui" line="102"/>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/customsize.ui" line="121"/>
+        <location filename="../ui/forms/customsize.ui" line="140"/>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/customsize.ui" line="158"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../ui/customsize.cpp" line="27"/>
+        <source>Custom Size - Quorlane</source>
+        <translation>Taille personnalisée - Quorlane</translation>
+    </message>
+    <message>
+        <location filename="../ui/customsize.cpp" line="59"/>
+        <source>Please enter a valid values for width and height</source>
+        <translation>Veuillez saisir une largeur et une hauteur valides</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="23"/>
+        <source>Quorlane</source>
+        <translation>Quorlane</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="80"/>
+        <source>Change Font color, size, transparency manually</source>
+        <translation>Choisir à la main couleur, taille et transparence du texte</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="83"/>
+        <source>Advanced
+Settings </source>
+        <translation>Réglages
+avancés</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="109"/>
+        <source>Preset:</source>
+        <translation>Préréglage :</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="133"/>
+        <source>Everything but the pictures, saved under a name: choose one to apply it</source>
+        <translation>Tout sauf les images, enregistré sous un nom : choisissez-en un pour l&apos;appliquer</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="151"/>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="176"/>
+        <source>Metadata, quality, proportions and pictures of the same name</source>
+        <translation>Métadonnées, qualité, proportions et images de même nom</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="179"/>
+        <source>Options...</source>
+        <translation>Options...</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="201"/>
+        <source>Files selected for Watermarking</source>
+        <translation>Fichiers à marquer</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="219"/>
+        <source>Press &quot;+&quot; button to add files
+Or Drop files on the window</source>
+        <translation>Bouton « + » pour ajouter des fichiers
+ou déposez-les sur la fenêtre</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="239"/>
+        <source>Add files to be watermarked</source>
+        <translation>Ajouter des fichiers à marquer</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="267"/>
+        <source>Remove files from list</source>
+        <translation>Retirer des fichiers de la liste</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="292"/>
+        <source>Add Folder: the pictures in a folder and its subfolders</source>
+        <translation>Ajouter un dossier : les images d&apos;un dossier et de ses sous-dossiers</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="295"/>
+        <location filename="../ui/dialog.cpp" line="343"/>
+        <source>Add Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="357"/>
+        <source>Copyright symbol appears as watermark on image</source>
+        <translation>Le symbole copyright apparaît dans le filigrane</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="360"/>
+        <source> use © symbol</source>
+        <translation> symbole ©</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="373"/>
+        <source>Preview of the currently selected picture with watermark.</source>
+        <translation>Aperçu de l&apos;image sélectionnée avec le filigrane.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="391"/>
+        <source>Select button to change the position of the watermark in output</source>
+        <translation>Choisissez un bouton pour changer la position du filigrane</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="394"/>
+        <source>watermark position</source>
+        <translation>position du filigrane</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="406"/>
+        <source>Top Left</source>
+        <translation>En haut à gauche</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="422"/>
+        <source>Top Center</source>
+        <translation>En haut au centre</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="438"/>
+        <source>Top Right</source>
+        <translation>En haut à droite</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="454"/>
+        <source>Center left</source>
+        <translation>Au centre à gauche</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="470"/>
+        <source>Center</source>
+        <translation>Au centre</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="486"/>
+        <source>Center Right</source>
+        <translation>Au centre à droite</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="502"/>
+        <source>Bottom Left</source>
+        <translation>En bas à gauche</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="518"/>
+        <source>Bottom Center</source>
+        <translation>En bas au centre</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="534"/>
+        <source>Bottom Right</source>
+        <translation>En bas à droite</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="557"/>
+        <source>Output dimension</source>
+        <translation>Taille de sortie</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="591"/>
+        <source>Output Format</source>
+        <translation>Format de sortie</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="625"/>
+        <source>Output Folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="663"/>
+        <source>Applies watermarks to all the selected files</source>
+        <translation>Applique le filigrane à tous les fichiers sélectionnés</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="695"/>
+        <source>Start no further picture; the pictures in progress are finished (Escape)</source>
+        <translation>Ne commencer aucune autre image ; les images en cours sont terminées (Échap)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="698"/>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <location filename="../settings/constants.h" line="18"/>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <location filename="../settings/constants.h" line="22"/>
+        <source>Thumbnails</source>
+        <translation>Vignettes</translation>
+    </message>
+    <message>
+        <location filename="../settings/constants.h" line="23"/>
+        <source>Custom Size</source>
+        <translation>Taille perso.</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="430"/>
+        <source>Select Files for Watermarking</source>
+        <translation>Choisir les fichiers à marquer</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="432"/>
+        <source>Images (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="473"/>
+        <source>Select Output Directory</source>
+        <translation>Choisir le dossier de sortie</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="482"/>
+        <source>WARNING: The output directory already exists.
+Your files WILL be overwritten without further warning.
+Press OK to continue using the same directory.
+Press Cancel to abort and change the directory</source>
+        <translation>ATTENTION : le dossier de sortie existe déjà.
+Vos fichiers SERONT écrasés sans autre avertissement.
+OK pour garder ce dossier.
+Annuler pour choisir un autre dossier</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="489"/>
+        <source>Create Anyway, I know what I&apos;m doing</source>
+        <translation>Créer quand même, je sais ce que je fais</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="568"/>
+        <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
+        <translation>Le logo %1 ne peut pas être lu (%2). Choisissez-en un autre dans « Options... » ou retirez-le.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMenu</name>
+    <message>
+        <location filename="../ui/fieldmenu.cpp" line="26"/>
+        <source>Insert Field</source>
+        <translation>Insérer un champ</translation>
+    </message>
+</context>
+<context>
+    <name>HeifCodec</name>
+    <message>
+        <location filename="../engine/heifcodec.cpp" line="275"/>
+        <source>the picture is too large (%1 × %2)</source>
+        <translation>l&apos;image est trop grande (%1 × %2)</translation>
+    </message>
+    <message>
+        <location filename="../engine/heifcodec.cpp" line="298"/>
+        <source>the decoder gave no picture</source>
+        <translation>le décodeur n&apos;a donné aucune image</translation>
+    </message>
+    <message>
+        <location filename="../engine/heifcodec.cpp" line="348"/>
+        <source>no %1 encoder (%2)</source>
+        <translation>pas d&apos;encodeur %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../engine/heifcodec.cpp" line="388"/>
+        <source>EXIF dropped (%1)</source>
+        <translation>EXIF abandonné (%1)</translation>
+    </message>
+    <message>
+        <location filename="../engine/heifcodec.cpp" line="394"/>
+        <source>XMP dropped (%1)</source>
+        <translation>XMP abandonné (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <location filename="../settings/inifile.cpp" line="37"/>
+        <source>cannot write %1</source>
+        <translation>impossible d&apos;écrire %1</translation>
+    </message>
+    <message>
+        <location filename="../settings/inifile.cpp" line="45"/>
+        <source>cannot make the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+</context>
+<context>
+    <name>JpegKeeper</name>
+    <message>
+        <location filename="../engine/jpegkeeper.cpp" line="101"/>
+        <source>%1-bit JPEG</source>
+        <translation>JPEG %1 bits</translation>
+    </message>
+    <message>
+        <location filename="../engine/jpegkeeper.cpp" line="103"/>
+        <source>CMYK JPEG</source>
+        <translation>JPEG CMJN</translation>
+    </message>
+    <message>
+        <location filename="../engine/jpegkeeper.cpp" line="105"/>
+        <source>JPEG in an unusual colour space</source>
+        <translation>JPEG dans un espace colorimétrique inhabituel</translation>
+    </message>
+    <message>
+        <location filename="../engine/jpegkeeper.cpp" line="192"/>
+        <location filename="../engine/jpegkeeper.cpp" line="218"/>
+        <source>damaged JPEG</source>
+        <translation>JPEG endommagé</translation>
+    </message>
+    <message>
+        <location filename="../engine/jpegkeeper.cpp" line="235"/>
+        <location filename="../engine/jpegkeeper.cpp" line="253"/>
+        <source>the decoded size differs from the file&apos;s</source>
+        <translation>la taille décodée diffère de celle du fichier</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <location filename="../engine/outputfile.cpp" line="186"/>
+        <source>the file name has no suffix to choose an image format by</source>
+        <translation>le nom du fichier n&apos;a pas d&apos;extension pour choisir un format d&apos;image</translation>
+    </message>
+    <message>
+        <location filename="../engine/outputfile.cpp" line="190"/>
+        <source>no image writer for the suffix &quot;%1&quot;</source>
+        <translation>aucun enregistreur d&apos;images pour l&apos;extension « %1 »</translation>
+    </message>
+    <message>
+        <location filename="../engine/outputfile.cpp" line="215"/>
+        <source>no space left on the device</source>
+        <translation>plus de place sur le périphérique</translation>
+    </message>
+    <message>
+        <location filename="../engine/outputfile.cpp" line="217"/>
+        <source>the file is larger than this system allows</source>
+        <translation>le fichier dépasse la taille permise par ce système</translation>
+    </message>
+    <message>
+        <location filename="../engine/outputfile.cpp" line="219"/>
+        <source>this file system can neither rename without replacing nor make hard links (FAT, exFAT?): choose &quot;Replace&quot; or another folder</source>
+        <translation>ce système de fichiers ne sait ni renommer sans remplacer ni créer de liens physiques (FAT, exFAT ?) : choisissez « Remplacer » ou un autre dossier</translation>
+    </message>
+</context>
+<context>
+    <name>OutputOptions</name>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="6"/>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="13"/>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="21"/>
+        <source>Metadata</source>
+        <translation>Métadonnées</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="30"/>
+        <source>Keep all</source>
+        <translation>Tout garder</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="37"/>
+        <source>Camera, date taken, location, author, keywords: all of it.</source>
+        <translation>Appareil, date de prise de vue, lieu, auteur, mots-clés : tout.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="53"/>
+        <source>Keep all but the location</source>
+        <translation>Tout sauf le lieu</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="63"/>
+        <source>Everything but GPS coordinates and place names.</source>
+        <translation>Tout sauf les coordonnées GPS et les noms de lieux.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="79"/>
+        <source>Keep copyright and contact only</source>
+        <translation>Copyright et contact seulement</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="86"/>
+        <source>Only author, copyright, credit and contact fields.</source>
+        <translation>Seulement les champs auteur, copyright, crédit et contact.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="102"/>
+        <source>Remove all</source>
+        <translation>Tout retirer</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="109"/>
+        <source>Nothing but the colour profile.</source>
+        <translation>Rien que le profil de couleur.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="125"/>
+        <source>Write the watermark text as the copyright notice</source>
+        <translation>Écrire le texte du filigrane comme mention de copyright</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="132"/>
+        <source>The EXIF, IPTC and XMP copyright fields get the text.</source>
+        <translation>Les champs copyright EXIF, IPTC et XMP reçoivent le texte.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="151"/>
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="163"/>
+        <source>1 (smallest file) to 100 (best picture)</source>
+        <translation>1 (plus petit fichier) à 100 (meilleure image)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="170"/>
+        <source>For JPEG, WebP, AVIF and HEIC outputs; 100 makes WebP lossless.</source>
+        <translation>Pour les sorties JPEG, WebP, AVIF et HEIC ; 100 rend le WebP sans perte.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="186"/>
+        <source>Keep the original JPEG compression</source>
+        <translation>Garder la compression JPEG d&apos;origine</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="193"/>
+        <source>Only the watermark&apos;s blocks change, when size and format stay.</source>
+        <translation>Seuls les blocs du filigrane changent, si taille et format restent.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="220"/>
+        <source>Sizes</source>
+        <translation>Tailles</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="229"/>
+        <source>Stretch to the exact size</source>
+        <translation>Étirer à la taille exacte</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="239"/>
+        <source>Exactly the chosen width and height.</source>
+        <translation>Exactement la largeur et la hauteur choisies.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="255"/>
+        <source>Fit inside, keep proportions</source>
+        <translation>Ajuster, garder les proportions</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="262"/>
+        <source>Shrunk to fit inside the chosen size, never enlarged.</source>
+        <translation>Réduite pour tenir dans la taille choisie, jamais agrandie.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="281"/>
+        <source>If a picture of the same name is already in the output folder</source>
+        <translation>Si une image de même nom est déjà dans le dossier de sortie</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="290"/>
+        <source>Replace it</source>
+        <translation>La remplacer</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="300"/>
+        <source>The earlier picture is overwritten.</source>
+        <translation>L&apos;ancienne image est écrasée.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="316"/>
+        <source>Keep both (add a number)</source>
+        <translation>Garder les deux (ajouter un numéro)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="323"/>
+        <source>The new picture is named &quot;name (2)&quot;, &quot;name (3)&quot; ...</source>
+        <translation>La nouvelle image s&apos;appelle « nom (2) », « nom (3) »...</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="339"/>
+        <source>Skip the picture</source>
+        <translation>Sauter l&apos;image</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="346"/>
+        <source>The earlier picture stays; the new one is not written.</source>
+        <translation>L&apos;ancienne image reste ; la nouvelle n&apos;est pas écrite.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="365"/>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="374"/>
+        <source>Keep the picture&apos;s profile</source>
+        <translation>Garder le profil de l&apos;image</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="384"/>
+        <source>BMP, PPM and XPM outputs are converted to sRGB all the same.</source>
+        <translation>Les sorties BMP, PPM et XPM sont tout de même converties en sRGB.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="400"/>
+        <source>Convert to sRGB</source>
+        <translation>Convertir en sRGB</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="407"/>
+        <source>For the web: every output shows alike in every browser.</source>
+        <translation>Pour le web : chaque sortie s&apos;affiche pareil dans tout navigateur.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="426"/>
+        <source>Output names</source>
+        <translation>Noms de sortie</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="437"/>
+        <source>The name of each output, without its suffix: {name} is the picture&apos;s own name</source>
+        <translation>Le nom de chaque sortie, sans extension : {name} est le nom de l&apos;image</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="444"/>
+        <source>Insert Field</source>
+        <translation>Insérer un champ</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="479"/>
+        <source>Watermark</source>
+        <translation>Filigrane</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="487"/>
+        <source>Margin:</source>
+        <translation>Marge :</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="497"/>
+        <source> % of the shorter side</source>
+        <translation> % du petit côté</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="504"/>
+        <source>Outline in black or white</source>
+        <translation>Contour noir ou blanc</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="511"/>
+        <source>Soft shadow</source>
+        <translation>Ombre douce</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="518"/>
+        <source>Angle:</source>
+        <translation>Angle :</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="528"/>
+        <source> degrees</source>
+        <translation> degrés</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="535"/>
+        <source>Repeat over the whole picture</source>
+        <translation>Répéter sur toute l&apos;image</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="542"/>
+        <source>Logo:</source>
+        <translation>Logo :</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="551"/>
+        <source>No logo</source>
+        <translation>Aucun logo</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="558"/>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="570"/>
+        <source>Logo width:</source>
+        <translation>Largeur du logo :</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="580"/>
+        <source> % of the picture&apos;s width</source>
+        <translation> % de la largeur</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="587"/>
+        <source>Logo position:</source>
+        <translation>Position du logo :</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="595"/>
+        <source>top-left</source>
+        <translation>en haut à gauche</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="600"/>
+        <source>top</source>
+        <translation>en haut</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="605"/>
+        <source>top-right</source>
+        <translation>en haut à droite</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="610"/>
+        <source>left</source>
+        <translation>à gauche</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="615"/>
+        <source>center</source>
+        <translation>au centre</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="620"/>
+        <source>right</source>
+        <translation>à droite</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="625"/>
+        <source>bottom-left</source>
+        <translation>en bas à gauche</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="630"/>
+        <source>bottom</source>
+        <translation>en bas</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="635"/>
+        <source>bottom-right</source>
+        <translation>en bas à droite</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="643"/>
+        <source>Logo opacity:</source>
+        <translation>Opacité du logo :</translation>
+    </message>
+    <message>
+        <location filename="../ui/outputoptions.cpp" line="156"/>
+        <source>Choose a Logo</source>
+        <translation>Choisir un logo</translation>
+    </message>
+    <message>
+        <location filename="../ui/outputoptions.cpp" line="158"/>
+        <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
+        <translation>Images (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
+    </message>
+    <message>
+        <location filename="../ui/outputoptions.cpp" line="191"/>
+        <source>For example: %1</source>
+        <translation>Par exemple : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureMetadata</name>
+    <message>
+        <location filename="../engine/picturemetadata.cpp" line="395"/>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <location filename="../engine/picturemetadata.cpp" line="405"/>
+        <source>its metadata could not be read (%1)</source>
+        <translation>ses métadonnées n&apos;ont pas pu être lues (%1)</translation>
+    </message>
+    <message>
+        <location filename="../engine/picturemetadata.cpp" line="418"/>
+        <source>its metadata could not be copied (%1)</source>
+        <translation>ses métadonnées n&apos;ont pas pu être copiées (%1)</translation>
+    </message>
+    <message>
+        <location filename="../engine/picturemetadata.cpp" line="423"/>
+        <source>its metadata could not be copied</source>
+        <translation>ses métadonnées n&apos;ont pas pu être copiées</translation>
+    </message>
+    <message>
+        <location filename="../engine/picturemetadata.cpp" line="445"/>
+        <location filename="../engine/picturemetadata.cpp" line="456"/>
+        <location filename="../engine/picturemetadata.cpp" line="483"/>
+        <source>%1 dropped (%2)</source>
+        <translation>%1 abandonné (%2)</translation>
+    </message>
+    <message>
+        <location filename="../engine/picturemetadata.cpp" line="453"/>
+        <location filename="../engine/picturemetadata.cpp" line="486"/>
+        <source>%1 dropped</source>
+        <translation>%1 abandonné</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <location filename="../engine/picturereader.cpp" line="164"/>
+        <source>the picture declares %1 samples per pixel</source>
+        <translation>l&apos;image déclare %1 échantillons par pixel</translation>
+    </message>
+    <message>
+        <location filename="../engine/picturereader.cpp" line="196"/>
+        <source>the picture is damaged: its %1 chunk runs past the end</source>
+        <translation>l&apos;image est endommagée : son bloc %1 dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <location filename="../engine/picturereader.cpp" line="255"/>
+        <source>the file name is not valid UTF-8 in this locale</source>
+        <translation>le nom du fichier n&apos;est pas de l&apos;UTF-8 valide dans cette locale</translation>
+    </message>
+    <message>
+        <location filename="../engine/picturereader.cpp" line="261"/>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <location filename="../engine/picturereader.cpp" line="263"/>
+        <source>it is a FIFO, not a regular file</source>
+        <translation>c&apos;est une FIFO, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location filename="../engine/picturereader.cpp" line="265"/>
+        <source>it is a socket, not a regular file</source>
+        <translation>c&apos;est une socket, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location filename="../engine/picturereader.cpp" line="266"/>
+        <source>it is a device, not a regular file</source>
+        <translation>c&apos;est un périphérique, pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
+    <name>PresetChooser</name>
+    <message>
+        <location filename="../ui/presetchooser.cpp" line="28"/>
+        <source>No preset</source>
+        <translation>Aucun préréglage</translation>
+    </message>
+    <message>
+        <location filename="../ui/presetchooser.cpp" line="46"/>
+        <source>Save as Preset...</source>
+        <translation>Enregistrer comme préréglage...</translation>
+    </message>
+    <message>
+        <location filename="../ui/presetchooser.cpp" line="48"/>
+        <source>Delete Preset...</source>
+        <translation>Supprimer le préréglage...</translation>
+    </message>
+    <message>
+        <location filename="../ui/presetchooser.cpp" line="89"/>
+        <source>The preset &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Le préréglage « %1 » ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/presetchooser.cpp" line="112"/>
+        <source>A preset named &quot;%1&quot; exists. Replace it?</source>
+        <translation>Un préréglage nommé « %1 » existe. Le remplacer ?</translation>
+    </message>
+    <message>
+        <location filename="../ui/presetchooser.cpp" line="126"/>
+        <source>The preset &quot;%1&quot; cannot be saved: %2</source>
+        <translation>Le préréglage « %1 » ne peut pas être enregistré : %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/presetchooser.cpp" line="144"/>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>Supprimer le préréglage « %1 » ?</translation>
+    </message>
+    <message>
+        <location filename="../ui/presetchooser.cpp" line="154"/>
+        <source>The preset &quot;%1&quot; cannot be deleted: %2</source>
+        <translation>Le préréglage « %1 » ne peut pas être supprimé : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <location filename="../settings/preset.cpp" line="150"/>
+        <source>A preset needs a name.</source>
+        <translation>Un préréglage doit avoir un nom.</translation>
+    </message>
+    <message>
+        <location filename="../settings/preset.cpp" line="152"/>
+        <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
+        <translation>Le nom d&apos;un préréglage ne peut pas contenir « / ».</translation>
+    </message>
+    <message>
+        <location filename="../settings/preset.cpp" line="154"/>
+        <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
+        <translation>Le nom d&apos;un préréglage ne peut pas commencer par « . ».</translation>
+    </message>
+    <message>
+        <location filename="../settings/preset.cpp" line="156"/>
+        <source>The preset&apos;s name is too long.</source>
+        <translation>Le nom du préréglage est trop long.</translation>
+    </message>
+    <message>
+        <location filename="../settings/preset.cpp" line="165"/>
+        <source>no such preset</source>
+        <translation>préréglage introuvable</translation>
+    </message>
+    <message>
+        <location filename="../settings/preset.cpp" line="170"/>
+        <source>not a preset file</source>
+        <translation>pas un fichier de préréglage</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFile</name>
+    <message>
+        <location filename="../cli/reportfile.cpp" line="32"/>
+        <source>it is a picture of this run</source>
+        <translation>c&apos;est une image de ce traitement</translation>
+    </message>
+    <message>
+        <location filename="../cli/reportfile.cpp" line="35"/>
+        <source>it is an output of this run</source>
+        <translation>c&apos;est une sortie de ce traitement</translation>
+    </message>
+    <message>
+        <location filename="../cli/reportfile.cpp" line="37"/>
+        <source>it is a picture</source>
+        <translation>c&apos;est une image</translation>
+    </message>
+</context>
+<context>
+    <name>RunOptions</name>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="122"/>
+        <source>Quality for JPEG, WebP, AVIF and HEIC</source>
+        <translation>Qualité pour JPEG, WebP, AVIF et HEIC</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="130"/>
+        <source>How a fixed size treats proportions</source>
+        <translation>Comment une taille fixe traite les proportions</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="133"/>
+        <source>Stretch to exactly SIZE.</source>
+        <translation>Étirer exactement à SIZE.</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="134"/>
+        <source>Fit inside SIZE, keeping proportions; never enlarge.</source>
+        <translation>Tenir dans SIZE en gardant les proportions ; jamais agrandir.</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="142"/>
+        <source>Metadata to keep</source>
+        <translation>Métadonnées à garder</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="149"/>
+        <source>Write the text as the copyright notice.</source>
+        <translation>Écrire le texte comme mention de copyright.</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="150"/>
+        <source>Leave the copyright notice as the metadata has it.</source>
+        <translation>Laisser la mention de copyright des métadonnées.</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="157"/>
+        <source>When the output folder has a picture of the same name</source>
+        <translation>Quand le dossier de sortie a une image de même nom</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="165"/>
+        <source>Colours: keep each picture&apos;s profile, or convert every picture to sRGB</source>
+        <translation>Couleurs : garder le profil de chaque image, ou convertir chaque image en sRGB</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="175"/>
+        <source>Name each output after TEMPLATE, without suffix: {name} (the source&apos;s name), {counter}, {counter:N}, {preset} or a text field</source>
+        <translation>Nommer chaque sortie d&apos;après TEMPLATE, sans extension : {name} (le nom de la source), {counter}, {counter:N}, {preset} ou un champ de texte</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="191"/>
+        <source>Keep a JPEG&apos;s own compression when its size and format stay: only the watermark&apos;s blocks change.</source>
+        <translation>Garder la compression propre d&apos;un JPEG quand sa taille et son format restent : seuls les blocs du filigrane changent.</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="195"/>
+        <source>Encode every picture anew.</source>
+        <translation>Encoder chaque image à nouveau.</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="212"/>
+        <source>Keep the mark N percent of the shorter side off the edges</source>
+        <translation>Tenir la marque à N pour cent du petit côté des bords</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="222"/>
+        <source>Outline the text in black or white.</source>
+        <translation>Entourer le texte de noir ou de blanc.</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="223"/>
+        <source>No outline.</source>
+        <translation>Pas de contour.</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="229"/>
+        <source>Give the text a soft shadow.</source>
+        <translation>Donner au texte une ombre douce.</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="230"/>
+        <source>No shadow.</source>
+        <translation>Pas d&apos;ombre.</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="237"/>
+        <source>Turn the text by DEG degrees counter-clockwise</source>
+        <translation>Tourner le texte de DEG degrés dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="245"/>
+        <source>Repeat the text over the whole picture.</source>
+        <translation>Répéter le texte sur toute l&apos;image.</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="246"/>
+        <source>Stamp the text once.</source>
+        <translation>Apposer le texte une fois.</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="255"/>
+        <source>Stamp the picture FILE (PNG, SVG, ...) before the text; &apos;&apos; for none</source>
+        <translation>Apposer l&apos;image FILE (PNG, SVG, ...) avant le texte ; &apos;&apos; pour aucune</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="269"/>
+        <source>The logo&apos;s width in percent of the picture&apos;s</source>
+        <translation>La largeur du logo en pour cent de celle de l&apos;image</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="278"/>
+        <source>Where the logo goes</source>
+        <translation>Où va le logo</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="295"/>
+        <source>The logo&apos;s opacity</source>
+        <translation>L&apos;opacité du logo</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="318"/>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="326"/>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+</context>
+<context>
+    <name>RunPlanner</name>
+    <message>
+        <location filename="../engine/runplanner.cpp" line="67"/>
+        <source>cannot read the logo &apos;%1&apos;: %2</source>
+        <translation>impossible de lire le logo &apos;%1&apos; : %2</translation>
+    </message>
+    <message>
+        <location filename="../engine/runplanner.cpp" line="70"/>
+        <source>cannot make the output folder &apos;%1&apos;</source>
+        <translation>impossible de créer le dossier de sortie &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <location filename="../engine/runsummary.cpp" line="32"/>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <location filename="../engine/runsummary.cpp" line="54"/>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../engine/runsummary.cpp" line="71"/>
+        <source>The run was stopped: %n of %1 pictures were not started.</source>
+        <translation>
+            <numerusform>Le traitement a été arrêté : %n image sur %1 n&apos;a pas été commencée.</numerusform>
+            <numerusform>Le traitement a été arrêté : %n images sur %1 n&apos;ont pas été commencées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../engine/runsummary.cpp" line="79"/>
+        <source>%n of %1 pictures could not be processed:</source>
+        <translation>
+            <numerusform>%n image sur %1 n&apos;a pas pu être traitée :</numerusform>
+            <numerusform>%n images sur %1 n&apos;ont pas pu être traitées :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../engine/runsummary.cpp" line="86"/>
+        <source>%1: could not be written (%2)</source>
+        <translation>%1 : n&apos;a pas pu être écrite (%2)</translation>
+    </message>
+    <message>
+        <location filename="../engine/runsummary.cpp" line="87"/>
+        <source>%1: could not be read (%2)</source>
+        <translation>%1 : n&apos;a pas pu être lue (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../engine/runsummary.cpp" line="96"/>
+        <source>%n pictures were written from an incomplete file:</source>
+        <translation>
+            <numerusform>%n image a été écrite à partir d&apos;un fichier incomplet :</numerusform>
+            <numerusform>%n images ont été écrites à partir d&apos;un fichier incomplet :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../engine/runsummary.cpp" line="103"/>
+        <source>The watermark is fully transparent: the pictures were written without a visible mark. Raise its opacity in &quot;Advanced Settings&quot;.</source>
+        <translation>Le filigrane est entièrement transparent : les images ont été écrites sans marque visible. Augmentez son opacité dans « Réglages avancés ».</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../engine/runsummary.cpp" line="112"/>
+        <source>%n of %1 pictures were skipped: a picture of the same name is already in the output folder.</source>
+        <translation>
+            <numerusform>%n image sur %1 a été sautée : une image de même nom est déjà dans le dossier de sortie.</numerusform>
+            <numerusform>%n images sur %1 ont été sautées : une image de même nom est déjà dans le dossier de sortie.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../engine/runsummary.cpp" line="123"/>
+        <source>%n pictures were written without their metadata:</source>
+        <translation>
+            <numerusform>%n image a été écrite sans ses métadonnées :</numerusform>
+            <numerusform>%n images ont été écrites sans leurs métadonnées :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../engine/runsummary.cpp" line="134"/>
+        <source>%1; %n were encoded again:</source>
+        <translation>
+            <numerusform>%1 ; %n a été encodée à nouveau :</numerusform>
+            <numerusform>%1 ; %n ont été encodées à nouveau :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../engine/runsummary.cpp" line="135"/>
+        <source>%n pictures kept their JPEG compression</source>
+        <translation>
+            <numerusform>%n image a gardé sa compression JPEG</numerusform>
+            <numerusform>%n images ont gardé leur compression JPEG</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SavePreset</name>
+    <message>
+        <location filename="../ui/forms/savepreset.ui" line="6"/>
+        <source>Save as Preset</source>
+        <translation>Enregistrer comme préréglage</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/savepreset.ui" line="12"/>
+        <source>Name of the preset:</source>
+        <translation>Nom du préréglage :</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/savepreset.ui" line="29"/>
+        <source>With the output folder</source>
+        <translation>Avec le dossier de sortie</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <location filename="../settings/settingsfile.cpp" line="105"/>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <location filename="../settings/settingsfile.cpp" line="113"/>
+        <source>not a settings file: %1 (line %2)</source>
+        <translation>pas un fichier de réglages : %1 (ligne %2)</translation>
+    </message>
+    <message>
+        <location filename="../settings/settingsfile.cpp" line="116"/>
+        <source>it has no settings element</source>
+        <translation>il n&apos;a pas d&apos;élément settings</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkEffects</name>
+    <message>
+        <location filename="../engine/watermarkeffects.cpp" line="25"/>
+        <source>the SVG picture is too tall for its width</source>
+        <translation>l&apos;image SVG est trop haute pour sa largeur</translation>
+    </message>
+    <message>
+        <location filename="../engine/watermarkeffects.cpp" line="30"/>
+        <source>not a valid SVG picture</source>
+        <translation>pas une image SVG valide</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkJob</name>
+    <message>
+        <location filename="../engine/watermarkjob.cpp" line="98"/>
+        <source>resized</source>
+        <translation>redimensionnée</translation>
+    </message>
+    <message>
+        <location filename="../engine/watermarkjob.cpp" line="100"/>
+        <source>written in another format</source>
+        <translation>écrite dans un autre format</translation>
+    </message>
+    <message>
+        <location filename="../engine/watermarkjob.cpp" line="102"/>
+        <source>tiled watermark</source>
+        <translation>filigrane en mosaïque</translation>
+    </message>
+    <message>
+        <location filename="../engine/watermarkjob.cpp" line="104"/>
+        <source>damaged JPEG</source>
+        <translation>JPEG endommagé</translation>
+    </message>
+    <message>
+        <location filename="../engine/watermarkjob.cpp" line="107"/>
+        <source>converted to sRGB</source>
+        <translation>convertie en sRGB</translation>
+    </message>
+    <message>
+        <location filename="../engine/watermarkjob.cpp" line="113"/>
+        <source>not a JPEG</source>
+        <translation>pas un JPEG</translation>
+    </message>
+    <message>
+        <location filename="../engine/watermarkjob.cpp" line="119"/>
+        <source>turned, without metadata</source>
+        <translation>tournée, sans métadonnées</translation>
+    </message>
+    <message>
+        <location filename="../engine/watermarkjob.cpp" line="190"/>
+        <source>there is not enough memory to draw the watermark</source>
+        <translation>pas assez de mémoire pour dessiner le filigrane</translation>
+    </message>
+    <message>
+        <location filename="../engine/watermarkjob.cpp" line="198"/>
+        <source>it would replace a source picture of this run</source>
+        <translation>elle remplacerait une image source de ce traitement</translation>
+    </message>
+</context>
+</TS>
