@@ -100,7 +100,7 @@ void TestDialog::formWidgets_data()
     row("Run",
         "QPushButton",
         { 170, 370, 311, 51 },
-        "",
+        "Apply Watermark", // drawn over the button's picture, in the user's language
         "Applies watermarks to all the selected files",
         12);
     row("progressBar", "QProgressBar", { 10, 420, 641, 16 }, "", "", 9);

@@ -81,19 +81,12 @@ QImage applyButton()
     p.setBrush(fill);
     p.setPen(QPen(ink.darker(130), 1.5));
     p.drawRoundedRect(QRectF(2, 3, 302, 47), 12, 12);
-    // A small stamp in front of the words.
+    // A small stamp in front of the words, which the window draws in the user's language.
     p.setPen(Qt::NoPen);
     p.setBrush(accent);
     p.drawRoundedRect(QRectF(22, 14, 26, 9), 3, 3);
     p.drawRect(QRectF(31, 22, 8, 9));
     p.drawRoundedRect(QRectF(18, 31, 34, 8), 2, 2);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(21);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(
-      QRect(60, 3, 240, 47), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Apply Watermark"));
     return image;
 }
 

@@ -66,7 +66,7 @@
     <message>
         <location filename="../ui/forms/advanced.ui" line="240"/>
         <source>Adjust font size automatically</source>
-        <translation>Schriftgröße automatisch anpassen</translation>
+        <translation>Schriftgröße automatisch</translation>
     </message>
 </context>
 <context>
@@ -82,130 +82,130 @@
         <translation>Der Wasserzeichentext; Zeilenumbrüche wie angegeben (Standard: der gespeicherte Text).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="38"/>
+        <location filename="../cli/batchcommand.cpp" line="40"/>
         <source>Put &quot;© &quot; before the text.</source>
         <translation>„© “ vor den Text setzen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="40"/>
+        <location filename="../cli/batchcommand.cpp" line="42"/>
         <source>Do not put &quot;© &quot; before it.</source>
         <translation>Kein „© “ davor setzen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="42"/>
+        <location filename="../cli/batchcommand.cpp" line="44"/>
         <source>Where the text goes: %1 (default: the saved position).</source>
         <translation>Wohin der Text kommt: %1 (Standard: die gespeicherte Position).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="46"/>
+        <location filename="../cli/batchcommand.cpp" line="48"/>
         <source>Take text, sign, position and style from FILE, a settings.qrl.xml (default: the window&apos;s own, when it exists).</source>
         <translation>Text, Zeichen, Position und Stil aus FILE nehmen, einer settings.qrl.xml (Standard: die des Fensters, wenn es sie gibt).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="51"/>
+        <location filename="../cli/batchcommand.cpp" line="53"/>
         <source>Start from the preset NAME, or the preset file FILE, instead of what the window has saved; options given win.</source>
         <translation>Von der Vorlage NAME oder der Vorlagendatei FILE ausgehen statt vom Gespeicherten des Fensters; angegebene Optionen haben Vorrang.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="55"/>
+        <location filename="../cli/batchcommand.cpp" line="57"/>
         <source>Choose font size, black or white and opacity per picture.</source>
         <translation>Schriftgröße, Schwarz oder Weiß und Deckkraft je Bild wählen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="58"/>
+        <location filename="../cli/batchcommand.cpp" line="60"/>
         <source>%1 or WxH (%2 to %3; default: original).</source>
         <translation>%1 oder BxH (%2 bis %3; Standard: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="65"/>
+        <location filename="../cli/batchcommand.cpp" line="67"/>
         <source>%1 (default: original).</source>
         <translation>%1 (Standard: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="72"/>
+        <location filename="../cli/batchcommand.cpp" line="74"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>Die Einstellungen dieses Befehls (den Ausgabeordner nur mit -o) als Vorlage NAME speichern; danach die FILEs stempeln, falls angegeben.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="76"/>
+        <location filename="../cli/batchcommand.cpp" line="78"/>
         <source>List the presets and exit.</source>
         <translation>Die Vorlagen auflisten und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="78"/>
+        <location filename="../cli/batchcommand.cpp" line="80"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>N Bilder gleichzeitig stempeln (Standard: nach Kernen und Speicher).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="81"/>
+        <location filename="../cli/batchcommand.cpp" line="83"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>Die Bilder aus FILE lesen, eines pro Zeile (&apos;-&apos;: Standardeingabe).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="85"/>
+        <location filename="../cli/batchcommand.cpp" line="87"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>Namen in --files-from enden mit NUL statt Zeilenumbruch.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="87"/>
+        <location filename="../cli/batchcommand.cpp" line="89"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture.</source>
         <translation>Je Bild eine JSON-Zeile an FILE anhängen, sobald es fertig ist (index, source, output, status, reason); nie an ein Bild.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="90"/>
+        <location filename="../cli/batchcommand.cpp" line="93"/>
         <source>Print only errors.</source>
         <translation>Nur Fehler ausgeben.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="91"/>
+        <location filename="../cli/batchcommand.cpp" line="94"/>
         <source>Show this help and exit.</source>
         <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="92"/>
+        <location filename="../cli/batchcommand.cpp" line="95"/>
         <source>Show the version and exit.</source>
         <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="115"/>
+        <location filename="../cli/batchcommand.cpp" line="118"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="116"/>
+        <location filename="../cli/batchcommand.cpp" line="119"/>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="145"/>
+        <location filename="../cli/batchcommand.cpp" line="148"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Ein Text-Wasserzeichen auf jede FILE stempeln, genau wie das Quorlane-Fenster, und die
 Ergebnisse in den Ausgabeordner schreiben. Nicht angegebene Optionen nehmen das vom Fenster Gespeicherte.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="150"/>
+        <location filename="../cli/batchcommand.cpp" line="154"/>
         <source>Pictures to stamp.</source>
         <translation>Zu stempelnde Bilder.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="155"/>
+        <location filename="../cli/batchcommand.cpp" line="159"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>ungültiger Wert &apos;%1&apos; für --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="192"/>
-        <location filename="../cli/batchcommand.cpp" line="289"/>
+        <location filename="../cli/batchcommand.cpp" line="197"/>
+        <location filename="../cli/batchcommand.cpp" line="295"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 und --%2 können nicht zusammen angegeben werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="222"/>
+        <location filename="../cli/batchcommand.cpp" line="227"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>die Einstellungsdatei &apos;%1&apos; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="244"/>
+        <location filename="../cli/batchcommand.cpp" line="250"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Beispiele:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="296"/>
+        <location filename="../cli/batchcommand.cpp" line="302"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset und --settings können nicht zusammen angegeben werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="299"/>
+        <location filename="../cli/batchcommand.cpp" line="305"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>die Vorlage &apos;%1&apos; kann nicht gelesen werden: %2 (Vorlagen liegen in %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="327"/>
+        <location filename="../cli/batchcommand.cpp" line="333"/>
         <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
         <translation>ungültige Größe &apos;%1&apos; (%2 oder BxH von %3 bis %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="337"/>
+        <location filename="../cli/batchcommand.cpp" line="343"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>ungültiges Format &apos;%1&apos; (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="360"/>
+        <location filename="../cli/batchcommand.cpp" line="366"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>ungültige Anzahl von Jobs &apos;%1&apos; (1 bis 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="368"/>
+        <location filename="../cli/batchcommand.cpp" line="374"/>
         <source>the output folder name is empty</source>
         <translation>der Name des Ausgabeordners ist leer</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="372"/>
+        <location filename="../cli/batchcommand.cpp" line="378"/>
         <source>--null needs --files-from</source>
         <translation>--null braucht --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="376"/>
+        <location filename="../cli/batchcommand.cpp" line="382"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>die Bilderliste &apos;%1&apos; kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="378"/>
+        <location filename="../cli/batchcommand.cpp" line="384"/>
         <source>no picture given</source>
         <translation>kein Bild angegeben</translation>
     </message>
@@ -531,12 +531,17 @@ oder Dateien auf das Fenster ziehen</translation>
         <translation>Versieht alle gewählten Dateien mit dem Wasserzeichen</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="695"/>
+        <location filename="../ui/forms/dialog.ui" line="675"/>
+        <source>Apply Watermark</source>
+        <translation>Wasserzeichen setzen</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="700"/>
         <source>Start no further picture; the pictures in progress are finished (Escape)</source>
         <translation>Kein weiteres Bild beginnen; laufende Bilder werden fertig (Escape)</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="698"/>
+        <location filename="../ui/forms/dialog.ui" line="703"/>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
@@ -571,7 +576,7 @@ oder Dateien auf das Fenster ziehen</translation>
         <translation>Ausgabeordner wählen</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="482"/>
+        <location filename="../ui/dialog.cpp" line="483"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -613,7 +618,7 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>der Decoder lieferte kein Bild</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="348"/>
+        <location filename="../engine/heifcodec.cpp" line="347"/>
         <source>no %1 encoder (%2)</source>
         <translation>kein %1-Encoder (%2)</translation>
     </message>
@@ -1362,7 +1367,7 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="79"/>
+        <location filename="../engine/runsummary.cpp" line="81"/>
         <source>%n of %1 pictures could not be processed:</source>
         <translation>
             <numerusform>%n von %1 Bildern konnte nicht verarbeitet werden:</numerusform>
@@ -1370,17 +1375,17 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="86"/>
+        <location filename="../engine/runsummary.cpp" line="88"/>
         <source>%1: could not be written (%2)</source>
         <translation>%1: konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="87"/>
+        <location filename="../engine/runsummary.cpp" line="89"/>
         <source>%1: could not be read (%2)</source>
         <translation>%1: konnte nicht gelesen werden (%2)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="96"/>
+        <location filename="../engine/runsummary.cpp" line="99"/>
         <source>%n pictures were written from an incomplete file:</source>
         <translation>
             <numerusform>%n Bild wurde aus einer unvollständigen Datei geschrieben:</numerusform>
@@ -1388,12 +1393,12 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="103"/>
+        <location filename="../engine/runsummary.cpp" line="106"/>
         <source>The watermark is fully transparent: the pictures were written without a visible mark. Raise its opacity in &quot;Advanced Settings&quot;.</source>
         <translation>Das Wasserzeichen ist völlig transparent: die Bilder wurden ohne sichtbares Zeichen geschrieben. Erhöhen Sie seine Deckkraft unter „Erweiterte Einstellungen“.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="112"/>
+        <location filename="../engine/runsummary.cpp" line="115"/>
         <source>%n of %1 pictures were skipped: a picture of the same name is already in the output folder.</source>
         <translation>
             <numerusform>%n von %1 Bildern wurde übersprungen: ein Bild gleichen Namens liegt schon im Ausgabeordner.</numerusform>
@@ -1401,7 +1406,7 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="123"/>
+        <location filename="../engine/runsummary.cpp" line="126"/>
         <source>%n pictures were written without their metadata:</source>
         <translation>
             <numerusform>%n Bild wurde ohne seine Metadaten geschrieben:</numerusform>
@@ -1409,7 +1414,7 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="134"/>
+        <location filename="../engine/runsummary.cpp" line="139"/>
         <source>%1; %n were encoded again:</source>
         <translation>
             <numerusform>%1; %n wurde neu kodiert:</numerusform>
@@ -1417,7 +1422,7 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="135"/>
+        <location filename="../engine/runsummary.cpp" line="140"/>
         <source>%n pictures kept their JPEG compression</source>
         <translation>
             <numerusform>%n Bild behielt seine JPEG-Kompression</numerusform>

@@ -82,130 +82,130 @@
         <translation>El texto de la marca de agua; saltos de línea tal como se dan (predeterminado: el texto guardado).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="38"/>
+        <location filename="../cli/batchcommand.cpp" line="40"/>
         <source>Put &quot;© &quot; before the text.</source>
         <translation>Poner «© » antes del texto.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="40"/>
+        <location filename="../cli/batchcommand.cpp" line="42"/>
         <source>Do not put &quot;© &quot; before it.</source>
         <translation>No poner «© » delante.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="42"/>
+        <location filename="../cli/batchcommand.cpp" line="44"/>
         <source>Where the text goes: %1 (default: the saved position).</source>
         <translation>Dónde va el texto: %1 (predeterminado: la posición guardada).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="46"/>
+        <location filename="../cli/batchcommand.cpp" line="48"/>
         <source>Take text, sign, position and style from FILE, a settings.qrl.xml (default: the window&apos;s own, when it exists).</source>
         <translation>Tomar texto, signo, posición y estilo de FILE, un settings.qrl.xml (predeterminado: el de la ventana, si existe).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="51"/>
+        <location filename="../cli/batchcommand.cpp" line="53"/>
         <source>Start from the preset NAME, or the preset file FILE, instead of what the window has saved; options given win.</source>
         <translation>Partir del preajuste NAME, o del archivo de preajuste FILE, en lugar de lo guardado por la ventana; las opciones dadas prevalecen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="55"/>
+        <location filename="../cli/batchcommand.cpp" line="57"/>
         <source>Choose font size, black or white and opacity per picture.</source>
         <translation>Elegir tamaño de fuente, negro o blanco y opacidad para cada imagen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="58"/>
+        <location filename="../cli/batchcommand.cpp" line="60"/>
         <source>%1 or WxH (%2 to %3; default: original).</source>
         <translation>%1 o AxA (%2 a %3; predeterminado: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="65"/>
+        <location filename="../cli/batchcommand.cpp" line="67"/>
         <source>%1 (default: original).</source>
         <translation>%1 (predeterminado: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="72"/>
+        <location filename="../cli/batchcommand.cpp" line="74"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>Guardar los ajustes de esta orden (la carpeta de salida solo con -o) como el preajuste NAME; después marcar los FILE, si los hay.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="76"/>
+        <location filename="../cli/batchcommand.cpp" line="78"/>
         <source>List the presets and exit.</source>
         <translation>Listar los preajustes y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="78"/>
+        <location filename="../cli/batchcommand.cpp" line="80"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>Marcar N imágenes a la vez (predeterminado: según núcleos y memoria).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="81"/>
+        <location filename="../cli/batchcommand.cpp" line="83"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>Leer las imágenes de FILE, una por línea (&apos;-&apos;: entrada estándar).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="85"/>
+        <location filename="../cli/batchcommand.cpp" line="87"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>Los nombres de --files-from terminan en NUL, no en salto de línea.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="87"/>
+        <location filename="../cli/batchcommand.cpp" line="89"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture.</source>
         <translation>Añadir a FILE una línea JSON por imagen al terminarla (index, source, output, status, reason); nunca a una imagen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="90"/>
+        <location filename="../cli/batchcommand.cpp" line="93"/>
         <source>Print only errors.</source>
         <translation>Mostrar solo errores.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="91"/>
+        <location filename="../cli/batchcommand.cpp" line="94"/>
         <source>Show this help and exit.</source>
         <translation>Mostrar esta ayuda y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="92"/>
+        <location filename="../cli/batchcommand.cpp" line="95"/>
         <source>Show the version and exit.</source>
         <translation>Mostrar la versión y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="115"/>
+        <location filename="../cli/batchcommand.cpp" line="118"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="116"/>
+        <location filename="../cli/batchcommand.cpp" line="119"/>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="145"/>
+        <location filename="../cli/batchcommand.cpp" line="148"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Estampar una marca de agua de texto en cada FILE, exactamente como la ventana de Quorlane, y escribir
 los resultados en la carpeta de salida. Las opciones no dadas toman lo guardado por la ventana.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="150"/>
+        <location filename="../cli/batchcommand.cpp" line="154"/>
         <source>Pictures to stamp.</source>
         <translation>Imágenes que marcar.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="155"/>
+        <location filename="../cli/batchcommand.cpp" line="159"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>valor &apos;%1&apos; no válido para --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="192"/>
-        <location filename="../cli/batchcommand.cpp" line="289"/>
+        <location filename="../cli/batchcommand.cpp" line="197"/>
+        <location filename="../cli/batchcommand.cpp" line="295"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 y --%2 no pueden darse juntos</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="222"/>
+        <location filename="../cli/batchcommand.cpp" line="227"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>no se puede leer el archivo de ajustes &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="244"/>
+        <location filename="../cli/batchcommand.cpp" line="250"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Ejemplos:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="296"/>
+        <location filename="../cli/batchcommand.cpp" line="302"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset y --settings no pueden darse juntos</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="299"/>
+        <location filename="../cli/batchcommand.cpp" line="305"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>no se puede leer el preajuste &apos;%1&apos;: %2 (los preajustes están en %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="327"/>
+        <location filename="../cli/batchcommand.cpp" line="333"/>
         <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
         <translation>tamaño &apos;%1&apos; no válido (%2 o AxA de %3 a %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="337"/>
+        <location filename="../cli/batchcommand.cpp" line="343"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>formato &apos;%1&apos; no válido (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="360"/>
+        <location filename="../cli/batchcommand.cpp" line="366"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>número de trabajos &apos;%1&apos; no válido (1 a 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="368"/>
+        <location filename="../cli/batchcommand.cpp" line="374"/>
         <source>the output folder name is empty</source>
         <translation>el nombre de la carpeta de salida está vacío</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="372"/>
+        <location filename="../cli/batchcommand.cpp" line="378"/>
         <source>--null needs --files-from</source>
         <translation>--null necesita --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="376"/>
+        <location filename="../cli/batchcommand.cpp" line="382"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>no se puede leer la lista de imágenes &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="378"/>
+        <location filename="../cli/batchcommand.cpp" line="384"/>
         <source>no picture given</source>
         <translation>no se dio ninguna imagen</translation>
     </message>
@@ -531,12 +531,17 @@ o suéltelos en la ventana</translation>
         <translation>Aplica la marca de agua a todos los archivos seleccionados</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="695"/>
+        <location filename="../ui/forms/dialog.ui" line="675"/>
+        <source>Apply Watermark</source>
+        <translation>Aplicar la marca</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="700"/>
         <source>Start no further picture; the pictures in progress are finished (Escape)</source>
         <translation>No empezar más imágenes; las que están en curso se terminan (Escape)</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="698"/>
+        <location filename="../ui/forms/dialog.ui" line="703"/>
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
@@ -571,7 +576,7 @@ o suéltelos en la ventana</translation>
         <translation>Seleccionar la carpeta de salida</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="482"/>
+        <location filename="../ui/dialog.cpp" line="483"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -613,7 +618,7 @@ Cancelar para elegir otra carpeta</translation>
         <translation>el decodificador no dio ninguna imagen</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="348"/>
+        <location filename="../engine/heifcodec.cpp" line="347"/>
         <source>no %1 encoder (%2)</source>
         <translation>no hay codificador %1 (%2)</translation>
     </message>
@@ -1362,7 +1367,7 @@ Cancelar para elegir otra carpeta</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="79"/>
+        <location filename="../engine/runsummary.cpp" line="81"/>
         <source>%n of %1 pictures could not be processed:</source>
         <translation>
             <numerusform>%n de %1 imágenes no se pudo procesar:</numerusform>
@@ -1370,17 +1375,17 @@ Cancelar para elegir otra carpeta</translation>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="86"/>
+        <location filename="../engine/runsummary.cpp" line="88"/>
         <source>%1: could not be written (%2)</source>
         <translation>%1: no se pudo escribir (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="87"/>
+        <location filename="../engine/runsummary.cpp" line="89"/>
         <source>%1: could not be read (%2)</source>
         <translation>%1: no se pudo leer (%2)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="96"/>
+        <location filename="../engine/runsummary.cpp" line="99"/>
         <source>%n pictures were written from an incomplete file:</source>
         <translation>
             <numerusform>%n imagen se escribió a partir de un archivo incompleto:</numerusform>
@@ -1388,12 +1393,12 @@ Cancelar para elegir otra carpeta</translation>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="103"/>
+        <location filename="../engine/runsummary.cpp" line="106"/>
         <source>The watermark is fully transparent: the pictures were written without a visible mark. Raise its opacity in &quot;Advanced Settings&quot;.</source>
         <translation>La marca de agua es totalmente transparente: las imágenes se escribieron sin marca visible. Aumente su opacidad en «Ajustes avanzados».</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="112"/>
+        <location filename="../engine/runsummary.cpp" line="115"/>
         <source>%n of %1 pictures were skipped: a picture of the same name is already in the output folder.</source>
         <translation>
             <numerusform>%n de %1 imágenes se omitió: ya hay una imagen del mismo nombre en la carpeta de salida.</numerusform>
@@ -1401,7 +1406,7 @@ Cancelar para elegir otra carpeta</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="123"/>
+        <location filename="../engine/runsummary.cpp" line="126"/>
         <source>%n pictures were written without their metadata:</source>
         <translation>
             <numerusform>%n imagen se escribió sin sus metadatos:</numerusform>
@@ -1409,7 +1414,7 @@ Cancelar para elegir otra carpeta</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="134"/>
+        <location filename="../engine/runsummary.cpp" line="139"/>
         <source>%1; %n were encoded again:</source>
         <translation>
             <numerusform>%1; %n se codificó de nuevo:</numerusform>
@@ -1417,7 +1422,7 @@ Cancelar para elegir otra carpeta</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="135"/>
+        <location filename="../engine/runsummary.cpp" line="140"/>
         <source>%n pictures kept their JPEG compression</source>
         <translation>
             <numerusform>%n imagen conservó su compresión JPEG</numerusform>

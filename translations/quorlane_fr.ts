@@ -82,130 +82,130 @@
         <translation>Le texte du filigrane ; sauts de ligne tels quels (par défaut : le texte enregistré).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="38"/>
+        <location filename="../cli/batchcommand.cpp" line="40"/>
         <source>Put &quot;© &quot; before the text.</source>
         <translation>Mettre « © » avant le texte.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="40"/>
+        <location filename="../cli/batchcommand.cpp" line="42"/>
         <source>Do not put &quot;© &quot; before it.</source>
         <translation>Ne pas mettre « © » devant.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="42"/>
+        <location filename="../cli/batchcommand.cpp" line="44"/>
         <source>Where the text goes: %1 (default: the saved position).</source>
         <translation>Où va le texte : %1 (par défaut : la position enregistrée).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="46"/>
+        <location filename="../cli/batchcommand.cpp" line="48"/>
         <source>Take text, sign, position and style from FILE, a settings.qrl.xml (default: the window&apos;s own, when it exists).</source>
         <translation>Prendre texte, signe, position et style dans FILE, un settings.qrl.xml (par défaut : celui de la fenêtre, s&apos;il existe).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="51"/>
+        <location filename="../cli/batchcommand.cpp" line="53"/>
         <source>Start from the preset NAME, or the preset file FILE, instead of what the window has saved; options given win.</source>
-        <translation>Partir du préréglage NAME, ou du fichier de préréglage FILE, au lieu de ce que la fenêtre a enregistré ; les options données l&apos;emportent.</translation>
+        <translation>Partir du modèle NAME, ou du fichier de modèle FILE, au lieu de ce que la fenêtre a enregistré ; les options données l&apos;emportent.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="55"/>
+        <location filename="../cli/batchcommand.cpp" line="57"/>
         <source>Choose font size, black or white and opacity per picture.</source>
         <translation>Choisir taille de police, noir ou blanc et opacité pour chaque image.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="58"/>
+        <location filename="../cli/batchcommand.cpp" line="60"/>
         <source>%1 or WxH (%2 to %3; default: original).</source>
         <translation>%1 ou LxH (%2 à %3 ; par défaut : original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="65"/>
+        <location filename="../cli/batchcommand.cpp" line="67"/>
         <source>%1 (default: original).</source>
         <translation>%1 (par défaut : original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="72"/>
+        <location filename="../cli/batchcommand.cpp" line="74"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
-        <translation>Enregistrer les réglages de cette commande (le dossier de sortie seulement avec -o) comme préréglage NAME ; puis marquer les FILE, s&apos;il y en a.</translation>
-    </message>
-    <message>
-        <location filename="../cli/batchcommand.cpp" line="76"/>
-        <source>List the presets and exit.</source>
-        <translation>Lister les préréglages et quitter.</translation>
+        <translation>Enregistrer les réglages de cette commande (le dossier de sortie seulement avec -o) comme modèle NAME ; puis marquer les FILE, s&apos;il y en a.</translation>
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="78"/>
+        <source>List the presets and exit.</source>
+        <translation>Lister les modèles et quitter.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="80"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>Marquer N images à la fois (par défaut : selon les cœurs et la mémoire).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="81"/>
+        <location filename="../cli/batchcommand.cpp" line="83"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>Lire les images dans FILE, une par ligne (&apos;-&apos; : entrée standard).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="85"/>
+        <location filename="../cli/batchcommand.cpp" line="87"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>Les noms de --files-from finissent par NUL, pas par un saut de ligne.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="87"/>
+        <location filename="../cli/batchcommand.cpp" line="89"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture.</source>
         <translation>Ajouter à FILE une ligne JSON par image dès qu&apos;elle est finie (index, source, output, status, reason) ; jamais à une image.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="90"/>
+        <location filename="../cli/batchcommand.cpp" line="93"/>
         <source>Print only errors.</source>
         <translation>N&apos;afficher que les erreurs.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="91"/>
+        <location filename="../cli/batchcommand.cpp" line="94"/>
         <source>Show this help and exit.</source>
         <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="92"/>
+        <location filename="../cli/batchcommand.cpp" line="95"/>
         <source>Show the version and exit.</source>
         <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="115"/>
+        <location filename="../cli/batchcommand.cpp" line="118"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="116"/>
+        <location filename="../cli/batchcommand.cpp" line="119"/>
         <source>%1: %2.</source>
         <translation>%1 : %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="145"/>
+        <location filename="../cli/batchcommand.cpp" line="148"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Apposer un filigrane texte sur chaque FILE, exactement comme la fenêtre de Quorlane, et écrire
 les résultats dans le dossier de sortie. Les options non données reprennent ce que la fenêtre a enregistré.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="150"/>
+        <location filename="../cli/batchcommand.cpp" line="154"/>
         <source>Pictures to stamp.</source>
         <translation>Images à marquer.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="155"/>
+        <location filename="../cli/batchcommand.cpp" line="159"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>valeur &apos;%1&apos; invalide pour --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="192"/>
-        <location filename="../cli/batchcommand.cpp" line="289"/>
+        <location filename="../cli/batchcommand.cpp" line="197"/>
+        <location filename="../cli/batchcommand.cpp" line="295"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 et --%2 ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="222"/>
+        <location filename="../cli/batchcommand.cpp" line="227"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>impossible de lire le fichier de réglages &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="244"/>
+        <location filename="../cli/batchcommand.cpp" line="250"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Exemples :
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="296"/>
+        <location filename="../cli/batchcommand.cpp" line="302"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset et --settings ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="299"/>
+        <location filename="../cli/batchcommand.cpp" line="305"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
-        <translation>impossible de lire le préréglage &apos;%1&apos; : %2 (les préréglages sont dans %3)</translation>
+        <translation>impossible de lire le modèle &apos;%1&apos; : %2 (les modèles sont dans %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="327"/>
+        <location filename="../cli/batchcommand.cpp" line="333"/>
         <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
         <translation>taille &apos;%1&apos; invalide (%2 ou LxH de %3 à %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="337"/>
+        <location filename="../cli/batchcommand.cpp" line="343"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>format &apos;%1&apos; invalide (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="360"/>
+        <location filename="../cli/batchcommand.cpp" line="366"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>nombre de tâches &apos;%1&apos; invalide (1 à 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="368"/>
+        <location filename="../cli/batchcommand.cpp" line="374"/>
         <source>the output folder name is empty</source>
         <translation>le nom du dossier de sortie est vide</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="372"/>
+        <location filename="../cli/batchcommand.cpp" line="378"/>
         <source>--null needs --files-from</source>
         <translation>--null demande --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="376"/>
+        <location filename="../cli/batchcommand.cpp" line="382"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>impossible de lire la liste d&apos;images &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="378"/>
+        <location filename="../cli/batchcommand.cpp" line="384"/>
         <source>no picture given</source>
         <translation>aucune image donnée</translation>
     </message>
@@ -288,7 +288,7 @@ Exemples :
     <message>
         <location filename="../cli/main.cpp" line="71"/>
         <source>cannot save the preset &apos;%1&apos;: %2</source>
-        <translation>impossible d&apos;enregistrer le préréglage &apos;%1&apos; : %2</translation>
+        <translation>impossible d&apos;enregistrer le modèle &apos;%1&apos; : %2</translation>
     </message>
     <message>
         <location filename="../cli/main.cpp" line="87"/>
@@ -385,7 +385,7 @@ avancés</translation>
     <message>
         <location filename="../ui/forms/dialog.ui" line="109"/>
         <source>Preset:</source>
-        <translation>Préréglage :</translation>
+        <translation>Modèle :</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="133"/>
@@ -531,12 +531,17 @@ ou déposez-les sur la fenêtre</translation>
         <translation>Applique le filigrane à tous les fichiers sélectionnés</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="695"/>
+        <location filename="../ui/forms/dialog.ui" line="675"/>
+        <source>Apply Watermark</source>
+        <translation>Apposer le filigrane</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="700"/>
         <source>Start no further picture; the pictures in progress are finished (Escape)</source>
         <translation>Ne commencer aucune autre image ; les images en cours sont terminées (Échap)</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="698"/>
+        <location filename="../ui/forms/dialog.ui" line="703"/>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
@@ -571,7 +576,7 @@ ou déposez-les sur la fenêtre</translation>
         <translation>Choisir le dossier de sortie</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="482"/>
+        <location filename="../ui/dialog.cpp" line="483"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -613,7 +618,7 @@ Annuler pour choisir un autre dossier</translation>
         <translation>le décodeur n&apos;a donné aucune image</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="348"/>
+        <location filename="../engine/heifcodec.cpp" line="347"/>
         <source>no %1 encoder (%2)</source>
         <translation>pas d&apos;encodeur %1 (%2)</translation>
     </message>
@@ -1106,42 +1111,42 @@ Annuler pour choisir un autre dossier</translation>
     <message>
         <location filename="../ui/presetchooser.cpp" line="28"/>
         <source>No preset</source>
-        <translation>Aucun préréglage</translation>
+        <translation>Aucun modèle</translation>
     </message>
     <message>
         <location filename="../ui/presetchooser.cpp" line="46"/>
         <source>Save as Preset...</source>
-        <translation>Enregistrer comme préréglage...</translation>
+        <translation>Enregistrer comme modèle...</translation>
     </message>
     <message>
         <location filename="../ui/presetchooser.cpp" line="48"/>
         <source>Delete Preset...</source>
-        <translation>Supprimer le préréglage...</translation>
+        <translation>Supprimer le modèle...</translation>
     </message>
     <message>
         <location filename="../ui/presetchooser.cpp" line="89"/>
         <source>The preset &quot;%1&quot; cannot be read: %2.</source>
-        <translation>Le préréglage « %1 » ne peut pas être lu : %2.</translation>
+        <translation>Le modèle « %1 » ne peut pas être lu : %2.</translation>
     </message>
     <message>
         <location filename="../ui/presetchooser.cpp" line="112"/>
         <source>A preset named &quot;%1&quot; exists. Replace it?</source>
-        <translation>Un préréglage nommé « %1 » existe. Le remplacer ?</translation>
+        <translation>Un modèle nommé « %1 » existe. Le remplacer ?</translation>
     </message>
     <message>
         <location filename="../ui/presetchooser.cpp" line="126"/>
         <source>The preset &quot;%1&quot; cannot be saved: %2</source>
-        <translation>Le préréglage « %1 » ne peut pas être enregistré : %2</translation>
+        <translation>Le modèle « %1 » ne peut pas être enregistré : %2</translation>
     </message>
     <message>
         <location filename="../ui/presetchooser.cpp" line="144"/>
         <source>Delete the preset &quot;%1&quot;?</source>
-        <translation>Supprimer le préréglage « %1 » ?</translation>
+        <translation>Supprimer le modèle « %1 » ?</translation>
     </message>
     <message>
         <location filename="../ui/presetchooser.cpp" line="154"/>
         <source>The preset &quot;%1&quot; cannot be deleted: %2</source>
-        <translation>Le préréglage « %1 » ne peut pas être supprimé : %2</translation>
+        <translation>Le modèle « %1 » ne peut pas être supprimé : %2</translation>
     </message>
 </context>
 <context>
@@ -1149,32 +1154,32 @@ Annuler pour choisir un autre dossier</translation>
     <message>
         <location filename="../settings/preset.cpp" line="150"/>
         <source>A preset needs a name.</source>
-        <translation>Un préréglage doit avoir un nom.</translation>
+        <translation>Un modèle doit avoir un nom.</translation>
     </message>
     <message>
         <location filename="../settings/preset.cpp" line="152"/>
         <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
-        <translation>Le nom d&apos;un préréglage ne peut pas contenir « / ».</translation>
+        <translation>Le nom d&apos;un modèle ne peut pas contenir « / ».</translation>
     </message>
     <message>
         <location filename="../settings/preset.cpp" line="154"/>
         <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
-        <translation>Le nom d&apos;un préréglage ne peut pas commencer par « . ».</translation>
+        <translation>Le nom d&apos;un modèle ne peut pas commencer par « . ».</translation>
     </message>
     <message>
         <location filename="../settings/preset.cpp" line="156"/>
         <source>The preset&apos;s name is too long.</source>
-        <translation>Le nom du préréglage est trop long.</translation>
+        <translation>Le nom du modèle est trop long.</translation>
     </message>
     <message>
         <location filename="../settings/preset.cpp" line="165"/>
         <source>no such preset</source>
-        <translation>préréglage introuvable</translation>
+        <translation>modèle introuvable</translation>
     </message>
     <message>
         <location filename="../settings/preset.cpp" line="170"/>
         <source>not a preset file</source>
-        <translation>pas un fichier de préréglage</translation>
+        <translation>pas un fichier de modèle</translation>
     </message>
 </context>
 <context>
@@ -1362,7 +1367,7 @@ Annuler pour choisir un autre dossier</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="79"/>
+        <location filename="../engine/runsummary.cpp" line="81"/>
         <source>%n of %1 pictures could not be processed:</source>
         <translation>
             <numerusform>%n image sur %1 n&apos;a pas pu être traitée :</numerusform>
@@ -1370,17 +1375,17 @@ Annuler pour choisir un autre dossier</translation>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="86"/>
+        <location filename="../engine/runsummary.cpp" line="88"/>
         <source>%1: could not be written (%2)</source>
         <translation>%1 : n&apos;a pas pu être écrite (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="87"/>
+        <location filename="../engine/runsummary.cpp" line="89"/>
         <source>%1: could not be read (%2)</source>
         <translation>%1 : n&apos;a pas pu être lue (%2)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="96"/>
+        <location filename="../engine/runsummary.cpp" line="99"/>
         <source>%n pictures were written from an incomplete file:</source>
         <translation>
             <numerusform>%n image a été écrite à partir d&apos;un fichier incomplet :</numerusform>
@@ -1388,12 +1393,12 @@ Annuler pour choisir un autre dossier</translation>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="103"/>
+        <location filename="../engine/runsummary.cpp" line="106"/>
         <source>The watermark is fully transparent: the pictures were written without a visible mark. Raise its opacity in &quot;Advanced Settings&quot;.</source>
         <translation>Le filigrane est entièrement transparent : les images ont été écrites sans marque visible. Augmentez son opacité dans « Réglages avancés ».</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="112"/>
+        <location filename="../engine/runsummary.cpp" line="115"/>
         <source>%n of %1 pictures were skipped: a picture of the same name is already in the output folder.</source>
         <translation>
             <numerusform>%n image sur %1 a été sautée : une image de même nom est déjà dans le dossier de sortie.</numerusform>
@@ -1401,7 +1406,7 @@ Annuler pour choisir un autre dossier</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="123"/>
+        <location filename="../engine/runsummary.cpp" line="126"/>
         <source>%n pictures were written without their metadata:</source>
         <translation>
             <numerusform>%n image a été écrite sans ses métadonnées :</numerusform>
@@ -1409,7 +1414,7 @@ Annuler pour choisir un autre dossier</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="134"/>
+        <location filename="../engine/runsummary.cpp" line="139"/>
         <source>%1; %n were encoded again:</source>
         <translation>
             <numerusform>%1 ; %n a été encodée à nouveau :</numerusform>
@@ -1417,7 +1422,7 @@ Annuler pour choisir un autre dossier</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="135"/>
+        <location filename="../engine/runsummary.cpp" line="140"/>
         <source>%n pictures kept their JPEG compression</source>
         <translation>
             <numerusform>%n image a gardé sa compression JPEG</numerusform>
@@ -1430,12 +1435,12 @@ Annuler pour choisir un autre dossier</translation>
     <message>
         <location filename="../ui/forms/savepreset.ui" line="6"/>
         <source>Save as Preset</source>
-        <translation>Enregistrer comme préréglage</translation>
+        <translation>Enregistrer comme modèle</translation>
     </message>
     <message>
         <location filename="../ui/forms/savepreset.ui" line="12"/>
         <source>Name of the preset:</source>
-        <translation>Nom du préréglage :</translation>
+        <translation>Nom du modèle :</translation>
     </message>
     <message>
         <location filename="../ui/forms/savepreset.ui" line="29"/>

@@ -82,130 +82,130 @@
         <translation>透かしの文字列。改行はそのまま（既定: 保存された文字列）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="38"/>
+        <location filename="../cli/batchcommand.cpp" line="40"/>
         <source>Put &quot;© &quot; before the text.</source>
         <translation>文字列の前に「© 」を付けます。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="40"/>
+        <location filename="../cli/batchcommand.cpp" line="42"/>
         <source>Do not put &quot;© &quot; before it.</source>
         <translation>「© 」を付けません。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="42"/>
+        <location filename="../cli/batchcommand.cpp" line="44"/>
         <source>Where the text goes: %1 (default: the saved position).</source>
         <translation>文字の位置: %1（既定: 保存された位置）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="46"/>
+        <location filename="../cli/batchcommand.cpp" line="48"/>
         <source>Take text, sign, position and style from FILE, a settings.qrl.xml (default: the window&apos;s own, when it exists).</source>
         <translation>文字列、記号、位置、スタイルを FILE（settings.qrl.xml）から読みます（既定: ウィンドウのもの、あれば）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="51"/>
+        <location filename="../cli/batchcommand.cpp" line="53"/>
         <source>Start from the preset NAME, or the preset file FILE, instead of what the window has saved; options given win.</source>
         <translation>ウィンドウの保存内容の代わりに、プリセット NAME またはプリセットファイル FILE から始めます。指定したオプションが優先されます。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="55"/>
+        <location filename="../cli/batchcommand.cpp" line="57"/>
         <source>Choose font size, black or white and opacity per picture.</source>
         <translation>文字サイズ、黒か白か、不透明度を画像ごとに選びます。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="58"/>
+        <location filename="../cli/batchcommand.cpp" line="60"/>
         <source>%1 or WxH (%2 to %3; default: original).</source>
         <translation>%1 または 幅x高さ（%2 から %3、既定: original）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="65"/>
+        <location filename="../cli/batchcommand.cpp" line="67"/>
         <source>%1 (default: original).</source>
         <translation>%1（既定: original）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="72"/>
+        <location filename="../cli/batchcommand.cpp" line="74"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>このコマンドの設定（出力フォルダーは -o 指定時のみ）をプリセット NAME として保存し、FILE があれば続けて処理します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="76"/>
+        <location filename="../cli/batchcommand.cpp" line="78"/>
         <source>List the presets and exit.</source>
         <translation>プリセットを一覧表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="78"/>
+        <location filename="../cli/batchcommand.cpp" line="80"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>N 枚の画像を同時に処理します（既定: コア数とメモリによる）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="81"/>
+        <location filename="../cli/batchcommand.cpp" line="83"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>FILE から画像を1行に1つずつ読みます（&apos;-&apos;: 標準入力）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="85"/>
+        <location filename="../cli/batchcommand.cpp" line="87"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>--files-from の名前は改行ではなく NUL で終わります。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="87"/>
+        <location filename="../cli/batchcommand.cpp" line="89"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture.</source>
         <translation>画像ごとに処理が終わり次第 JSON を1行 FILE に追記します（index, source, output, status, reason）。画像には書きません。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="90"/>
+        <location filename="../cli/batchcommand.cpp" line="93"/>
         <source>Print only errors.</source>
         <translation>エラーだけを表示します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="91"/>
+        <location filename="../cli/batchcommand.cpp" line="94"/>
         <source>Show this help and exit.</source>
         <translation>このヘルプを表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="92"/>
+        <location filename="../cli/batchcommand.cpp" line="95"/>
         <source>Show the version and exit.</source>
         <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="115"/>
+        <location filename="../cli/batchcommand.cpp" line="118"/>
         <source>%1 (%2).</source>
         <translation>%1（%2）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="116"/>
+        <location filename="../cli/batchcommand.cpp" line="119"/>
         <source>%1: %2.</source>
         <translation>%1: %2。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="145"/>
+        <location filename="../cli/batchcommand.cpp" line="148"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Quorlane のウィンドウと同じように各 FILE に文字の透かしを入れ、結果を
 出力フォルダーに書き出します。指定しないオプションはウィンドウの保存内容を使います。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="150"/>
+        <location filename="../cli/batchcommand.cpp" line="154"/>
         <source>Pictures to stamp.</source>
         <translation>処理する画像。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="155"/>
+        <location filename="../cli/batchcommand.cpp" line="159"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>--%2 の値 &apos;%1&apos; は無効です（%3）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="192"/>
-        <location filename="../cli/batchcommand.cpp" line="289"/>
+        <location filename="../cli/batchcommand.cpp" line="197"/>
+        <location filename="../cli/batchcommand.cpp" line="295"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 と --%2 は同時に指定できません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="222"/>
+        <location filename="../cli/batchcommand.cpp" line="227"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>設定ファイル &apos;%1&apos; を読めません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="244"/>
+        <location filename="../cli/batchcommand.cpp" line="250"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Examples:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="296"/>
+        <location filename="../cli/batchcommand.cpp" line="302"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset と --settings は同時に指定できません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="299"/>
+        <location filename="../cli/batchcommand.cpp" line="305"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>プリセット &apos;%1&apos; を読めません: %2（プリセットは %3 にあります）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="327"/>
+        <location filename="../cli/batchcommand.cpp" line="333"/>
         <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
         <translation>サイズ &apos;%1&apos; は無効です（%2 または %3 から %4 の 幅x高さ）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="337"/>
+        <location filename="../cli/batchcommand.cpp" line="343"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>形式 &apos;%1&apos; は無効です（%2）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="360"/>
+        <location filename="../cli/batchcommand.cpp" line="366"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>ジョブ数 &apos;%1&apos; は無効です（1 から 1024）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="368"/>
+        <location filename="../cli/batchcommand.cpp" line="374"/>
         <source>the output folder name is empty</source>
         <translation>出力フォルダー名が空です</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="372"/>
+        <location filename="../cli/batchcommand.cpp" line="378"/>
         <source>--null needs --files-from</source>
         <translation>--null には --files-from が必要です</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="376"/>
+        <location filename="../cli/batchcommand.cpp" line="382"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>画像の一覧 &apos;%1&apos; を読めません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="378"/>
+        <location filename="../cli/batchcommand.cpp" line="384"/>
         <source>no picture given</source>
         <translation>画像が指定されていません</translation>
     </message>
@@ -345,7 +345,7 @@ Examples:
         <location filename="../ui/forms/customsize.ui" line="121"/>
         <location filename="../ui/forms/customsize.ui" line="140"/>
         <source>pixels</source>
-        <translation>ピクセル</translation>
+        <translation>画素</translation>
     </message>
     <message>
         <location filename="../ui/forms/customsize.ui" line="158"/>
@@ -385,7 +385,7 @@ Settings </source>
     <message>
         <location filename="../ui/forms/dialog.ui" line="109"/>
         <source>Preset:</source>
-        <translation>プリセット:</translation>
+        <translation>プリセット</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="133"/>
@@ -531,12 +531,17 @@ Or Drop files on the window</source>
         <translation>選択したすべてのファイルに透かしを入れます</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="695"/>
+        <location filename="../ui/forms/dialog.ui" line="675"/>
+        <source>Apply Watermark</source>
+        <translation>透かしを入れる</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="700"/>
         <source>Start no further picture; the pictures in progress are finished (Escape)</source>
         <translation>次の画像を始めません。処理中の画像は書き終えます（Esc）</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="698"/>
+        <location filename="../ui/forms/dialog.ui" line="703"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
@@ -571,7 +576,7 @@ Or Drop files on the window</source>
         <translation>出力フォルダーを選択</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="482"/>
+        <location filename="../ui/dialog.cpp" line="483"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -613,7 +618,7 @@ OK で同じフォルダーを使い続けます。
         <translation>デコーダーが画像を返しませんでした</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="348"/>
+        <location filename="../engine/heifcodec.cpp" line="347"/>
         <source>no %1 encoder (%2)</source>
         <translation>%1 エンコーダーがありません（%2）</translation>
     </message>
@@ -1361,57 +1366,57 @@ OK で同じフォルダーを使い続けます。
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="79"/>
+        <location filename="../engine/runsummary.cpp" line="81"/>
         <source>%n of %1 pictures could not be processed:</source>
         <translation>
             <numerusform>%1 枚中 %n 枚を処理できませんでした:</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="86"/>
+        <location filename="../engine/runsummary.cpp" line="88"/>
         <source>%1: could not be written (%2)</source>
         <translation>%1: 書き出せませんでした（%2）</translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="87"/>
+        <location filename="../engine/runsummary.cpp" line="89"/>
         <source>%1: could not be read (%2)</source>
         <translation>%1: 読めませんでした（%2）</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="96"/>
+        <location filename="../engine/runsummary.cpp" line="99"/>
         <source>%n pictures were written from an incomplete file:</source>
         <translation>
             <numerusform>%n 枚の画像を不完全なファイルから書き出しました:</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="103"/>
+        <location filename="../engine/runsummary.cpp" line="106"/>
         <source>The watermark is fully transparent: the pictures were written without a visible mark. Raise its opacity in &quot;Advanced Settings&quot;.</source>
         <translation>透かしが完全に透明です: 画像は見える透かしなしで書き出されました。「詳細設定」で不透明度を上げてください。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="112"/>
+        <location filename="../engine/runsummary.cpp" line="115"/>
         <source>%n of %1 pictures were skipped: a picture of the same name is already in the output folder.</source>
         <translation>
             <numerusform>%1 枚中 %n 枚をスキップしました: 同名の画像が既に出力フォルダーにあります。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="123"/>
+        <location filename="../engine/runsummary.cpp" line="126"/>
         <source>%n pictures were written without their metadata:</source>
         <translation>
             <numerusform>%n 枚の画像をメタデータなしで書き出しました:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="134"/>
+        <location filename="../engine/runsummary.cpp" line="139"/>
         <source>%1; %n were encoded again:</source>
         <translation>
             <numerusform>%1。%n 枚は再エンコードしました:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="135"/>
+        <location filename="../engine/runsummary.cpp" line="140"/>
         <source>%n pictures kept their JPEG compression</source>
         <translation>
             <numerusform>%n 枚の画像は JPEG 圧縮を保ちました</numerusform>
