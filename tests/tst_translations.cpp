@@ -8,7 +8,6 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
-#include "engine/runsummary.h"
 #include "settings/translators.h"
 #include "testsupport.h"
 #include "ui/dialog.h"
@@ -112,7 +111,6 @@ class TestTranslations : public QObject
 private slots:
     void everyMessageIsTranslated_data();
     void everyMessageIsTranslated();
-    void englishCountsAgree();
     void theWindowSpeaksTheUsersLanguage();
     void theCommandLineSpeaksButStoresEnglish();
 };
@@ -142,24 +140,6 @@ void TestTranslations::everyMessageIsTranslated()
             QVERIFY2(argumentsOf(text) == argumentsOf(m.source), qPrintable(where + " -> " + text));
         }
     }
-}
-
-void TestTranslations::englishCountsAgree()
-{
-    installTranslators(QLocale(QLocale::English));
-    BatchReport report;
-    report.outcomes.resize(3);
-    for (JobOutcome &outcome : report.outcomes)
-        outcome.status = JobOutcome::Status::Skipped;
-    report.outcomes[0].status = JobOutcome::Status::Written;
-    const QStringList sources{ "a.jpg", "b.jpg", "c.jpg" };
-    QCOMPARE(summarizeRun(report, sources, 5).blocks.at(0).lines.at(0),
-             "2 of 3 pictures were skipped: a picture of the same name is already in the output "
-             "folder.");
-    report.outcomes[1].status = JobOutcome::Status::Written;
-    QCOMPARE(summarizeRun(report, sources, 5).blocks.at(0).lines.at(0),
-             "1 of 3 pictures was skipped: a picture of the same name is already in the output "
-             "folder.");
 }
 
 void TestTranslations::theWindowSpeaksTheUsersLanguage()
