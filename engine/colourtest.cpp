@@ -31,14 +31,11 @@ void classifyPixel(const QImage &image, int x, int y, int &light, int &dark)
         ++dark;
 }
 
-bool isDarkBackground(const QImage &image, int position, const QRect &area)
+QRect colourPatch(const QSize &size, int position, const QRect &area)
 {
-    int light = 0;
-    int dark = 0;
     if (!Position::isValid(position))
-        return false;
-
-    const QRect placed = area.isNull() ? image.rect() : area;
+        return QRect();
+    const QRect placed = area.isNull() ? QRect(QPoint(0, 0), size) : area;
     const int w = placed.width();
     const int h = placed.height();
     int firstColumn = 0;
@@ -56,15 +53,24 @@ bool isDarkBackground(const QImage &image, int position, const QRect &area)
     else if (position & Qt::AlignVCenter)
         firstRow = h / 2 - bandHeight / 2;
     firstColumn = std::max(firstColumn + placed.x(), 0);
-    endColumn = std::min(endColumn + placed.x(), image.width());
+    endColumn = std::min(endColumn + placed.x(), size.width());
     firstRow += placed.y();
     // Only the rows of the band that lie inside the picture are sampled.
-    const int endRow = std::min(firstRow + bandHeight, image.height());
+    const int endRow = std::min(firstRow + bandHeight, size.height());
     firstRow = std::max(firstRow, 0);
+    if (endColumn <= firstColumn || endRow <= firstRow)
+        return QRect();
+    return QRect(QPoint(firstColumn, firstRow), QPoint(endColumn - 1, endRow - 1));
+}
 
+bool isDarkBackground(const QImage &image, int position, const QRect &area)
+{
+    int light = 0;
+    int dark = 0;
+    const QRect patch = colourPatch(image.size(), position, area);
     // Row by row: the counts do not depend on the order, the memory access does.
-    for (int y = firstRow; y < endRow; ++y) {
-        for (int x = firstColumn; x < endColumn; ++x)
+    for (int y = patch.top(); y <= patch.bottom(); ++y) {
+        for (int x = patch.left(); x <= patch.right(); ++x)
             classifyPixel(image, x, y, light, dark);
     }
     return dark > light;

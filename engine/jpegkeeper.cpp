@@ -140,30 +140,90 @@ QPoint uprightPoint(int x, int y, int orientation, int w, int h)
     return storedPoint(x, y, inverse, h, w);
 }
 
-// The smallest rectangle holding every pixel that differs between a and b (same size, format).
-QRect changedRect(const QImage &a, const QImage &b)
+// One row of blocks of a coefficient array.
+template<typename Info>
+JBLOCKROW blockRow(Info &info, jvirt_barray_ptr array, int row, bool writable)
 {
-    int top = -1, bottom = -1, left = a.width(), right = -1;
-    const int pixelBytes = a.depth() / 8;
-    const int rowBytes = a.width() * pixelBytes;
-    for (int y = 0; y < a.height(); ++y) {
-        const uchar *p = a.constScanLine(y);
-        const uchar *q = b.constScanLine(y);
-        if (std::memcmp(p, q, size_t(rowBytes)) == 0)
-            continue;
-        if (top < 0)
-            top = y;
-        bottom = y;
-        int i = 0;
-        while (p[i] == q[i])
-            ++i;
-        left = std::min(left, i / pixelBytes);
-        i = rowBytes - 1;
-        while (p[i] == q[i])
-            --i;
-        right = std::max(right, i / pixelBytes);
+    return info.mem->access_virt_barray(
+      reinterpret_cast<j_common_ptr>(&info), array, JDIMENSION(row), 1, writable ? TRUE : FALSE)[0];
+}
+
+// The sampling of a picture: its iMCU's size in pixels and each component's block size.
+struct Sampling
+{
+    int mcuW = 8;
+    int mcuH = 8;
+    explicit Sampling(const jpeg_decompress_struct &info)
+      : mcuW(8 * info.max_h_samp_factor)
+      , mcuH(8 * info.max_v_samp_factor)
+    {
     }
-    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    QSize block(const jpeg_component_info &comp) const
+    {
+        return QSize(mcuW / comp.h_samp_factor, mcuH / comp.v_samp_factor);
+    }
+    // Blocks of comp over width × height pixels, in whole iMCUs (as the library stores them).
+    QSize blocks(const jpeg_component_info &comp, int width, int height) const
+    {
+        return QSize((width + mcuW - 1) / mcuW * comp.h_samp_factor,
+                     (height + mcuH - 1) / mcuH * comp.v_samp_factor);
+    }
+};
+
+// Encodes the blocks of box (aligned to iMCUs) as a JPEG of their own, with the source's tables,
+// and decodes it: the stored pixels of box, exactly as the whole picture would show them there
+// but for the outer iMCU, whose chroma lacks its neighbours.
+QImage decodeBox(jpeg_decompress_struct &src,
+                 jvirt_barray_ptr *coefficients,
+                 const QRect &box,
+                 Compress &boxJpeg,
+                 Decompress &boxRead)
+{
+    const Sampling sampling(src);
+    jpeg_copy_critical_parameters(&src, &boxJpeg.info);
+    boxJpeg.info.image_width = JDIMENSION(box.width());
+    boxJpeg.info.image_height = JDIMENSION(box.height());
+    boxJpeg.info.write_JFIF_header = FALSE;
+    boxJpeg.info.write_Adobe_marker = FALSE;
+    std::vector<jvirt_barray_ptr> arrays(size_t(src.num_components));
+    for (int c = 0; c < src.num_components; ++c) {
+        const jpeg_component_info &comp = src.comp_info[c];
+        const QSize blocks = sampling.blocks(comp, box.width(), box.height());
+        arrays[size_t(c)] =
+          boxJpeg.info.mem->request_virt_barray(reinterpret_cast<j_common_ptr>(&boxJpeg.info),
+                                                JPOOL_IMAGE,
+                                                TRUE,
+                                                JDIMENSION(blocks.width()),
+                                                JDIMENSION(blocks.height()),
+                                                JDIMENSION(comp.v_samp_factor));
+    }
+    boxJpeg.info.mem->realize_virt_arrays(reinterpret_cast<j_common_ptr>(&boxJpeg.info));
+    for (int c = 0; c < src.num_components; ++c) {
+        const jpeg_component_info &comp = src.comp_info[c];
+        const QSize block = sampling.block(comp);
+        const QSize blocks = sampling.blocks(comp, box.width(), box.height());
+        const int firstColumn = box.x() / block.width();
+        const int firstRow = box.y() / block.height();
+        for (int y = 0; y < blocks.height(); ++y) {
+            std::memcpy(blockRow(boxJpeg.info, arrays[size_t(c)], y, true),
+                        blockRow(src, coefficients[c], firstRow + y, false) + firstColumn,
+                        size_t(blocks.width()) * sizeof(JBLOCK));
+        }
+    }
+    jpeg_write_coefficients(&boxJpeg.info, arrays.data());
+    jpeg_finish_compress(&boxJpeg.info);
+
+    jpeg_mem_src(&boxRead.info, boxJpeg.buffer, boxJpeg.size);
+    jpeg_read_header(&boxRead.info, TRUE);
+    boxRead.info.out_color_space = JCS_EXT_BGRX;
+    jpeg_start_decompress(&boxRead.info);
+    QImage pixels(box.size(), QImage::Format_RGB32);
+    while (boxRead.info.output_scanline < boxRead.info.output_height) {
+        JSAMPROW row = pixels.scanLine(int(boxRead.info.output_scanline));
+        jpeg_read_scanlines(&boxRead.info, &row, 1);
+    }
+    jpeg_finish_decompress(&boxRead.info);
+    return pixels;
 }
 
 // The segments that describe the pixels: JFIF, the ICC profile and Adobe's colour transform.
@@ -183,35 +243,48 @@ bool isKeptSegment(int marker, const JOCTET *data, unsigned length)
 
 namespace JpegKeeper {
 
-QString problem(const QByteArray &bytes)
+Header inspect(const QByteArray &bytes)
 {
+    Header header;
     ErrorManager errors;
     setUp(errors);
     Decompress d(errors);
-    if (setjmp(errors.jump))
-        return Text::tr("damaged JPEG");
+    if (setjmp(errors.jump)) {
+        header.problem = Text::tr("damaged JPEG");
+        return header;
+    }
     source(d, bytes);
+    jpeg_save_markers(&d.info, JPEG_APP0 + 2, 0xffff);
     jpeg_read_header(&d.info, TRUE);
-    return headerProblem(d.info);
+    header.problem = headerProblem(d.info);
+    header.size = QSize(int(d.info.image_width), int(d.info.image_height));
+    JOCTET *icc = nullptr;
+    unsigned int iccSize = 0;
+    if (jpeg_read_icc_profile(&d.info, &icc, &iccSize)) {
+        header.iccProfile = QByteArray(reinterpret_cast<const char *>(icc), int(iccSize));
+        std::free(icc);
+    }
+    return header;
 }
 
-Result stamp(const QByteArray &bytes, const QImage &before, const QImage &after, int orientation)
+Result stamp(const QByteArray &bytes,
+             int orientation,
+             const QRect &reach,
+             const std::function<bool(QImage &)> &draw)
 {
     Result result;
-    // Painting may have changed a few formats (a palette's): compare in the painted one.
-    const QImage a =
-      before.format() == after.format() ? before : before.convertToFormat(after.format());
-    const QImage &b = after;
-    const QRect changed = a.depth() % 8 == 0 ? changedRect(a, b) : QRect(QPoint(0, 0), b.size());
-
     // Everything that lives across the jump is made before it: a jump skips no destructor.
     ErrorManager errors;
     setUp(errors);
     Decompress src(errors);
+    Compress boxJpeg(errors, 1 << 20);
+    Decompress boxRead(errors);
     Compress region(errors, 1 << 20);
     Decompress patch(errors);
     // About the source's size: the output differs from it only by the mark's blocks.
     Compress out(errors, size_t(bytes.size()) + (1 << 20));
+    QImage before;
+    QImage picture;
     QImage pixels;
     std::vector<bool> drawn;
     if (setjmp(errors.jump)) {
@@ -230,41 +303,53 @@ Result stamp(const QByteArray &bytes, const QImage &before, const QImage &after,
     jvirt_barray_ptr *coefficients = jpeg_read_coefficients(&src.info);
     const int width = int(src.info.image_width);
     const int height = int(src.info.image_height);
-    const bool turned = orientation >= 5;
-    if ((turned ? QSize(height, width) : QSize(width, height)) != a.size()) {
-        result.problem = Text::tr("the decoded size differs from the file's");
-        return result;
-    }
+    const QSize upright = orientation >= 5 ? QSize(height, width) : QSize(width, height);
+    const Sampling sampling(src.info);
 
-    if (!changed.isNull()) {
-        // The changed pixels in the stored frame, grown to whole iMCUs plus one of context (so
-        // that chroma at the edge of a changed block is upsampled as in the whole picture).
-        const QPoint p1 = storedPoint(changed.left(), changed.top(), orientation, width, height);
-        const QPoint p2 =
-          storedPoint(changed.right(), changed.bottom(), orientation, width, height);
+    if (!reach.isEmpty()) {
+        // The reach in the stored frame, grown to whole iMCUs plus one of context (so that
+        // chroma at the edge of a changed block is upsampled as in the whole picture).
+        const QPoint p1 = storedPoint(reach.left(), reach.top(), orientation, width, height);
+        const QPoint p2 = storedPoint(reach.right(), reach.bottom(), orientation, width, height);
         const QRect stored = QRect(p1, p2).normalized();
-        const int mcuW = 8 * src.info.max_h_samp_factor;
-        const int mcuH = 8 * src.info.max_v_samp_factor;
+        const int mcuW = sampling.mcuW;
+        const int mcuH = sampling.mcuH;
         const int x0 = std::max(0, (stored.left() / mcuW - 1) * mcuW);
         const int y0 = std::max(0, (stored.top() / mcuH - 1) * mcuH);
         const int x1 = std::min(width, (stored.right() / mcuW + 2) * mcuW);
         const int y1 = std::min(height, (stored.bottom() / mcuH + 2) * mcuH);
-        if (x1 <= x0 || y1 <= y0) {
-            result.problem = Text::tr("the decoded size differs from the file's");
+        const QRect box(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
+
+        // The picture upright at full size, its pixels set only inside the box: the rest of its
+        // memory is never touched, so it costs no page of its own.
+        before = decodeBox(src.info, coefficients, box, boxJpeg, boxRead);
+        picture = QImage(upright, QImage::Format_RGB32);
+        if (before.isNull() || picture.isNull()) {
+            result.problem = Text::tr("there is not enough memory for the picture");
             return result;
         }
-        const QRect box(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
+        for (int y = 0; y < box.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(before.constScanLine(y));
+            for (int x = 0; x < box.width(); ++x) {
+                const QPoint u = uprightPoint(x0 + x, y0 + y, orientation, width, height);
+                reinterpret_cast<QRgb *>(picture.scanLine(u.y()))[u.x()] = line[x];
+            }
+        }
+        if (!draw(picture)) {
+            result.problem = Text::tr("there is not enough memory for the picture");
+            return result;
+        }
 
         // The stamped pixels of the box in the stored frame, and which of them were drawn.
         pixels = QImage(box.size(), QImage::Format_RGB32);
         drawn.assign(size_t(box.width()) * size_t(box.height()), false);
         for (int y = 0; y < box.height(); ++y) {
-            auto *line = reinterpret_cast<quint32 *>(pixels.scanLine(y));
+            auto *line = reinterpret_cast<QRgb *>(pixels.scanLine(y));
+            const auto *was = reinterpret_cast<const QRgb *>(before.constScanLine(y));
             for (int x = 0; x < box.width(); ++x) {
                 const QPoint u = uprightPoint(x0 + x, y0 + y, orientation, width, height);
-                const QRgb s = b.pixel(u);
-                line[x] = s;
-                drawn[size_t(y) * size_t(box.width()) + size_t(x)] = s != a.pixel(u);
+                line[x] = reinterpret_cast<const QRgb *>(picture.constScanLine(u.y()))[u.x()];
+                drawn[size_t(y) * size_t(box.width()) + size_t(x)] = line[x] != was[x];
             }
         }
 
@@ -289,39 +374,25 @@ Result stamp(const QByteArray &bytes, const QImage &before, const QImage &after,
 
         // Each component's blocks that hold a drawn pixel take the box's coefficients.
         for (int c = 0; c < src.info.num_components; ++c) {
-            const jpeg_component_info &comp = src.info.comp_info[c];
-            const int blockW = mcuW / comp.h_samp_factor;
-            const int blockH = mcuH / comp.v_samp_factor;
-            const int columns = (box.width() + blockW - 1) / blockW;
-            const int rows = (box.height() + blockH - 1) / blockH;
+            const QSize block = sampling.block(src.info.comp_info[c]);
+            const int columns = (box.width() + block.width() - 1) / block.width();
+            const int rows = (box.height() + block.height() - 1) / block.height();
             for (int by = 0; by < rows; ++by) {
-                JBLOCKARRAY from =
-                  patch.info.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&patch.info),
-                                                     patched[c],
-                                                     JDIMENSION(by),
-                                                     1,
-                                                     FALSE);
-                JBLOCKARRAY to =
-                  src.info.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&src.info),
-                                                   coefficients[c],
-                                                   JDIMENSION(y0 / blockH + by),
-                                                   1,
-                                                   TRUE);
+                JBLOCKROW from = blockRow(patch.info, patched[c], by, false);
+                JBLOCKROW to = blockRow(src.info, coefficients[c], y0 / block.height() + by, true);
                 for (int bx = 0; bx < columns; ++bx) {
                     bool touched = false;
-                    for (int y = by * blockH;
-                         y < std::min(box.height(), (by + 1) * blockH) && !touched;
+                    for (int y = by * block.height();
+                         y < std::min(box.height(), (by + 1) * block.height()) && !touched;
                          ++y) {
-                        for (int x = bx * blockW; x < std::min(box.width(), (bx + 1) * blockW);
-                             ++x) {
-                            if (drawn[size_t(y) * size_t(box.width()) + size_t(x)]) {
-                                touched = true;
-                                break;
-                            }
-                        }
+                        const size_t line = size_t(y) * size_t(box.width());
+                        for (int x = bx * block.width();
+                             x < std::min(box.width(), (bx + 1) * block.width()) && !touched;
+                             ++x)
+                            touched = drawn[line + size_t(x)];
                     }
                     if (touched)
-                        std::memcpy(to[0][x0 / blockW + bx], from[0][bx], sizeof(JBLOCK));
+                        std::memcpy(to[x0 / block.width() + bx], from[bx], sizeof(JBLOCK));
                 }
             }
         }

@@ -2,18 +2,28 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRect>
 #include <QString>
+
+#include <functional>
 
 // Stamps a JPEG without a generation of loss: only the 8×8 blocks that a drawn pixel touches are
 // encoded again, with the source's own quantisation tables and sampling; every other block keeps
-// the source's coefficients bit for bit. The pixels stay in the stored frame, so the output keeps
-// the source's EXIF orientation. Metadata is not written here: the output carries the source's
-// JFIF, ICC and Adobe segments only.
+// the source's coefficients bit for bit, and only the part of the picture the mark reaches is
+// decoded. The pixels stay in the stored frame, so the output keeps the source's EXIF
+// orientation. Metadata is not written here: the output carries the source's JFIF, ICC and Adobe
+// segments only.
 namespace JpegKeeper {
 
-// Why the JPEG in bytes cannot keep its compression ("CMYK JPEG", "12-bit JPEG", "damaged
-// JPEG" ...), or empty when it can. Reads the header only.
-QString problem(const QByteArray &bytes);
+struct Header
+{
+    QString problem; // why the compression cannot be kept ("CMYK JPEG", "12-bit JPEG" ...)
+    QSize size;      // in the stored frame
+    QByteArray iccProfile;
+};
+
+// What the header of the JPEG in bytes says.
+Header inspect(const QByteArray &bytes);
 
 struct Result
 {
@@ -21,8 +31,12 @@ struct Result
     QString problem;  // why, then
 };
 
-// before and after are the upright picture as decoded and as stamped (same size); orientation is
-// the EXIF orientation (1 to 8) that made them upright from the stored pixels.
-Result stamp(const QByteArray &bytes, const QImage &before, const QImage &after, int orientation);
+// Stamps the JPEG in bytes, stored turned by the EXIF orientation (1 to 8): draw paints on the
+// picture upright, whose pixels are set only within reach (upright), and must read or change
+// none outside it; it returns false when it could not draw.
+Result stamp(const QByteArray &bytes,
+             int orientation,
+             const QRect &reach,
+             const std::function<bool(QImage &)> &draw);
 
 } // namespace JpegKeeper

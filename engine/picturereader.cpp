@@ -362,14 +362,3 @@ PictureReader::Result DecodeBuffer::readInto(QImageReader &reader, QImage target
     view.setColorSpace(colorSpace);
     return finish(reader, view);
 }
-
-const QImage &DecodeBuffer::keepCopy(const QImage &image)
-{
-    if (m_copy.size() != image.size() || m_copy.format() != image.format() ||
-        m_copy.bytesPerLine() != image.bytesPerLine())
-        m_copy = QImage(image.size(), image.format());
-    if (!m_copy.isNull())
-        std::memcpy(m_copy.bits(), image.constBits(), size_t(image.sizeInBytes()));
-    m_copy.setColorSpace(image.colorSpace());
-    return m_copy;
-}

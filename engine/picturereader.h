@@ -48,12 +48,9 @@ class DecodeBuffer
 {
 public:
     PictureReader::Result read(const QString &path);
-    // A copy of image in memory reused from one call to the next; valid until the next call.
-    const QImage &keepCopy(const QImage &image);
 
 private:
     PictureReader::Result readInto(QImageReader &reader, QImage target);
 
     QImage m_storage;
-    QImage m_copy;
 };

@@ -317,16 +317,38 @@ bool drawClipped(QPainter &painter,
     return true;
 }
 
-// The rule with effects: the mark placed inside the margin, fitted with its turn, repeated over
-// the picture when tiled. The text's opacity applies to the whole layer.
-StampResult stampWithEffects(QImage &image,
-                             const QString &text,
-                             int position,
-                             const WatermarkStyle &style)
+// The plain rule's font: the style's, or Arial, fitted to the picture's width when asked.
+QFont plainFont(int width, const QString &text, const WatermarkStyle &style)
+{
+    QFont font = style.useDefaults ? QFont(QStringLiteral("Arial")) : style.font;
+    if (style.useDefaults || style.autoFontSize) {
+        const QString line = referenceLine(text);
+        fitToWidth(
+          width, font, [&](const QFont &f) { return QFontMetrics(f).boundingRect(line).width(); });
+    }
+    return font;
+}
+
+// Where the mark with effects goes on a picture: inside the margin, in a font fitted with its
+// turn; the automatic colour's patch follows the area, or the centre when tiled.
+struct EffectsPlacement
+{
+    QRect area;
+    QFont font;
+    int colourPosition = 0;
+    QRect colourArea;
+};
+
+EffectsPlacement placeWithEffects(const QSize &size,
+                                  const QString &text,
+                                  int position,
+                                  const WatermarkStyle &style)
 {
     const WatermarkEffects &fx = style.effects;
-    const int inset = std::min(image.width(), image.height()) * fx.margin / 100;
-    const QRect area = image.rect().adjusted(inset, inset, -inset, -inset);
+    EffectsPlacement placement;
+    const int inset = std::min(size.width(), size.height()) * fx.margin / 100;
+    const QRect area = QRect(QPoint(0, 0), size).adjusted(inset, inset, -inset, -inset);
+    placement.area = area;
     const QStringList lines = text.split(QLatin1Char('\n'));
     const auto measure = [&](const QFont &font) {
         if (fx.angle == 0)
@@ -337,24 +359,48 @@ StampResult stampWithEffects(QImage &image,
         const qreal height = turned.height() * area.width() / std::max(1, area.height());
         return int(std::ceil(std::max(turned.width(), height)));
     };
+    placement.font = style.useDefaults ? QFont(QStringLiteral("Arial")) : style.font;
+    if (style.useDefaults || style.autoFontSize)
+        fitToWidth(area.width(), placement.font, measure);
     // A tiled mark lies everywhere: its colour comes from the picture's centre patch.
-    const int colourPosition = fx.tile ? int(Qt::AlignCenter) : position;
-    const QRect colourArea = fx.tile ? image.rect() : area;
+    placement.colourPosition = fx.tile ? int(Qt::AlignCenter) : position;
+    placement.colourArea = fx.tile ? QRect(QPoint(0, 0), size) : area;
+    return placement;
+}
 
+// The pen a style draws with on image: black or white by the patch when automatic.
+QColor penFor(const QImage &image,
+              int colourPosition,
+              const QRect &colourArea,
+              const WatermarkStyle &style)
+{
+    QColor pen = style.useDefaults || style.autoColor
+                   ? automaticColour(image, colourPosition, colourArea)
+                   : style.fontColor;
+    pen.setAlpha(style.useDefaults ? WatermarkStyle::automaticAlpha : style.alpha);
+    return pen;
+}
+
+// The text layer's top left corner, pad included, for a block placed in area.
+QPointF layerOrigin(const TextBlock &block, const TextLayer &layer, const QRect &area, int position)
+{
+    const QSizeF turned = turnedSize(block.rect, layer.fx.angle);
+    return placed(turned, area, position) - QPointF(layer.pad, layer.pad);
+}
+
+// The rule with effects: the mark placed inside the margin, fitted with its turn, repeated over
+// the picture when tiled. The text's opacity applies to the whole layer.
+StampResult stampWithEffects(QImage &image,
+                             const QString &text,
+                             int position,
+                             const WatermarkStyle &style)
+{
+    const WatermarkEffects &fx = style.effects;
+    const EffectsPlacement placement = placeWithEffects(image.size(), text, position, style);
+    const QRect &area = placement.area;
     StampResult result;
-    if (style.useDefaults) {
-        result.font = QFont(QStringLiteral("Arial"));
-        fitToWidth(area.width(), result.font, measure);
-        result.pen = automaticColour(image, colourPosition, colourArea);
-        result.pen.setAlpha(WatermarkStyle::automaticAlpha);
-    } else {
-        result.font = style.font;
-        if (style.autoFontSize)
-            fitToWidth(area.width(), result.font, measure);
-        result.pen =
-          style.autoColor ? automaticColour(image, colourPosition, colourArea) : style.fontColor;
-        result.pen.setAlpha(style.alpha);
-    }
+    result.font = placement.font;
+    result.pen = penFor(image, placement.colourPosition, placement.colourArea, style);
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -365,7 +411,7 @@ StampResult stampWithEffects(QImage &image,
     const TextBlock block = layoutBlock(text, result.font, position);
     const TextLayer layer(block, result, fx);
     const QSizeF turned = turnedSize(block.rect, fx.angle);
-    const QPointF origin = placed(turned, area, position) - QPointF(layer.pad, layer.pad);
+    const QPointF origin = layerOrigin(block, layer, area, position);
     painter.setOpacity(result.pen.alphaF());
     if (!fx.tile) {
         result.drawn = drawClipped(painter, image, layer, origin, result);
@@ -415,6 +461,43 @@ QFont fitWatermarkFont(const QImage &image, const QString &text, QFont &font)
     return font;
 }
 
+QRect watermarkReach(const QSize &size,
+                     const QString &text,
+                     int position,
+                     const WatermarkStyle &style)
+{
+    const QRect picture(QPoint(0, 0), size);
+    const WatermarkEffects &fx = style.effects;
+    const bool automatic = style.useDefaults || style.autoColor;
+    if (fx.isPlain()) {
+        const QFont font = plainFont(size.width(), text, style);
+        // Room for glyphs that reach past their advance, and for antialiasing.
+        const int room = QFontInfo(font).pixelSize() / 2 + 2;
+        QRect reach = QFontMetrics(font).boundingRect(picture, position, text);
+        reach.adjust(-room, -room, room, room);
+        if (automatic)
+            reach |= colourPatch(size, position);
+        return reach & picture;
+    }
+    if (fx.tile)
+        return picture;
+    const EffectsPlacement placement = placeWithEffects(size, text, position, style);
+    QRect reach;
+    if (!fx.logo.isNull())
+        reach = picture; // the logo's size comes from the picture's width: not worth the sums
+    if (!text.isEmpty()) {
+        StampResult sized;
+        sized.font = placement.font;
+        const TextBlock block = layoutBlock(text, sized.font, position);
+        const TextLayer layer(block, sized, fx);
+        const QPointF origin = layerOrigin(block, layer, placement.area, position);
+        reach |= QRectF(origin, QSizeF(layer.size)).toAlignedRect().adjusted(-1, -1, 1, 1);
+    }
+    if (automatic)
+        reach |= colourPatch(size, placement.colourPosition, placement.colourArea);
+    return reach & picture;
+}
+
 StampResult stampWatermark(QImage &image,
                            const QString &text,
                            int position,
@@ -423,18 +506,8 @@ StampResult stampWatermark(QImage &image,
     if (!style.effects.isPlain())
         return stampWithEffects(image, text, position, style);
     StampResult result;
-    if (style.useDefaults) {
-        QFont arial(QStringLiteral("Arial"));
-        result.font = fitWatermarkFont(image, text, arial);
-        result.pen = automaticColour(image, position);
-        result.pen.setAlpha(WatermarkStyle::automaticAlpha);
-    } else {
-        result.font = style.font;
-        if (style.autoFontSize)
-            fitWatermarkFont(image, text, result.font);
-        result.pen = style.autoColor ? automaticColour(image, position) : style.fontColor;
-        result.pen.setAlpha(style.alpha);
-    }
+    result.font = plainFont(image.width(), text, style);
+    result.pen = penFor(image, position, QRect(), style);
 
     QPainter painter(&image);
     painter.setFont(result.font);

@@ -49,6 +49,13 @@ struct StampResult
     QSize layer;       // the largest piece of the mark's layer made (none without effects)
 };
 
+// The part of a picture of size that stampWatermark reads or may change (the mark, with room for
+// its antialiasing, and the automatic colour's patch): a picture needs its pixels only there.
+QRect watermarkReach(const QSize &size,
+                     const QString &text,
+                     int position,
+                     const WatermarkStyle &style);
+
 // Draws text on image (which must be paintable) at position by the style rule, with the style's
 // effects: the logo first, then the shadow, the outline and the text.
 StampResult stampWatermark(QImage &image,

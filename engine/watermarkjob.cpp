@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 
 #include "heifcodec.h"
@@ -12,6 +13,7 @@
 #include "outputfile.h"
 #include "picturemetadata.h"
 #include "picturereader.h"
+#include "watermark.h"
 
 namespace {
 
@@ -74,20 +76,17 @@ int exifOrientation(QImageIOHandler::Transformations t)
     }
 }
 
-// What the keep-JPEG mode needs of one picture: the source's bytes and orientation, or why the
-// picture is encoded again.
+// What the keep-JPEG mode needs of one picture: the source's bytes, orientation and upright size,
+// or why the picture is encoded again. Reads the header only.
 struct KeepPlan
 {
     QString problem;
     QByteArray bytes;
     int orientation = 1;
+    QSize size;
 };
 
-KeepPlan planKeeping(const RunSnapshot &run,
-                     const QString &source,
-                     const QByteArray &format,
-                     const QImage &image,
-                     const PictureReader::Result &read)
+KeepPlan planKeeping(const RunSnapshot &run, const QString &source, const QByteArray &format)
 {
     KeepPlan plan;
     const auto refuse = [&plan](const QString &why) {
@@ -100,23 +99,31 @@ KeepPlan planKeeping(const RunSnapshot &run,
         return refuse(QCoreApplication::translate("WatermarkJob", "written in another format"));
     if (run.style.effects.tile)
         return refuse(QCoreApplication::translate("WatermarkJob", "tiled watermark"));
-    if (!read.incomplete.isEmpty())
-        return refuse(QCoreApplication::translate("WatermarkJob", "damaged JPEG"));
-    if (run.policy.colour == ColourChoice::Srgb && image.colorSpace().isValid() &&
-        image.colorSpace() != QColorSpace(QColorSpace::SRgb))
-        return refuse(QCoreApplication::translate("WatermarkJob", "converted to sRGB"));
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(file.errorString());
     plan.bytes = file.readAll();
     if (!plan.bytes.startsWith("\xff\xd8"))
         return refuse(QCoreApplication::translate("WatermarkJob", "not a JPEG"));
-    if (const QString why = JpegKeeper::problem(plan.bytes); !why.isEmpty())
-        return refuse(why);
-    plan.orientation = exifOrientation(read.transformation);
+    const JpegKeeper::Header header = JpegKeeper::inspect(plan.bytes);
+    if (!header.problem.isEmpty())
+        return refuse(header.problem);
+    // The reader refuses what it would not allocate; so does this path.
+    if (qint64(header.size.width()) * header.size.height() * 4 >
+        qint64(PictureReader::allocationLimitMB) << 20)
+        return refuse(QCoreApplication::translate("WatermarkJob", "too large"));
+    const QColorSpace space = header.iccProfile.isEmpty()
+                                ? QColorSpace(QColorSpace::SRgb)
+                                : QColorSpace::fromIccProfile(header.iccProfile);
+    if (run.policy.colour == ColourChoice::Srgb && space.isValid() &&
+        space != QColorSpace(QColorSpace::SRgb))
+        return refuse(QCoreApplication::translate("WatermarkJob", "converted to sRGB"));
+    QImageReader reader(source);
+    plan.orientation = exifOrientation(reader.transformation());
     // Without metadata nothing could say how to turn the pixels.
     if (plan.orientation != 1 && !run.policy.touchesMetadata())
         return refuse(QCoreApplication::translate("WatermarkJob", "turned, without metadata"));
+    plan.size = plan.orientation >= 5 ? header.size.transposed() : header.size;
     return plan;
 }
 
@@ -129,6 +136,101 @@ struct Text
 QString copyrightNotice(const QString &text)
 {
     return text.split(QLatin1Char('\n')).join(QStringLiteral(", "));
+}
+
+// The keep-JPEG path: the mark drawn on the part of the picture it reaches, only its blocks
+// encoded again, the metadata put back with the orientation kept. Empty when the picture takes
+// the normal path; outcome.reencodedReason says why.
+QByteArray stampKeeping(const RunSnapshot &run,
+                        const QString &source,
+                        const PictureMetadata &metadata,
+                        const KeepPlan &keep,
+                        JobOutcome &outcome)
+{
+    const QString text = run.text.filled(metadata.fieldValues(source, keep.size));
+    const QRect reach = watermarkReach(keep.size, text, run.position, run.style);
+    JpegKeeper::Result kept =
+      JpegKeeper::stamp(keep.bytes, keep.orientation, reach, [&](QImage &picture) {
+          const StampResult stamped = stampWatermark(picture, text, run.position, run.style);
+          outcome.pen = stamped.pen;
+          return stamped.drawn;
+      });
+    outcome.reencodedReason = kept.problem;
+    if (kept.bytes.isEmpty())
+        return QByteArray();
+    outcome.jpegKept = true;
+    outcome.status = JobOutcome::Status::NotWritten;
+    if (run.policy.touchesMetadata()) {
+        PictureMetadata::Target stored;
+        stored.choice = run.policy.metadata;
+        stored.size = keep.orientation >= 5 ? keep.size.transposed() : keep.size;
+        stored.orientation = keep.orientation;
+        if (run.policy.copyrightFromText)
+            stored.copyrightNotice = copyrightNotice(text);
+        outcome.metadataReason = metadata.insertInto(kept.bytes, stored);
+    }
+    return kept.bytes;
+}
+
+// The normal path: the whole picture read, stamped, scaled and encoded, its metadata copied.
+// Empty when it fails; outcome says why.
+QByteArray stampAndEncode(const RunSnapshot &run,
+                          const QString &source,
+                          const QByteArray &format,
+                          const PictureMetadata &metadata,
+                          DecodeBuffer &buffer,
+                          JobOutcome &outcome)
+{
+    PictureReader::Result read = buffer.read(source);
+    if (!read.ok()) {
+        outcome.reason = read.error;
+        return QByteArray();
+    }
+    outcome.incomplete = read.incomplete;
+    // Moved, not copied: a second reference would make the painter copy the whole picture.
+    QImage image = std::move(read.image);
+    if (run.policy.colour == ColourChoice::Srgb || !formatHoldsProfile(format))
+        convertToSrgb(image);
+    const QString text = run.text.filled(metadata.fieldValues(source, image.size()));
+    const StampResult stamped = stampWatermark(image, text, run.position, run.style);
+    outcome.pen = stamped.pen;
+    outcome.status = JobOutcome::Status::NotWritten;
+    if (!stamped.drawn) {
+        outcome.reason = Text::tr("there is not enough memory to draw the watermark");
+        return QByteArray();
+    }
+    if (run.outputSize.isValid()) {
+        const QSize size = outputSizeFor(image.size(), run.outputSize, run.policy.resize);
+        if (size != image.size())
+            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (image.hasAlphaChannel() && !formatKeepsAlpha(format))
+        image = flattenedOnWhite(image);
+
+    const bool copiesMetadata = run.policy.touchesMetadata();
+    PictureMetadata::Target kept;
+    kept.choice = run.policy.metadata;
+    kept.size = image.size();
+    if (run.policy.copyrightFromText)
+        kept.copyrightNotice = copyrightNotice(text);
+    QByteArray bytes;
+    if (HeifCodec::writes(format)) {
+        // The metadata goes in with the picture: the metadata library cannot write these files.
+        const HeifCodec::Metadata blocks =
+          copiesMetadata ? metadata.blocksFor(kept) : HeifCodec::Metadata();
+        HeifCodec::Encoded encoded =
+          HeifCodec::encode(image, format, run.policy.jpegQuality, blocks);
+        bytes = std::move(encoded.bytes);
+        outcome.reason = encoded.error;
+        QStringList lost{ blocks.error, encoded.metadataError };
+        lost.removeAll(QString());
+        outcome.metadataReason = lost.join(QStringLiteral("; "));
+    } else {
+        bytes = encodePicture(image, format, run.policy.jpegQuality, &outcome.reason);
+        if (!bytes.isEmpty() && copiesMetadata && PictureMetadata::formatHoldsMetadata(format))
+            outcome.metadataReason = metadata.insertInto(bytes, kept);
+    }
+    return bytes;
 }
 
 } // namespace
@@ -162,87 +264,26 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
                                        ? PictureMetadata::read(source)
                                        : PictureMetadata();
 
-    PictureReader::Result read = buffer.read(source);
-    if (!read.ok()) {
-        outcome.reason = read.error;
-        return outcome;
-    }
-    outcome.incomplete = read.incomplete;
-    // Moved, not copied: a second reference would make the painter copy the whole picture.
-    QImage image = std::move(read.image);
-    const QByteArray format = QFileInfo(output).suffix().toLower().toLatin1();
-    KeepPlan keep;
-    const QImage *before = nullptr;
-    if (run.policy.jpegMode == JpegMode::Keep) {
-        keep = planKeeping(run, source, format, image, read);
-        if (keep.problem.isEmpty())
-            before = &buffer.keepCopy(image); // to tell the drawn pixels from the picture's own
-        outcome.reencodedReason = keep.problem;
-    }
-    if (run.policy.colour == ColourChoice::Srgb || !formatHoldsProfile(format))
-        convertToSrgb(image);
-    const QString text = run.text.filled(metadata.fieldValues(source, image.size()));
-    const StampResult stamped = stampWatermark(image, text, run.position, run.style);
-    outcome.pen = stamped.pen;
-
-    outcome.status = JobOutcome::Status::NotWritten;
-    if (!stamped.drawn) {
-        outcome.reason = Text::tr("there is not enough memory to draw the watermark");
-        return outcome;
-    }
     // The output folder may hold the sources: never replace any picture of the run. Only
     // "Replace" can; the directory entry is what it replaces, so a link there is no source.
     if (run.policy.existingFiles == ExistingFiles::Replace) {
         const std::optional<FileIdentity> target = identityOf(output, false);
         if (target && run.sourceFiles.contains(*target)) {
+            outcome.status = JobOutcome::Status::NotWritten;
             outcome.reason = Text::tr("it would replace a source picture of this run");
             return outcome;
         }
     }
-    if (run.outputSize.isValid()) {
-        const QSize size = outputSizeFor(image.size(), run.outputSize, run.policy.resize);
-        if (size != image.size())
-            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    if (image.hasAlphaChannel() && !formatKeepsAlpha(format))
-        image = flattenedOnWhite(image);
-
-    PictureMetadata::Target kept;
-    kept.choice = run.policy.metadata;
-    kept.size = image.size();
-    if (run.policy.copyrightFromText)
-        kept.copyrightNotice = copyrightNotice(text);
+    const QByteArray format = QFileInfo(output).suffix().toLower().toLatin1();
     QByteArray bytes;
-    if (before) {
-        JpegKeeper::Result keeper = JpegKeeper::stamp(keep.bytes, *before, image, keep.orientation);
-        keep.bytes.clear();
-        bytes = std::move(keeper.bytes);
-        outcome.reencodedReason = keeper.problem;
-        outcome.jpegKept = !bytes.isEmpty();
+    if (run.policy.jpegMode == JpegMode::Keep) {
+        const KeepPlan keep = planKeeping(run, source, format);
+        outcome.reencodedReason = keep.problem;
+        if (keep.problem.isEmpty())
+            bytes = stampKeeping(run, source, metadata, keep, outcome);
     }
-    if (outcome.jpegKept) {
-        PictureMetadata::Target stored = kept;
-        stored.orientation = keep.orientation;
-        if (keep.orientation >= 5)
-            stored.size.transpose();
-        if (copiesMetadata)
-            outcome.metadataReason = metadata.insertInto(bytes, stored);
-    } else if (HeifCodec::writes(format)) {
-        // The metadata goes in with the picture: the metadata library cannot write these files.
-        const HeifCodec::Metadata blocks =
-          copiesMetadata ? metadata.blocksFor(kept) : HeifCodec::Metadata();
-        HeifCodec::Encoded encoded =
-          HeifCodec::encode(image, format, run.policy.jpegQuality, blocks);
-        bytes = std::move(encoded.bytes);
-        outcome.reason = encoded.error;
-        QStringList lost{ blocks.error, encoded.metadataError };
-        lost.removeAll(QString());
-        outcome.metadataReason = lost.join(QStringLiteral("; "));
-    } else {
-        bytes = encodePicture(image, format, run.policy.jpegQuality, &outcome.reason);
-        if (!bytes.isEmpty() && copiesMetadata && PictureMetadata::formatHoldsMetadata(format))
-            outcome.metadataReason = metadata.insertInto(bytes, kept);
-    }
+    if (!outcome.jpegKept)
+        bytes = stampAndEncode(run, source, format, metadata, buffer, outcome);
     if (bytes.isEmpty())
         return outcome;
 

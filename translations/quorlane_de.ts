@@ -664,16 +664,16 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>JPEG in einem ungewöhnlichen Farbraum</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="192"/>
-        <location filename="../engine/jpegkeeper.cpp" line="218"/>
+        <location filename="../engine/jpegkeeper.cpp" line="253"/>
+        <location filename="../engine/jpegkeeper.cpp" line="291"/>
         <source>damaged JPEG</source>
         <translation>beschädigtes JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="235"/>
-        <location filename="../engine/jpegkeeper.cpp" line="253"/>
-        <source>the decoded size differs from the file&apos;s</source>
-        <translation>die dekodierte Größe weicht von der der Datei ab</translation>
+        <location filename="../engine/jpegkeeper.cpp" line="328"/>
+        <location filename="../engine/jpegkeeper.cpp" line="339"/>
+        <source>there is not enough memory for the picture</source>
+        <translation>nicht genug Speicher für das Bild</translation>
     </message>
 </context>
 <context>
@@ -1482,47 +1482,47 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="98"/>
+        <location filename="../engine/watermarkjob.cpp" line="97"/>
         <source>resized</source>
         <translation>in der Größe geändert</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="100"/>
+        <location filename="../engine/watermarkjob.cpp" line="99"/>
         <source>written in another format</source>
         <translation>in einem anderen Format geschrieben</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="102"/>
+        <location filename="../engine/watermarkjob.cpp" line="101"/>
         <source>tiled watermark</source>
         <translation>gekacheltes Wasserzeichen</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="104"/>
-        <source>damaged JPEG</source>
-        <translation>beschädigtes JPEG</translation>
-    </message>
-    <message>
-        <location filename="../engine/watermarkjob.cpp" line="107"/>
+        <location filename="../engine/watermarkjob.cpp" line="120"/>
         <source>converted to sRGB</source>
         <translation>in sRGB umgewandelt</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="113"/>
+        <location filename="../engine/watermarkjob.cpp" line="107"/>
         <source>not a JPEG</source>
         <translation>kein JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="119"/>
+        <location filename="../engine/watermarkjob.cpp" line="114"/>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <location filename="../engine/watermarkjob.cpp" line="125"/>
         <source>turned, without metadata</source>
         <translation>gedreht, ohne Metadaten</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="190"/>
+        <location filename="../engine/watermarkjob.cpp" line="199"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>nicht genug Speicher, um das Wasserzeichen zu zeichnen</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="198"/>
+        <location filename="../engine/watermarkjob.cpp" line="273"/>
         <source>it would replace a source picture of this run</source>
         <translation>es würde ein Quellbild dieses Laufs ersetzen</translation>
     </message>

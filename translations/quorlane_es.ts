@@ -664,16 +664,16 @@ Cancelar para elegir otra carpeta</translation>
         <translation>JPEG en un espacio de color poco común</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="192"/>
-        <location filename="../engine/jpegkeeper.cpp" line="218"/>
+        <location filename="../engine/jpegkeeper.cpp" line="253"/>
+        <location filename="../engine/jpegkeeper.cpp" line="291"/>
         <source>damaged JPEG</source>
         <translation>JPEG dañado</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="235"/>
-        <location filename="../engine/jpegkeeper.cpp" line="253"/>
-        <source>the decoded size differs from the file&apos;s</source>
-        <translation>el tamaño decodificado difiere del del archivo</translation>
+        <location filename="../engine/jpegkeeper.cpp" line="328"/>
+        <location filename="../engine/jpegkeeper.cpp" line="339"/>
+        <source>there is not enough memory for the picture</source>
+        <translation>no hay memoria suficiente para la imagen</translation>
     </message>
 </context>
 <context>
@@ -1482,47 +1482,47 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="98"/>
+        <location filename="../engine/watermarkjob.cpp" line="97"/>
         <source>resized</source>
         <translation>redimensionada</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="100"/>
+        <location filename="../engine/watermarkjob.cpp" line="99"/>
         <source>written in another format</source>
         <translation>escrita en otro formato</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="102"/>
+        <location filename="../engine/watermarkjob.cpp" line="101"/>
         <source>tiled watermark</source>
         <translation>marca de agua en mosaico</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="104"/>
-        <source>damaged JPEG</source>
-        <translation>JPEG dañado</translation>
-    </message>
-    <message>
-        <location filename="../engine/watermarkjob.cpp" line="107"/>
+        <location filename="../engine/watermarkjob.cpp" line="120"/>
         <source>converted to sRGB</source>
         <translation>convertida a sRGB</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="113"/>
+        <location filename="../engine/watermarkjob.cpp" line="107"/>
         <source>not a JPEG</source>
         <translation>no es un JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="119"/>
+        <location filename="../engine/watermarkjob.cpp" line="114"/>
+        <source>too large</source>
+        <translation>demasiado grande</translation>
+    </message>
+    <message>
+        <location filename="../engine/watermarkjob.cpp" line="125"/>
         <source>turned, without metadata</source>
         <translation>girada, sin metadatos</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="190"/>
+        <location filename="../engine/watermarkjob.cpp" line="199"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>no hay memoria suficiente para dibujar la marca de agua</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="198"/>
+        <location filename="../engine/watermarkjob.cpp" line="273"/>
         <source>it would replace a source picture of this run</source>
         <translation>reemplazaría una imagen de origen de esta tanda</translation>
     </message>

@@ -664,16 +664,16 @@ Annuler pour choisir un autre dossier</translation>
         <translation>JPEG dans un espace colorimétrique inhabituel</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="192"/>
-        <location filename="../engine/jpegkeeper.cpp" line="218"/>
+        <location filename="../engine/jpegkeeper.cpp" line="253"/>
+        <location filename="../engine/jpegkeeper.cpp" line="291"/>
         <source>damaged JPEG</source>
         <translation>JPEG endommagé</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="235"/>
-        <location filename="../engine/jpegkeeper.cpp" line="253"/>
-        <source>the decoded size differs from the file&apos;s</source>
-        <translation>la taille décodée diffère de celle du fichier</translation>
+        <location filename="../engine/jpegkeeper.cpp" line="328"/>
+        <location filename="../engine/jpegkeeper.cpp" line="339"/>
+        <source>there is not enough memory for the picture</source>
+        <translation>pas assez de mémoire pour l&apos;image</translation>
     </message>
 </context>
 <context>
@@ -1482,47 +1482,47 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="98"/>
+        <location filename="../engine/watermarkjob.cpp" line="97"/>
         <source>resized</source>
         <translation>redimensionnée</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="100"/>
+        <location filename="../engine/watermarkjob.cpp" line="99"/>
         <source>written in another format</source>
         <translation>écrite dans un autre format</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="102"/>
+        <location filename="../engine/watermarkjob.cpp" line="101"/>
         <source>tiled watermark</source>
         <translation>filigrane en mosaïque</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="104"/>
-        <source>damaged JPEG</source>
-        <translation>JPEG endommagé</translation>
-    </message>
-    <message>
-        <location filename="../engine/watermarkjob.cpp" line="107"/>
+        <location filename="../engine/watermarkjob.cpp" line="120"/>
         <source>converted to sRGB</source>
         <translation>convertie en sRGB</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="113"/>
+        <location filename="../engine/watermarkjob.cpp" line="107"/>
         <source>not a JPEG</source>
         <translation>pas un JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="119"/>
+        <location filename="../engine/watermarkjob.cpp" line="114"/>
+        <source>too large</source>
+        <translation>trop grande</translation>
+    </message>
+    <message>
+        <location filename="../engine/watermarkjob.cpp" line="125"/>
         <source>turned, without metadata</source>
         <translation>tournée, sans métadonnées</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="190"/>
+        <location filename="../engine/watermarkjob.cpp" line="199"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>pas assez de mémoire pour dessiner le filigrane</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="198"/>
+        <location filename="../engine/watermarkjob.cpp" line="273"/>
         <source>it would replace a source picture of this run</source>
         <translation>elle remplacerait une image source de ce traitement</translation>
     </message>

@@ -664,16 +664,16 @@ OK で同じフォルダーを使い続けます。
         <translation>特殊な色空間の JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="192"/>
-        <location filename="../engine/jpegkeeper.cpp" line="218"/>
+        <location filename="../engine/jpegkeeper.cpp" line="253"/>
+        <location filename="../engine/jpegkeeper.cpp" line="291"/>
         <source>damaged JPEG</source>
         <translation>破損した JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="235"/>
-        <location filename="../engine/jpegkeeper.cpp" line="253"/>
-        <source>the decoded size differs from the file&apos;s</source>
-        <translation>デコード後のサイズがファイルのサイズと異なります</translation>
+        <location filename="../engine/jpegkeeper.cpp" line="328"/>
+        <location filename="../engine/jpegkeeper.cpp" line="339"/>
+        <source>there is not enough memory for the picture</source>
+        <translation>画像に必要なメモリが足りません</translation>
     </message>
 </context>
 <context>
@@ -1475,47 +1475,47 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="98"/>
+        <location filename="../engine/watermarkjob.cpp" line="97"/>
         <source>resized</source>
         <translation>サイズ変更</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="100"/>
+        <location filename="../engine/watermarkjob.cpp" line="99"/>
         <source>written in another format</source>
         <translation>別の形式で書き出し</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="102"/>
+        <location filename="../engine/watermarkjob.cpp" line="101"/>
         <source>tiled watermark</source>
         <translation>タイル状の透かし</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="104"/>
-        <source>damaged JPEG</source>
-        <translation>破損した JPEG</translation>
-    </message>
-    <message>
-        <location filename="../engine/watermarkjob.cpp" line="107"/>
+        <location filename="../engine/watermarkjob.cpp" line="120"/>
         <source>converted to sRGB</source>
         <translation>sRGB に変換</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="113"/>
+        <location filename="../engine/watermarkjob.cpp" line="107"/>
         <source>not a JPEG</source>
         <translation>JPEG ではない</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="119"/>
+        <location filename="../engine/watermarkjob.cpp" line="114"/>
+        <source>too large</source>
+        <translation>大きすぎます</translation>
+    </message>
+    <message>
+        <location filename="../engine/watermarkjob.cpp" line="125"/>
         <source>turned, without metadata</source>
         <translation>回転済み、メタデータなし</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="190"/>
+        <location filename="../engine/watermarkjob.cpp" line="199"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>透かしを描くメモリが足りません</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="198"/>
+        <location filename="../engine/watermarkjob.cpp" line="273"/>
         <source>it would replace a source picture of this run</source>
         <translation>この処理の元画像を置き換えることになります</translation>
     </message>
