@@ -328,12 +328,21 @@ Result stamp(const QByteArray &bytes,
             result.problem = Text::tr("there is not enough memory for the picture");
             return result;
         }
+        // The pixel of the upright picture at stored point (x, y) of the box.
+        uchar *const bits = picture.bits();
+        const qsizetype stride = picture.bytesPerLine();
+        const auto at = [&](int x, int y) {
+            const QPoint u = uprightPoint(x0 + x, y0 + y, orientation, width, height);
+            return reinterpret_cast<QRgb *>(bits + u.y() * stride) + u.x();
+        };
         for (int y = 0; y < box.height(); ++y) {
             const auto *line = reinterpret_cast<const QRgb *>(before.constScanLine(y));
-            for (int x = 0; x < box.width(); ++x) {
-                const QPoint u = uprightPoint(x0 + x, y0 + y, orientation, width, height);
-                reinterpret_cast<QRgb *>(picture.scanLine(u.y()))[u.x()] = line[x];
+            if (orientation == 1) {
+                std::memcpy(at(0, y), line, size_t(box.width()) * sizeof(QRgb));
+                continue;
             }
+            for (int x = 0; x < box.width(); ++x)
+                *at(x, y) = line[x];
         }
         if (!draw(picture)) {
             result.problem = Text::tr("there is not enough memory for the picture");
@@ -347,8 +356,7 @@ Result stamp(const QByteArray &bytes,
             auto *line = reinterpret_cast<QRgb *>(pixels.scanLine(y));
             const auto *was = reinterpret_cast<const QRgb *>(before.constScanLine(y));
             for (int x = 0; x < box.width(); ++x) {
-                const QPoint u = uprightPoint(x0 + x, y0 + y, orientation, width, height);
-                line[x] = reinterpret_cast<const QRgb *>(picture.constScanLine(u.y()))[u.x()];
+                line[x] = *at(x, y);
                 drawn[size_t(y) * size_t(box.width()) + size_t(x)] = line[x] != was[x];
             }
         }

@@ -22,6 +22,7 @@ QRect marked(const QImage &image)
 } // namespace
 
 Q_DECLARE_METATYPE(WatermarkEffects)
+Q_DECLARE_METATYPE(WatermarkStyle)
 
 class TestEffects : public QObject
 {
@@ -36,6 +37,8 @@ private slots:
     void defaultsDrawExactlyAsBefore();
     void effectsPlaceTheMark_data();
     void effectsPlaceTheMark();
+    void reachHoldsEveryChangedPixel_data();
+    void reachHoldsEveryChangedPixel();
     void outlineAndShadowStandOut();
     void tilesCoverEveryNinth();
     void watermarkPageStoresAndRunRefusesABadLogo();
@@ -103,6 +106,51 @@ void TestEffects::effectsPlaceTheMark()
         QVERIFY(box.height() > box.width() / 2);
     if (angle == -90) // standing: taller than wide
         QVERIFY(box.height() > box.width());
+}
+
+void TestEffects::reachHoldsEveryChangedPixel_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<WatermarkStyle>("style");
+    WatermarkStyle automatic;
+    WatermarkStyle manual;
+    manual.useDefaults = false;
+    manual.autoFontSize = false;
+    manual.font = QFont("DejaVu Serif", 80, QFont::Bold, true); // italic overhangs its advance
+    WatermarkStyle dressed;
+    dressed.effects.margin = 5;
+    dressed.effects.angle = 30;
+    dressed.effects.outline = true;
+    dressed.effects.shadow = true;
+    QTest::newRow("automatic, bottom right") << int(Position::BottomRight) << automatic;
+    QTest::newRow("large italic, top left") << int(Position::TopLeft) << manual;
+    QTest::newRow("turned, outlined, shadowed") << int(Position::CenterLeft) << dressed;
+}
+
+// The keep-JPEG mode decodes a picture only where the stamp reaches: a pixel changed outside
+// would be lost.
+void TestEffects::reachHoldsEveryChangedPixel()
+{
+    QFETCH(int, position);
+    QFETCH(WatermarkStyle, style);
+    QImage image = solidImage(1000, 600, Qt::white);
+    const QString text = "Watermark jgy\nsecond line";
+    const QRect reach = watermarkReach(image.size(), text, position, style);
+    stampWatermark(image, text, position, style);
+    const QRect changed = changedArea(image, Qt::white, 0);
+    QVERIFY(!changed.isEmpty());
+    QVERIFY2(reach.contains(changed),
+             qPrintable(QString("reach %1,%2 %3x%4 misses changed %5,%6 %7x%8")
+                          .arg(reach.x())
+                          .arg(reach.y())
+                          .arg(reach.width())
+                          .arg(reach.height())
+                          .arg(changed.x())
+                          .arg(changed.y())
+                          .arg(changed.width())
+                          .arg(changed.height())));
+    // Not the whole picture either: the point is to decode less.
+    QVERIFY(reach.width() * reach.height() < image.width() * image.height() / 2);
 }
 
 void TestEffects::outlineAndShadowStandOut()
