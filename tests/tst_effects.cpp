@@ -117,6 +117,9 @@ void TestEffects::reachHoldsEveryChangedPixel_data()
     manual.useDefaults = false;
     manual.autoFontSize = false;
     manual.font = QFont("DejaVu Serif", 80, QFont::Bold, true); // italic overhangs its advance
+    WatermarkStyle small = manual;                              // narrower than the colour's patch
+    small.font = QFont("DejaVu Sans");
+    small.font.setPixelSize(20);
     WatermarkStyle dressed;
     dressed.effects.margin = 5;
     dressed.effects.angle = 30;
@@ -124,6 +127,7 @@ void TestEffects::reachHoldsEveryChangedPixel_data()
     dressed.effects.shadow = true;
     QTest::newRow("automatic, bottom right") << int(Position::BottomRight) << automatic;
     QTest::newRow("large italic, top left") << int(Position::TopLeft) << manual;
+    QTest::newRow("small, bottom right") << int(Position::BottomRight) << small;
     QTest::newRow("turned, outlined, shadowed") << int(Position::CenterLeft) << dressed;
 }
 
@@ -136,7 +140,13 @@ void TestEffects::reachHoldsEveryChangedPixel()
     QImage image = solidImage(1000, 600, Qt::white);
     const QString text = "Watermark jgy\nsecond line";
     const QRect reach = watermarkReach(image.size(), text, position, style);
+    // The same picture known only within the reach, as the keep-JPEG mode decodes it: the stamp
+    // must read nothing outside it.
+    QImage partial = solidImage(1000, 600, Qt::black);
+    QPainter(&partial).fillRect(reach, Qt::white);
+    stampWatermark(partial, text, position, style);
     stampWatermark(image, text, position, style);
+    QCOMPARE(partial.copy(reach), image.copy(reach));
     const QRect changed = changedArea(image, Qt::white, 0);
     QVERIFY(!changed.isEmpty());
     QVERIFY2(reach.contains(changed),

@@ -135,7 +135,7 @@ void TestKeepJpeg::onlyTheMarksBlocksChange()
     QImage picture(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y) {
         for (int x = 0; x < size.width(); ++x)
-            picture.setPixel(x, y, qRgb(40 + x % 90, 60 + y % 70, 120 + (x * y) % 50));
+            picture.setPixel(x, y, qRgb(120 + x % 90, 150 + y % 70, 160 + (x * y) % 50));
     }
     const QString source = dir.filePath("src.jpg");
     QFile file(source);
@@ -157,12 +157,15 @@ void TestKeepJpeg::onlyTheMarksBlocksChange()
     keep.policy.jpegMode = JpegMode::Keep;
     QDir().mkpath(normal.outputDir);
     QDir().mkpath(keep.outputDir);
-    QCOMPARE(runToEnd(normal).failureCount(), 0);
+    const BatchReport reference = runToEnd(normal);
+    QCOMPARE(reference.failureCount(), 0);
     const BatchReport report = runToEnd(keep);
     QCOMPARE(report.failureCount(), 0);
     const JobOutcome &outcome = report.outcomes.at(0);
     QCOMPARE(outcome.reencodedReason, fallback);
     QCOMPARE(outcome.jpegKept, fallback.isEmpty());
+    // The automatic colour read the same pixels (a light picture: black at half opacity).
+    QCOMPARE(outcome.pen, reference.outcomes.at(0).pen);
     if (!fallback.isEmpty()) {
         const RunSummary summary = summarizeRun(report, keep.sources, unlimitedLines);
         QVERIFY(summary.blocks.constLast().lines.join('\n').contains(fallback));
@@ -176,14 +179,14 @@ void TestKeepJpeg::onlyTheMarksBlocksChange()
         return reader.read().convertToFormat(QImage::Format_RGB32);
     };
     const QImage kept = upright(keep.outputs.at(0));
-    const QImage reference = upright(normal.outputs.at(0));
+    const QImage normalOutput = upright(normal.outputs.at(0));
     const QImage original = upright(source);
-    QCOMPARE(kept.size(), reference.size());
+    QCOMPARE(kept.size(), normalOutput.size());
     qint64 difference = 0;
     QRect drawn; // where the mark changed the picture clearly
     for (int y = 0; y < kept.height(); ++y) {
         for (int x = 0; x < kept.width(); ++x) {
-            difference += qAbs(qGray(kept.pixel(x, y)) - qGray(reference.pixel(x, y)));
+            difference += qAbs(qGray(kept.pixel(x, y)) - qGray(normalOutput.pixel(x, y)));
             if (qAbs(qGray(kept.pixel(x, y)) - qGray(original.pixel(x, y))) > 40)
                 drawn |= QRect(x, y, 1, 1);
         }
