@@ -317,15 +317,26 @@ bool drawClipped(QPainter &painter,
     return true;
 }
 
-// The plain rule's font: the style's, or Arial, fitted to the picture's width when asked.
+// Fits font to width by the text's longest line (the plain rule).
+void fitLineToWidth(int width, const QString &text, QFont &font)
+{
+    const QString line = referenceLine(text);
+    fitToWidth(
+      width, font, [&](const QFont &f) { return QFontMetrics(f).boundingRect(line).width(); });
+}
+
+// The font a style starts from: Arial for the automatic style, else the chosen one.
+QFont styleFont(const WatermarkStyle &style)
+{
+    return style.useDefaults ? QFont(QStringLiteral("Arial")) : style.font;
+}
+
+// The plain rule's font, fitted to the picture's width when the style asks.
 QFont plainFont(int width, const QString &text, const WatermarkStyle &style)
 {
-    QFont font = style.useDefaults ? QFont(QStringLiteral("Arial")) : style.font;
-    if (style.useDefaults || style.autoFontSize) {
-        const QString line = referenceLine(text);
-        fitToWidth(
-          width, font, [&](const QFont &f) { return QFontMetrics(f).boundingRect(line).width(); });
-    }
+    QFont font = styleFont(style);
+    if (style.useDefaults || style.autoFontSize)
+        fitLineToWidth(width, text, font);
     return font;
 }
 
@@ -359,7 +370,7 @@ EffectsPlacement placeWithEffects(const QSize &size,
         const qreal height = turned.height() * area.width() / std::max(1, area.height());
         return int(std::ceil(std::max(turned.width(), height)));
     };
-    placement.font = style.useDefaults ? QFont(QStringLiteral("Arial")) : style.font;
+    placement.font = styleFont(style);
     if (style.useDefaults || style.autoFontSize)
         fitToWidth(area.width(), placement.font, measure);
     // A tiled mark lies everywhere: its colour comes from the picture's centre patch.
@@ -454,10 +465,7 @@ QString composeWatermarkText(bool copyright, const QString &plainText)
 
 QFont fitWatermarkFont(const QImage &image, const QString &text, QFont &font)
 {
-    const QString line = referenceLine(text);
-    fitToWidth(image.width(), font, [&](const QFont &f) {
-        return QFontMetrics(f).boundingRect(line).width();
-    });
+    fitLineToWidth(image.width(), text, font);
     return font;
 }
 
