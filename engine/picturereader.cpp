@@ -101,12 +101,10 @@ bool needsConversion(QImage::Format format)
 PictureReader::Result finish(const QImageReader &reader, QImage image)
 {
     PictureReader::Result result;
-    if (image.isNull()) {
+    if (image.isNull())
         result.error = reader.errorString();
-    } else {
-        result.transformation = reader.transformation();
-        result.image = PictureReader::paintable(upright(std::move(image), result.transformation));
-    }
+    else
+        result.image = PictureReader::paintable(upright(std::move(image), reader.transformation()));
     return result;
 }
 

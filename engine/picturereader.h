@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QImageIOHandler>
 #include <QString>
 
 class QImageReader;
@@ -18,9 +17,6 @@ struct Result
     QImage image; // null when the picture could not be read
     QString error;
     QString incomplete; // the decoder's word that part of the picture is missing, or empty
-    // The EXIF orientation's turn that made the picture upright (none for HEIF files, whose
-    // decoder turns them itself).
-    QImageIOHandler::Transformations transformation = QImageIOHandler::TransformationNone;
     bool ok() const { return !image.isNull(); }
 };
 

@@ -17,6 +17,11 @@
 
 namespace {
 
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(WatermarkJob)
+};
+
 bool formatKeepsAlpha(const QByteArray &format)
 {
     static const QList<QByteArray> withAlpha = { "png", "tif",  "tiff", "xpm",  "webp",
@@ -94,43 +99,38 @@ KeepPlan planKeeping(const RunSnapshot &run, const QString &source, const QByteA
         return plan;
     };
     if (run.outputSize.isValid())
-        return refuse(QCoreApplication::translate("WatermarkJob", "resized"));
+        return refuse(Text::tr("resized"));
     if (format != "jpg" && format != "jpeg")
-        return refuse(QCoreApplication::translate("WatermarkJob", "written in another format"));
+        return refuse(Text::tr("written in another format"));
     if (run.style.effects.tile)
-        return refuse(QCoreApplication::translate("WatermarkJob", "tiled watermark"));
+        return refuse(Text::tr("tiled watermark"));
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(file.errorString());
     plan.bytes = file.readAll();
     if (!plan.bytes.startsWith("\xff\xd8"))
-        return refuse(QCoreApplication::translate("WatermarkJob", "not a JPEG"));
+        return refuse(Text::tr("not a JPEG"));
     const JpegKeeper::Header header = JpegKeeper::inspect(plan.bytes);
     if (!header.problem.isEmpty())
         return refuse(header.problem);
     // The reader refuses what it would not allocate; so does this path.
     if (qint64(header.size.width()) * header.size.height() * 4 >
         qint64(PictureReader::allocationLimitMB) << 20)
-        return refuse(QCoreApplication::translate("WatermarkJob", "too large"));
+        return refuse(Text::tr("too large"));
     const QColorSpace space = header.iccProfile.isEmpty()
                                 ? QColorSpace(QColorSpace::SRgb)
                                 : QColorSpace::fromIccProfile(header.iccProfile);
     if (run.policy.colour == ColourChoice::Srgb && space.isValid() &&
         space != QColorSpace(QColorSpace::SRgb))
-        return refuse(QCoreApplication::translate("WatermarkJob", "converted to sRGB"));
+        return refuse(Text::tr("converted to sRGB"));
     QImageReader reader(source);
     plan.orientation = exifOrientation(reader.transformation());
     // Without metadata nothing could say how to turn the pixels.
     if (plan.orientation != 1 && !run.policy.touchesMetadata())
-        return refuse(QCoreApplication::translate("WatermarkJob", "turned, without metadata"));
+        return refuse(Text::tr("turned, without metadata"));
     plan.size = plan.orientation >= 5 ? header.size.transposed() : header.size;
     return plan;
 }
-
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(WatermarkJob)
-};
 
 // The text as a one-line copyright notice.
 QString copyrightNotice(const QString &text)
