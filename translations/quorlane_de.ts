@@ -671,7 +671,7 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
     </message>
     <message>
         <location filename="../engine/jpegkeeper.cpp" line="328"/>
-        <location filename="../engine/jpegkeeper.cpp" line="339"/>
+        <location filename="../engine/jpegkeeper.cpp" line="348"/>
         <source>there is not enough memory for the picture</source>
         <translation>nicht genug Speicher für das Bild</translation>
     </message>
@@ -1071,37 +1071,37 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/picturereader.cpp" line="164"/>
+        <location filename="../engine/picturereader.cpp" line="162"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>das Bild gibt %1 Abtastwerte je Pixel an</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="196"/>
+        <location filename="../engine/picturereader.cpp" line="194"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>das Bild ist beschädigt: sein %1-Block reicht über das Dateiende hinaus</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="255"/>
+        <location filename="../engine/picturereader.cpp" line="253"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>der Dateiname ist in dieser Locale kein gültiges UTF-8</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="261"/>
+        <location filename="../engine/picturereader.cpp" line="259"/>
         <source>it is a folder</source>
         <translation>es ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="263"/>
+        <location filename="../engine/picturereader.cpp" line="261"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es ist ein FIFO, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="265"/>
+        <location filename="../engine/picturereader.cpp" line="263"/>
         <source>it is a socket, not a regular file</source>
         <translation>es ist ein Socket, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="266"/>
+        <location filename="../engine/picturereader.cpp" line="264"/>
         <source>it is a device, not a regular file</source>
         <translation>es ist ein Gerät, keine normale Datei</translation>
     </message>
@@ -1482,37 +1482,37 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="97"/>
+        <location filename="../engine/watermarkjob.cpp" line="102"/>
         <source>resized</source>
         <translation>in der Größe geändert</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="99"/>
+        <location filename="../engine/watermarkjob.cpp" line="104"/>
         <source>written in another format</source>
         <translation>in einem anderen Format geschrieben</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="101"/>
+        <location filename="../engine/watermarkjob.cpp" line="106"/>
         <source>tiled watermark</source>
         <translation>gekacheltes Wasserzeichen</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="120"/>
+        <location filename="../engine/watermarkjob.cpp" line="125"/>
         <source>converted to sRGB</source>
         <translation>in sRGB umgewandelt</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="107"/>
+        <location filename="../engine/watermarkjob.cpp" line="112"/>
         <source>not a JPEG</source>
         <translation>kein JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="114"/>
+        <location filename="../engine/watermarkjob.cpp" line="119"/>
         <source>too large</source>
         <translation>zu groß</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="125"/>
+        <location filename="../engine/watermarkjob.cpp" line="130"/>
         <source>turned, without metadata</source>
         <translation>gedreht, ohne Metadaten</translation>
     </message>

@@ -671,7 +671,7 @@ Cancelar para elegir otra carpeta</translation>
     </message>
     <message>
         <location filename="../engine/jpegkeeper.cpp" line="328"/>
-        <location filename="../engine/jpegkeeper.cpp" line="339"/>
+        <location filename="../engine/jpegkeeper.cpp" line="348"/>
         <source>there is not enough memory for the picture</source>
         <translation>no hay memoria suficiente para la imagen</translation>
     </message>
@@ -1071,37 +1071,37 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/picturereader.cpp" line="164"/>
+        <location filename="../engine/picturereader.cpp" line="162"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>la imagen declara %1 muestras por píxel</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="196"/>
+        <location filename="../engine/picturereader.cpp" line="194"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>la imagen está dañada: su bloque %1 va más allá del final</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="255"/>
+        <location filename="../engine/picturereader.cpp" line="253"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>el nombre del archivo no es UTF-8 válido en esta configuración regional</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="261"/>
+        <location filename="../engine/picturereader.cpp" line="259"/>
         <source>it is a folder</source>
         <translation>es una carpeta</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="263"/>
+        <location filename="../engine/picturereader.cpp" line="261"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es un FIFO, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="265"/>
+        <location filename="../engine/picturereader.cpp" line="263"/>
         <source>it is a socket, not a regular file</source>
         <translation>es un socket, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="266"/>
+        <location filename="../engine/picturereader.cpp" line="264"/>
         <source>it is a device, not a regular file</source>
         <translation>es un dispositivo, no un archivo normal</translation>
     </message>
@@ -1482,37 +1482,37 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="97"/>
+        <location filename="../engine/watermarkjob.cpp" line="102"/>
         <source>resized</source>
         <translation>redimensionada</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="99"/>
+        <location filename="../engine/watermarkjob.cpp" line="104"/>
         <source>written in another format</source>
         <translation>escrita en otro formato</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="101"/>
+        <location filename="../engine/watermarkjob.cpp" line="106"/>
         <source>tiled watermark</source>
         <translation>marca de agua en mosaico</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="120"/>
+        <location filename="../engine/watermarkjob.cpp" line="125"/>
         <source>converted to sRGB</source>
         <translation>convertida a sRGB</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="107"/>
+        <location filename="../engine/watermarkjob.cpp" line="112"/>
         <source>not a JPEG</source>
         <translation>no es un JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="114"/>
+        <location filename="../engine/watermarkjob.cpp" line="119"/>
         <source>too large</source>
         <translation>demasiado grande</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="125"/>
+        <location filename="../engine/watermarkjob.cpp" line="130"/>
         <source>turned, without metadata</source>
         <translation>girada, sin metadatos</translation>
     </message>

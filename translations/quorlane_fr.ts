@@ -671,7 +671,7 @@ Annuler pour choisir un autre dossier</translation>
     </message>
     <message>
         <location filename="../engine/jpegkeeper.cpp" line="328"/>
-        <location filename="../engine/jpegkeeper.cpp" line="339"/>
+        <location filename="../engine/jpegkeeper.cpp" line="348"/>
         <source>there is not enough memory for the picture</source>
         <translation>pas assez de mémoire pour l&apos;image</translation>
     </message>
@@ -1071,37 +1071,37 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/picturereader.cpp" line="164"/>
+        <location filename="../engine/picturereader.cpp" line="162"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>l&apos;image déclare %1 échantillons par pixel</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="196"/>
+        <location filename="../engine/picturereader.cpp" line="194"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>l&apos;image est endommagée : son bloc %1 dépasse la fin du fichier</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="255"/>
+        <location filename="../engine/picturereader.cpp" line="253"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>le nom du fichier n&apos;est pas de l&apos;UTF-8 valide dans cette locale</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="261"/>
+        <location filename="../engine/picturereader.cpp" line="259"/>
         <source>it is a folder</source>
         <translation>c&apos;est un dossier</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="263"/>
+        <location filename="../engine/picturereader.cpp" line="261"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>c&apos;est une FIFO, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="265"/>
+        <location filename="../engine/picturereader.cpp" line="263"/>
         <source>it is a socket, not a regular file</source>
         <translation>c&apos;est une socket, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="266"/>
+        <location filename="../engine/picturereader.cpp" line="264"/>
         <source>it is a device, not a regular file</source>
         <translation>c&apos;est un périphérique, pas un fichier ordinaire</translation>
     </message>
@@ -1482,37 +1482,37 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="97"/>
+        <location filename="../engine/watermarkjob.cpp" line="102"/>
         <source>resized</source>
         <translation>redimensionnée</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="99"/>
+        <location filename="../engine/watermarkjob.cpp" line="104"/>
         <source>written in another format</source>
         <translation>écrite dans un autre format</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="101"/>
+        <location filename="../engine/watermarkjob.cpp" line="106"/>
         <source>tiled watermark</source>
         <translation>filigrane en mosaïque</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="120"/>
+        <location filename="../engine/watermarkjob.cpp" line="125"/>
         <source>converted to sRGB</source>
         <translation>convertie en sRGB</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="107"/>
+        <location filename="../engine/watermarkjob.cpp" line="112"/>
         <source>not a JPEG</source>
         <translation>pas un JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="114"/>
+        <location filename="../engine/watermarkjob.cpp" line="119"/>
         <source>too large</source>
         <translation>trop grande</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="125"/>
+        <location filename="../engine/watermarkjob.cpp" line="130"/>
         <source>turned, without metadata</source>
         <translation>tournée, sans métadonnées</translation>
     </message>

@@ -671,7 +671,7 @@ OK で同じフォルダーを使い続けます。
     </message>
     <message>
         <location filename="../engine/jpegkeeper.cpp" line="328"/>
-        <location filename="../engine/jpegkeeper.cpp" line="339"/>
+        <location filename="../engine/jpegkeeper.cpp" line="348"/>
         <source>there is not enough memory for the picture</source>
         <translation>画像に必要なメモリが足りません</translation>
     </message>
@@ -1071,37 +1071,37 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/picturereader.cpp" line="164"/>
+        <location filename="../engine/picturereader.cpp" line="162"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>画像が1ピクセルあたり %1 個のサンプルを宣言しています</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="196"/>
+        <location filename="../engine/picturereader.cpp" line="194"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>画像が破損しています: %1 チャンクがファイルの終わりを越えています</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="255"/>
+        <location filename="../engine/picturereader.cpp" line="253"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>ファイル名がこのロケールで有効な UTF-8 ではありません</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="261"/>
+        <location filename="../engine/picturereader.cpp" line="259"/>
         <source>it is a folder</source>
         <translation>フォルダーです</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="263"/>
+        <location filename="../engine/picturereader.cpp" line="261"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>FIFO です。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="265"/>
+        <location filename="../engine/picturereader.cpp" line="263"/>
         <source>it is a socket, not a regular file</source>
         <translation>ソケットです。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="266"/>
+        <location filename="../engine/picturereader.cpp" line="264"/>
         <source>it is a device, not a regular file</source>
         <translation>デバイスです。通常のファイルではありません</translation>
     </message>
@@ -1475,37 +1475,37 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="97"/>
+        <location filename="../engine/watermarkjob.cpp" line="102"/>
         <source>resized</source>
         <translation>サイズ変更</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="99"/>
+        <location filename="../engine/watermarkjob.cpp" line="104"/>
         <source>written in another format</source>
         <translation>別の形式で書き出し</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="101"/>
+        <location filename="../engine/watermarkjob.cpp" line="106"/>
         <source>tiled watermark</source>
         <translation>タイル状の透かし</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="120"/>
+        <location filename="../engine/watermarkjob.cpp" line="125"/>
         <source>converted to sRGB</source>
         <translation>sRGB に変換</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="107"/>
+        <location filename="../engine/watermarkjob.cpp" line="112"/>
         <source>not a JPEG</source>
         <translation>JPEG ではない</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="114"/>
+        <location filename="../engine/watermarkjob.cpp" line="119"/>
         <source>too large</source>
         <translation>大きすぎます</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="125"/>
+        <location filename="../engine/watermarkjob.cpp" line="130"/>
         <source>turned, without metadata</source>
         <translation>回転済み、メタデータなし</translation>
     </message>
