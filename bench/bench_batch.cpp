@@ -15,9 +15,9 @@
 #include <cstdio>
 
 #include "benchsupport.h"
-#include "engine/batchrunner.h"
-#include "engine/outputnames.h"
-#include "engine/positions.h"
+#include "engine/mark/positions.h"
+#include "engine/output/outputnames.h"
+#include "engine/run/batchrunner.h"
 #include "settings/constants.h"
 
 int main(int argc, char *argv[])

@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "engine/outputnames.h"
+#include "engine/output/outputnames.h"
 
 int main(int argc, char *argv[])
 {

@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "benchsupport.h"
-#include "engine/colourtest.h"
-#include "engine/picturereader.h"
-#include "engine/positions.h"
-#include "engine/previewcache.h"
-#include "engine/previewrenderer.h"
-#include "engine/watermark.h"
+#include "engine/imageio/picturereader.h"
+#include "engine/mark/colourtest.h"
+#include "engine/mark/positions.h"
+#include "engine/mark/watermark.h"
+#include "engine/preview/previewcache.h"
+#include "engine/preview/previewrenderer.h"
 #include "settings/constants.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "engine/runplanner.h"
+#include "engine/run/runplanner.h"
 #include "settings/preset.h"
 
 class QIODevice;

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "engine/runsummary.h"
+#include "engine/run/runsummary.h"
 #include "messages.h"
 
 BatchSession::BatchSession(const BatchCommand &command,

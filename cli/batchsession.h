@@ -4,7 +4,7 @@
 #include <QObject>
 
 #include "batchcommand.h"
-#include "engine/batchrunner.h"
+#include "engine/run/batchrunner.h"
 #include "reportfile.h"
 
 // One run of quorlane-batch: starts the engine on the planned snapshot, shows progress on a

@@ -7,7 +7,7 @@
 
 #include "batchcommand.h"
 #include "batchsession.h"
-#include "engine/picturemetadata.h"
+#include "engine/imageio/picturemetadata.h"
 #include "messages.h"
 #include "reportfile.h"
 #include "settings/appfolders.h"

@@ -7,9 +7,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "engine/fileidentity.h"
-#include "engine/runsummary.h"
-#include "engine/watermarkjob.h"
+#include "engine/output/fileidentity.h"
+#include "engine/run/runsummary.h"
+#include "engine/run/watermarkjob.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "engine/temporaryfiles.h"
+#include "engine/output/temporaryfiles.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 
-#include "engine/picturemetadata.h"
-#include "engine/picturereader.h"
-#include "engine/positions.h"
-#include "engine/watermarkjob.h"
+#include "engine/imageio/picturemetadata.h"
+#include "engine/imageio/picturereader.h"
+#include "engine/mark/positions.h"
+#include "engine/run/watermarkjob.h"
 
 namespace {
 QTemporaryDir *folder = nullptr;

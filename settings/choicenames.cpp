@@ -1,7 +1,7 @@
 #include "choicenames.h"
 
 #include "constants.h"
-#include "engine/positions.h"
+#include "positions.h"
 #include "runoptions.h"
 
 namespace ChoiceNames {

@@ -5,10 +5,10 @@
 #include <QStringList>
 
 #include "constants.h"
-#include "engine/positions.h"
-#include "engine/textfields.h"
-#include "engine/watermark.h"
+#include "positions.h"
 #include "runoptions.h"
+#include "textfields.h"
+#include "watermark.h"
 
 // Everything a run uses except its pictures: the text as typed with its sign, the position, the
 // style, the output options and the main window's size and format, and, when saved with it,

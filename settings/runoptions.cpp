@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "engine/positions.h"
+#include "positions.h"
 
 namespace {
 

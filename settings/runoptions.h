@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "engine/outputpolicy.h"
-#include "engine/watermarkeffects.h"
+#include "outputpolicy.h"
+#include "watermarkeffects.h"
 
 // Quorlane's own options beyond the settings file: the Output and Watermark groups of
 // quorlane.conf. Their defaults are the member initialisers of the two structures.

@@ -10,7 +10,7 @@
 #include <cstdlib>
 
 #include "atomicfile.h"
-#include "engine/positions.h"
+#include "positions.h"
 #include "watermarksettings.h"
 
 namespace {

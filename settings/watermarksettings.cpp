@@ -1,7 +1,7 @@
 #include "watermarksettings.h"
 
 #include "constants.h"
-#include "engine/positions.h"
+#include "positions.h"
 #include "settingsfile.h"
 
 WatermarkSettings &WatermarkSettings::instance()

@@ -4,8 +4,8 @@
 #include <QFont>
 #include <QString>
 
-#include "engine/textfields.h"
-#include "engine/watermark.h"
+#include "textfields.h"
+#include "watermark.h"
 
 // The one process-wide configuration shared by the main window, the preview, the batch run, the
 // settings dialogs and the settings file. Plain state: read and assigned directly, GUI thread only.

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "engine/outputnames.h"
+#include "engine/output/outputnames.h"
 #include "settings/appfolders.h"
 #include "settings/settingsfile.h"
 #include "settings/watermarksettings.h"

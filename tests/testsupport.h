@@ -13,8 +13,8 @@
 
 #include <functional>
 
-#include "engine/batchrunner.h"
-#include "engine/positions.h"
+#include "engine/mark/positions.h"
+#include "engine/run/batchrunner.h"
 #include "ui/uiservices.h"
 
 class QWidget;

@@ -2,9 +2,9 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "engine/batchrunner.h"
-#include "engine/outputnames.h"
-#include "engine/positions.h"
+#include "engine/mark/positions.h"
+#include "engine/output/outputnames.h"
+#include "engine/run/batchrunner.h"
 #include "testsupport.h"
 
 #include <csignal>

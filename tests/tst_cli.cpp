@@ -10,8 +10,8 @@
 #include <exiv2/exiv2.hpp>
 
 #include "cli/batchcommand.h"
-#include "engine/positions.h"
-#include "engine/runplanner.h"
+#include "engine/mark/positions.h"
+#include "engine/run/runplanner.h"
 #include "settings/configfile.h"
 #include "settings/constants.h"
 #include "settings/settingsfile.h"

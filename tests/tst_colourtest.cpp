@@ -1,8 +1,8 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "engine/colourtest.h"
-#include "engine/positions.h"
+#include "engine/mark/colourtest.h"
+#include "engine/mark/positions.h"
 #include "testsupport.h"
 
 namespace {

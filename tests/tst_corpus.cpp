@@ -3,10 +3,10 @@
 #include <QDirIterator>
 #include <QtTest>
 
-#include "engine/batchrunner.h"
-#include "engine/outputnames.h"
-#include "engine/picturereader.h"
-#include "engine/positions.h"
+#include "engine/imageio/picturereader.h"
+#include "engine/mark/positions.h"
+#include "engine/output/outputnames.h"
+#include "engine/run/batchrunner.h"
 #include "testsupport.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "engine/positions.h"
+#include "engine/mark/positions.h"
 #include "settings/settingsfile.h"
 #include "settings/watermarksettings.h"
 #include "testsupport.h"

@@ -6,9 +6,9 @@
 #include "ui/dialog.h"
 #include "ui/outputoptions.h"
 
-#include "engine/positions.h"
-#include "engine/watermark.h"
-#include "engine/watermarkeffects.h"
+#include "engine/mark/positions.h"
+#include "engine/mark/watermark.h"
+#include "engine/mark/watermarkeffects.h"
 #include "testsupport.h"
 
 namespace {

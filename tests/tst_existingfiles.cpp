@@ -1,8 +1,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "engine/outputfile.h"
-#include "engine/outputnames.h"
+#include "engine/output/outputfile.h"
+#include "engine/output/outputnames.h"
 #include "settings/configfile.h"
 #include "settings/translators.h"
 #include "settings/watermarksettings.h"

@@ -8,9 +8,9 @@
 #include <exiv2/exiv2.hpp>
 #include <libheif/heif.h>
 
-#include "engine/heifcodec.h"
-#include "engine/picturemetadata.h"
-#include "engine/picturereader.h"
+#include "engine/imageio/heifcodec.h"
+#include "engine/imageio/picturemetadata.h"
+#include "engine/imageio/picturereader.h"
 #include "testsupport.h"
 
 namespace {

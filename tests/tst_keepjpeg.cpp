@@ -6,7 +6,7 @@
 #include <exiv2/exiv2.hpp>
 #include <jpeglib.h>
 
-#include "engine/runsummary.h"
+#include "engine/run/runsummary.h"
 #include "testsupport.h"
 
 namespace {

@@ -5,11 +5,11 @@
 
 #include <exiv2/exiv2.hpp>
 
-#include "engine/batchrunner.h"
-#include "engine/outputnames.h"
-#include "engine/picturemetadata.h"
-#include "engine/positions.h"
-#include "engine/runsummary.h"
+#include "engine/imageio/picturemetadata.h"
+#include "engine/mark/positions.h"
+#include "engine/output/outputnames.h"
+#include "engine/run/batchrunner.h"
+#include "engine/run/runsummary.h"
 #include "settings/translators.h"
 #include "testsupport.h"
 

@@ -3,7 +3,7 @@
 #include <QtEndian>
 #include <QtTest>
 
-#include "engine/picturereader.h"
+#include "engine/imageio/picturereader.h"
 #include "testsupport.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include <exiv2/exiv2.hpp>
 
 #include "cli/batchcommand.h"
-#include "engine/nametemplate.h"
-#include "engine/outputnames.h"
-#include "engine/runplanner.h"
+#include "engine/output/nametemplate.h"
+#include "engine/output/outputnames.h"
+#include "engine/run/runplanner.h"
 #include "settings/constants.h"
 #include "settings/preset.h"
 #include "settings/watermarksettings.h"

@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "engine/outputfile.h"
+#include "engine/output/outputfile.h"
 #include "testsupport.h"
 
 // Publishing a picture into a folder other programs write too: a name taken between the check

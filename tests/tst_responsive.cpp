@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "engine/picturefolder.h"
+#include "engine/run/picturefolder.h"
 #include "settings/settingsfile.h"
 #include "settings/watermarksettings.h"
 #include "testsupport.h"

@@ -1,10 +1,10 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "engine/positions.h"
-#include "engine/previewcache.h"
-#include "engine/previewrenderer.h"
-#include "engine/textfields.h"
+#include "engine/mark/positions.h"
+#include "engine/mark/textfields.h"
+#include "engine/preview/previewcache.h"
+#include "engine/preview/previewrenderer.h"
 #include "testsupport.h"
 #include "ui/dialog.h"
 

@@ -1,8 +1,8 @@
 #include <QFontMetrics>
 #include <QtTest>
 
-#include "engine/positions.h"
-#include "engine/watermark.h"
+#include "engine/mark/positions.h"
+#include "engine/mark/watermark.h"
 #include "testsupport.h"
 
 namespace {

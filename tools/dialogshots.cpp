@@ -8,7 +8,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "engine/picturemetadata.h"
+#include "engine/imageio/picturemetadata.h"
 #include "settings/appfolders.h"
 #include "settings/translators.h"
 #include "settings/watermarksettings.h"

@@ -3,7 +3,7 @@
 
 #include <QGraphicsScene>
 
-#include "engine/watermark.h"
+#include "engine/mark/watermark.h"
 #include "settings/constants.h"
 #include "settings/watermarksettings.h"
 #include "uiservices.h"

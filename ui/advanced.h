@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "engine/previewrenderer.h"
+#include "engine/preview/previewrenderer.h"
 
 namespace Ui {
 class Advanced;

@@ -7,11 +7,11 @@
 
 #include <array>
 
-#include "engine/batchrunner.h"
-#include "engine/outputpolicy.h"
-#include "engine/positions.h"
-#include "engine/previewrenderer.h"
-#include "engine/runplanner.h"
+#include "engine/mark/positions.h"
+#include "engine/preview/previewrenderer.h"
+#include "engine/run/batchrunner.h"
+#include "engine/run/outputpolicy.h"
+#include "engine/run/runplanner.h"
 #include "settings/preset.h"
 
 namespace Ui {

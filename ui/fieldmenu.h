@@ -5,7 +5,7 @@
 #include <functional>
 #include <initializer_list>
 
-#include "engine/textfields.h"
+#include "engine/mark/textfields.h"
 
 class QMenu;
 class QWidget;

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "engine/picturemetadata.h"
+#include "engine/imageio/picturemetadata.h"
 #include "settings/appfolders.h"
 #include "settings/translators.h"
 #include "settings/watermarksettings.h"

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "engine/nametemplate.h"
+#include "engine/output/nametemplate.h"
 #include "fieldmenu.h"
 #include "settings/runoptions.h"
 #include "uiservices.h"

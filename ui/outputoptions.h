@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "engine/outputpolicy.h"
-#include "engine/previewrenderer.h"
-#include "engine/watermarkeffects.h"
+#include "engine/mark/watermarkeffects.h"
+#include "engine/preview/previewrenderer.h"
+#include "engine/run/outputpolicy.h"
 
 namespace Ui {
 class OutputOptions;
