@@ -216,12 +216,11 @@ void readTable(const QCommandLineParser &parser,
 // --settings FILE) and the options of quorlane.conf.
 Preset savedPreset(const QCommandLineParser &parser,
                    const Options &o,
+                   const QString &settingsFile,
                    const std::function<void(const QString &)> &fail)
 {
     WatermarkSettings settings;
-    const QString path = parser.isSet(o.settings)
-                           ? parser.value(o.settings)
-                           : WatermarkSettings::instance().settingsFilePath();
+    const QString path = parser.isSet(o.settings) ? parser.value(o.settings) : settingsFile;
     if (parser.isSet(o.settings)) {
         if (const QString problem = SettingsFile::problem(path); !problem.isEmpty())
             fail(Text::tr("cannot read settings file '%1': %2").arg(path, problem));
@@ -263,7 +262,9 @@ QString batchHelpText()
                     "  quorlane-batch --preset web -o site *.jpg    (long edge 2048 pixels)\n");
 }
 
-ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standardInput)
+ParsedCommand parseBatchCommand(const QStringList &arguments,
+                                QIODevice *standardInput,
+                                const WatermarkSettings &folders)
 {
     ParsedCommand parsed;
     BatchCommand &command = parsed.command;
@@ -308,7 +309,7 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
         command.request.presetName =
           Presets::pathOf(preset) == preset ? QFileInfo(preset).completeBaseName() : preset;
     } else {
-        effective = savedPreset(parser, o, fail);
+        effective = savedPreset(parser, o, folders.settingsFilePath(), fail);
     }
     if (parser.isSet(o.automatic))
         effective.style.useDefaults = true;
@@ -366,9 +367,8 @@ ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standar
         fail(Text::tr("invalid number of jobs '%1' (1 to 1024)").arg(parser.value(o.jobs)));
     command.reportPath = parser.value(o.report);
     command.quiet = parser.isSet(o.quiet);
-    request.outputDir = effective.outputFolder.isEmpty()
-                          ? WatermarkSettings::instance().outputDirPath
-                          : effective.outputFolder;
+    request.outputDir =
+      effective.outputFolder.isEmpty() ? folders.outputDirPath : effective.outputFolder;
     request.folderRule = FolderRule::WithParents;
     if (request.outputDir.isEmpty())
         fail(Text::tr("the output folder name is empty"));

@@ -7,6 +7,7 @@
 #include "settings/preset.h"
 
 class QIODevice;
+struct WatermarkSettings;
 
 // What one quorlane-batch invocation asks for, read from its arguments, the window's saved
 // settings and options, and the files named on the command line or in --files-from.
@@ -29,8 +30,11 @@ struct ParsedCommand
     QString error; // bad usage, said in one line; empty when the arguments are good
 };
 
-// arguments start with the program's name. standardInput serves "--files-from -".
-ParsedCommand parseBatchCommand(const QStringList &arguments, QIODevice *standardInput);
+// arguments start with the program's name. standardInput serves "--files-from -". folders are
+// the program's own, as located at start-up: the window's settings file and output folder.
+ParsedCommand parseBatchCommand(const QStringList &arguments,
+                                QIODevice *standardInput,
+                                const WatermarkSettings &folders);
 
 // The text of --help.
 QString batchHelpText();

@@ -1,28 +1,66 @@
 #include "batchsession.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <unistd.h>
 
+#include "engine/run/runplanner.h"
 #include "engine/run/runsummary.h"
 #include "messages.h"
+#include "settings/preset.h"
 
-BatchSession::BatchSession(const BatchCommand &command,
-                           const RunSnapshot &run,
-                           ReportFile *report,
-                           QObject *parent)
+BatchSession::BatchSession(const BatchCommand &command, QObject *parent)
   : QObject(parent)
   , m_command(command)
-  , m_run(run)
-  , m_report(report)
 {
     connect(&m_runner, &BatchRunner::pictureFinished, this, &BatchSession::showProgress);
     connect(&m_runner, &BatchRunner::finished, this, &BatchSession::end);
-    if (m_report) {
-        connect(&m_runner,
-                &BatchRunner::outcomeReady,
-                this,
-                [this](int index, const JobOutcome &o) { m_report->add(m_run, index, o); });
+    connect(&m_runner, &BatchRunner::outcomeReady, this, [this](int index, const JobOutcome &o) {
+        if (m_report)
+            m_report->add(m_run, index, o);
+    });
+}
+
+std::optional<int> BatchSession::prepare()
+{
+    if (m_command.action == BatchCommand::Action::ListPresets) {
+        for (const QString &name : Presets::names())
+            std::printf("%s\n", name.toLocal8Bit().constData());
+        return 0;
     }
+    if (!m_command.savePreset.isEmpty()) {
+        QString error;
+        if (!Presets::save(m_command.savePreset, m_command.preset, &error)) {
+            say(QCoreApplication::translate("BatchCommand", "cannot save the preset '%1': %2")
+                  .arg(m_command.savePreset, error));
+            return 1;
+        }
+        if (m_command.request.sources.isEmpty())
+            return 0;
+    }
+    const RunPlan plan = planRun(m_command.request);
+    if (!plan.ok()) {
+        say(plan.message(m_command.request));
+        return plan.failure == RunPlan::Failure::Logo ? 2 : 1;
+    }
+    m_run = plan.run;
+    const QString &reportPath = m_command.reportPath;
+    if (reportPath.isEmpty())
+        return std::nullopt;
+    if (const QString refusal = ReportFile::refusal(reportPath, m_run); !refusal.isEmpty()) {
+        say(QCoreApplication::translate("BatchCommand", "refusing to write the report to '%1': %2")
+              .arg(reportPath, refusal));
+        return 2;
+    }
+    m_report.emplace();
+    if (!m_report->open(reportPath)) {
+        say(QCoreApplication::translate("BatchCommand", "cannot write the report '%1': %2")
+              .arg(reportPath, m_report->error()));
+        m_report.reset();
+        return 1;
+    }
+    return std::nullopt;
 }
 
 void BatchSession::start()

@@ -3,24 +3,26 @@
 #include <QElapsedTimer>
 #include <QObject>
 
+#include <optional>
+
 #include "batchcommand.h"
 #include "engine/run/batchrunner.h"
 #include "reportfile.h"
 
-// One run of quorlane-batch: starts the engine on the planned snapshot, shows progress on a
-// terminal, appends each picture's report line as it ends, stops cleanly on a signal, and ends
-// with the end-of-run lines and the exit status.
+// One invocation of quorlane-batch after its arguments are read: lists or saves presets, plans
+// the run and opens its report, starts the engine on the snapshot, shows progress on a terminal,
+// appends each picture's report line as it ends, stops cleanly on a signal, and ends with the
+// end-of-run lines and the exit status.
 class BatchSession : public QObject
 {
     Q_OBJECT
 
 public:
-    // report is open already, or null without --report.
-    BatchSession(const BatchCommand &command,
-                 const RunSnapshot &run,
-                 ReportFile *report,
-                 QObject *parent = nullptr);
+    explicit BatchSession(const BatchCommand &command, QObject *parent = nullptr);
 
+    // Everything before the first picture. The exit status when the invocation ends here (its
+    // message said), or none when the run is ready to start.
+    std::optional<int> prepare();
     void start();
     // A signal asks the run to stop after the pictures in flight; it decides the exit status.
     void stop(int signalNumber);
@@ -34,7 +36,7 @@ private:
 
     BatchCommand m_command;
     RunSnapshot m_run;
-    ReportFile *m_report;
+    std::optional<ReportFile> m_report;
     BatchRunner m_runner;
     QElapsedTimer m_clock;
     int m_stoppedBy = 0;

@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 
 #include "settings/settingsfile.h"
-#include "settings/watermarksettings.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
@@ -17,15 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QBuffer buffer;
     buffer.setData(reinterpret_cast<const char *>(data), qsizetype(size));
     buffer.open(QIODevice::ReadOnly);
-    WatermarkSettings settings;
-    SettingsFile::read(&buffer, settings);
-    // What was read must be writable again.
     SettingsFile::Values values;
-    values.text = settings.savedText;
-    values.position = settings.savedPosition;
-    values.alpha = settings.savedAlpha;
-    values.fontColor = settings.savedFontColor;
-    values.font = settings.savedFont;
+    SettingsFile::read(&buffer, values);
+    // What was read must be writable again.
     SettingsFile::serialize(values);
     return 0;
 }

@@ -11,7 +11,7 @@
 
 #include "atomicfile.h"
 #include "positions.h"
-#include "watermarksettings.h"
+#include "watermark.h"
 
 namespace {
 
@@ -53,23 +53,23 @@ QString boolText(bool value)
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
 
-void takeElement(const QXmlStreamAttributes &a, WatermarkSettings &s)
+void takeElement(const QXmlStreamAttributes &a, SettingsFile::Values &v)
 {
-    s.savedText = a.value(QLatin1String("WatermarkText")).toString();
+    v.text = a.value(QLatin1String("WatermarkText")).toString();
     const long long position = number(a, QLatin1String("WatermarkPos"));
-    s.savedPosition = Position::isValid(position) ? int(position) : 0;
+    v.position = Position::isValid(position) ? int(position) : 0;
     // A missing or unreadable opacity is the default, never 0: that would hide the mark.
     bool hasAlpha = false;
     const long long alpha = a.value(QLatin1String("trans")).toLongLong(&hasAlpha, 10);
-    s.savedAlpha = hasAlpha ? int(std::clamp(alpha, 0LL, 255LL)) : WatermarkStyle::automaticAlpha;
-    s.savedUseDefaults = flag(a, QLatin1String("usedefault"));
-    s.savedUseCopyright = flag(a, QLatin1String("usecopyright"));
+    v.alpha = hasAlpha ? int(std::clamp(alpha, 0LL, 255LL)) : WatermarkStyle::automaticAlpha;
+    v.useDefaults = flag(a, QLatin1String("usedefault"));
+    v.useCopyright = flag(a, QLatin1String("usecopyright"));
     // Components wrap modulo 256, as the file format always did.
-    s.savedFontColor = QColor(int(number(a, QLatin1String("R")) & 0xff),
-                              int(number(a, QLatin1String("G")) & 0xff),
-                              int(number(a, QLatin1String("B")) & 0xff));
-    s.savedAutoColor = flag(a, QLatin1String("use_adv_intelli_color"));
-    s.savedAutoFontSize = flag(a, QLatin1String("use_adv_intelli_font"));
+    v.fontColor = QColor(int(number(a, QLatin1String("R")) & 0xff),
+                         int(number(a, QLatin1String("G")) & 0xff),
+                         int(number(a, QLatin1String("B")) & 0xff));
+    v.autoColor = flag(a, QLatin1String("use_adv_intelli_color"));
+    v.autoFontSize = flag(a, QLatin1String("use_adv_intelli_font"));
 
     const long long pointSize = number(a, QLatin1String("fontsize"));
     QFont font(a.value(QLatin1String("fontfamily")).toString());
@@ -77,7 +77,7 @@ void takeElement(const QXmlStreamAttributes &a, WatermarkSettings &s)
     font.setWeight(
       QFont::Weight(SettingsFile::legacyToWeight(number(a, QLatin1String("fontWeight")))));
     font.setItalic(flag(a, QLatin1String("isItalic")));
-    s.savedFont = font;
+    v.font = font;
 }
 
 } // namespace
@@ -116,26 +116,25 @@ QString problem(const QString &path)
     return found ? QString() : Text::tr("it has no settings element");
 }
 
-void read(QIODevice *device, WatermarkSettings &settings)
+void read(QIODevice *device, Values &values)
 {
     QXmlStreamReader reader(device);
     reader.readNext();
     while (!reader.atEnd()) {
         if (reader.isStartElement() && reader.name() == QLatin1String("settings"))
-            takeElement(reader.attributes(), settings);
+            takeElement(reader.attributes(), values);
         reader.readNext();
     }
 }
 
-void load(const QString &path, WatermarkSettings &settings)
+bool load(const QString &path, Values &values)
 {
     if (!QFile::exists(path))
-        return;
+        return false;
     QFile file(path);
     file.open(QIODevice::ReadOnly); // an unreadable file simply yields no element
-    settings.settingsLoaded = true;
-    settings.useDefaults = false;
-    read(&file, settings);
+    read(&file, values);
+    return true;
 }
 
 QByteArray serialize(const Values &v)

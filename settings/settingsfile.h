@@ -5,7 +5,6 @@
 #include <QString>
 
 class QIODevice;
-struct WatermarkSettings;
 
 // The watermark settings kept between runs in "settings.qrl.xml": one empty "settings" element
 // with 14 attributes. Font weights are stored on the old 0..99 scale (50 normal, 75 bold).
@@ -13,7 +12,7 @@ namespace SettingsFile {
 
 inline constexpr char fileName[] = "settings.qrl.xml";
 
-// What the main window hands to the writer when it closes.
+// The file's 14 values: what the main window writes when it closes and what a reader finds.
 struct Values
 {
     QString text;
@@ -27,11 +26,11 @@ struct Values
     QFont font;
 };
 
-// Fills the saved values of the settings from the file at path. When the file exists, sets
-// settingsLoaded and clears useDefaults before parsing; a malformed file keeps the values of
-// every complete "settings" start tag seen before the fault.
-void load(const QString &path, WatermarkSettings &settings);
-void read(QIODevice *device, WatermarkSettings &settings);
+// Takes into values every "settings" element of the file at path, the last one winning; false
+// when there is no file. A malformed file keeps the values of every complete "settings" start
+// tag seen before the fault; values with no element left them as they were.
+bool load(const QString &path, Values &values);
+void read(QIODevice *device, Values &values);
 // Why the file at path is no settings file (unreadable, empty, not XML, no settings element), or
 // empty. load() makes the best of such a file; a file named on purpose is refused.
 QString problem(const QString &path);

@@ -2,7 +2,6 @@
 
 #include "constants.h"
 #include "positions.h"
-#include "settingsfile.h"
 
 WatermarkSettings &WatermarkSettings::instance()
 {
@@ -39,11 +38,38 @@ WatermarkStyle WatermarkSettings::style() const
     return style;
 }
 
+SettingsFile::Values WatermarkSettings::fileValues(const WatermarkText &text, int position) const
+{
+    return { text.typed, text.copyrightSign, position,     alpha,        useDefaults,
+             fontColor,  autoColor,          autoFontSize, watermarkFont };
+}
+
+bool WatermarkSettings::readSaved(const QString &path)
+{
+    SettingsFile::Values values = { savedText,      savedUseCopyright, savedPosition,
+                                    savedAlpha,     savedUseDefaults,  savedFontColor,
+                                    savedAutoColor, savedAutoFontSize, savedFont };
+    if (!SettingsFile::load(path, values))
+        return false;
+    settingsLoaded = true;
+    useDefaults = false;
+    savedText = values.text;
+    savedUseCopyright = values.useCopyright;
+    savedPosition = values.position;
+    savedAlpha = values.alpha;
+    savedUseDefaults = values.useDefaults;
+    savedFontColor = values.fontColor;
+    savedAutoColor = values.autoColor;
+    savedAutoFontSize = values.autoFontSize;
+    savedFont = values.font;
+    return true;
+}
+
 void WatermarkSettings::loadSaved(const QString &path)
 {
     if (path.isEmpty())
         return;
-    SettingsFile::load(path, *this);
+    readSaved(path);
     if (settingsLoaded)
         applySaved();
 }

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+#include "positions.h"
+#include "settingsfile.h"
 #include "textfields.h"
 #include "watermark.h"
 
@@ -16,6 +18,9 @@ struct WatermarkSettings
     // Reads the settings file at path as the window does when it starts: the saved values, then
     // the saved style taken over. A missing file leaves everything as it is.
     void loadSaved(const QString &path);
+    // Reads the saved values alone. When the file exists, sets settingsLoaded and clears
+    // useDefaults; false when there is no file.
+    bool readSaved(const QString &path);
     // Takes over the saved style values.
     void applySaved();
     // The text, sign and position a window or a run starts with: the saved ones, or those of a
@@ -26,6 +31,8 @@ struct WatermarkSettings
     QString settingsFilePath() const;
     // The style a run or a preview draws with.
     WatermarkStyle style() const;
+    // What the settings file keeps of the current values, with the window's text and position.
+    SettingsFile::Values fileValues(const WatermarkText &text, int position) const;
 
     // Current watermark and output values.
     bool useDefaults = true;
@@ -40,7 +47,7 @@ struct WatermarkSettings
 
     // Handed to the advanced dialog's preview.
     QString previewSourcePath;
-    int previewAlignment = 132;
+    int previewAlignment = Position::Center;
     WatermarkText previewText = WatermarkText(QStringLiteral("Text"));
     bool previewIsSample = false;
 

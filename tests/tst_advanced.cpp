@@ -44,7 +44,7 @@ void TestAdvanced::form()
     TestEnvironment env;
     FakeUiServices fake;
     useSample(env);
-    Advanced dialog;
+    Advanced dialog(WatermarkSettings::instance());
     QVERIFY(previewSettled(dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Advanced Settings (Manual)"));
     QCOMPARE(dialog.size(), QSize(603, 398));
@@ -93,12 +93,12 @@ void TestAdvanced::openingDriftsTheOpacity()
     WatermarkSettings &s = WatermarkSettings::instance();
     s.alpha = alpha;
     {
-        Advanced dialog;
+        Advanced dialog(WatermarkSettings::instance());
         QVERIFY(previewSettled(dialog));
         QCOMPARE(s.alpha, afterOne);
         QCOMPARE(child<QScrollBar>(&dialog, "horizontalScrollBar")->value(), alpha * 100 / 255);
     }
-    Advanced again;
+    Advanced again(WatermarkSettings::instance());
     QVERIFY(previewSettled(again));
     QCOMPARE(s.alpha, afterTwo);
     QCOMPARE(s.fontColor.alpha(), afterTwo); // the render set the colour's alpha
@@ -109,7 +109,7 @@ void TestAdvanced::sliderEnds()
     TestEnvironment env;
     FakeUiServices fake;
     useSample(env);
-    Advanced dialog;
+    Advanced dialog(WatermarkSettings::instance());
     QVERIFY(previewSettled(dialog));
     auto *slider = child<QScrollBar>(&dialog, "horizontalScrollBar");
     slider->setValue(0);
@@ -141,7 +141,7 @@ void TestAdvanced::closingButtons()
     FakeUiServices fake;
     useSample(env);
     WatermarkSettings &s = WatermarkSettings::instance();
-    Advanced dialog;
+    Advanced dialog(WatermarkSettings::instance());
     QVERIFY(previewSettled(dialog));
     dialog.show();
     fake.colourToChoose = QColor(10, 200, 30);
@@ -164,7 +164,7 @@ void TestAdvanced::cancelledChoosersChangeNothing()
     FakeUiServices fake;
     useSample(env);
     WatermarkSettings &s = WatermarkSettings::instance();
-    Advanced dialog;
+    Advanced dialog(WatermarkSettings::instance());
     QVERIFY(previewSettled(dialog));
     const QFont font = s.watermarkFont;
     const QColor colour = s.fontColor;
@@ -186,7 +186,7 @@ void TestAdvanced::chosenFontAndColourAreStored()
     FakeUiServices fake;
     useSample(env);
     WatermarkSettings &s = WatermarkSettings::instance();
-    Advanced dialog;
+    Advanced dialog(WatermarkSettings::instance());
     QVERIFY(previewSettled(dialog));
     fake.fontAccepted = true;
     fake.fontToChoose = QFont("Liberation Serif", 40, QFont::Bold, true);
@@ -212,7 +212,7 @@ void TestAdvanced::automaticSizeStoresTheFittedSize()
     s.autoFontSize = false;
     s.previewText = QStringLiteral("© Name");
     s.watermarkFont = QFont("Arial", 12, QFont::Bold);
-    Advanced dialog;
+    Advanced dialog(WatermarkSettings::instance());
     QVERIFY(previewSettled(dialog));
     auto *box = child<QCheckBox>(&dialog, "Adv_Intelli_font");
     QVERIFY(!box->isChecked());
@@ -233,7 +233,7 @@ void TestAdvanced::unreadablePictureLeavesTheViewBlank()
     FakeUiServices fake;
     WatermarkSettings &s = WatermarkSettings::instance();
     s.previewSourcePath = env.path() + "/gone.png";
-    Advanced dialog;
+    Advanced dialog(WatermarkSettings::instance());
     QVERIFY(previewSettled(dialog));
     QVERIFY(child<QGraphicsView>(&dialog, "graphicsView")->scene()->items().isEmpty());
     child<QScrollBar>(&dialog, "horizontalScrollBar")->setValue(100);

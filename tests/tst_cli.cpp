@@ -162,8 +162,8 @@ void TestCli::arguments()
     QFETCH(QString, format);
     QFETCH(QString, options);
     QBuffer input;
-    const ParsedCommand parsed =
-      parseBatchCommand(QStringList("quorlane-batch") + arguments, &input);
+    const ParsedCommand parsed = parseBatchCommand(
+      QStringList("quorlane-batch") + arguments, &input, WatermarkSettings::instance());
     const BatchCommand &command = parsed.command;
     const RunRequest &run = command.request;
     // The planner's refusals (an unreadable logo) come before any picture, like bad usage.
@@ -238,8 +238,8 @@ void TestCli::sameBytesAsTheWindow()
     const QStringList arguments = { "-o",  cliOut, "-s",          "500x300",    "-f",
                                     "jpg", "-q",   sources.at(0), sources.at(1) };
     QBuffer input;
-    const ParsedCommand parsed =
-      parseBatchCommand(QStringList("quorlane-batch") + arguments, &input);
+    const ParsedCommand parsed = parseBatchCommand(
+      QStringList("quorlane-batch") + arguments, &input, WatermarkSettings::instance());
     QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
     const RunPlan plan = planRun(parsed.command.request);
     QVERIFY(plan.ok());
@@ -265,7 +265,9 @@ void TestCli::presetsAreSavedListedAndUsed()
     QVERIFY(list.readAllStandardOutput().split('\n').contains("web 2"));
     QBuffer input;
     const ParsedCommand parsed =
-      parseBatchCommand({ "quorlane-batch", "--preset", "web 2", "-f", "png", "a.jpg" }, &input);
+      parseBatchCommand({ "quorlane-batch", "--preset", "web 2", "-f", "png", "a.jpg" },
+                        &input,
+                        WatermarkSettings::instance());
     QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
     QCOMPARE(parsed.command.request.outputSize, QSize(2048, 2048));
     QCOMPARE(parsed.command.request.policy.resize, ResizeMode::Fit);

@@ -193,7 +193,7 @@ void TestDialog::positionButtons()
     }
     dialog.close();
     WatermarkSettings s;
-    SettingsFile::load(env.settingsFile(), s);
+    s.readSaved(env.settingsFile());
     QCOMPARE(s.savedPosition, code);
 }
 
@@ -394,7 +394,7 @@ void TestDialog::savedSettingsAreRestored()
     // Writing again on close reproduces the values read.
     dialog.close();
     WatermarkSettings again;
-    SettingsFile::load(env.settingsFile(), again);
+    again.readSaved(env.settingsFile());
     QCOMPARE(again.savedText, text);
     QCOMPARE(again.savedPosition, position);
     QCOMPARE(again.savedUseDefaults, useDefaults);

@@ -6,6 +6,7 @@
 #include "ui/dialog.h"
 #include "ui/outputoptions.h"
 
+#include "engine/imageio/logoreader.h"
 #include "engine/mark/positions.h"
 #include "engine/mark/watermark.h"
 #include "engine/mark/watermarkeffects.h"

@@ -297,7 +297,8 @@ void TestPresets::commandLineAndWindowGiveTheSameBytes()
     QBuffer input;
     const ParsedCommand parsed = parseBatchCommand(
       { "quorlane-batch", "--preset", "proofs", "-o", dir.filePath("cli"), "-Q", "50", source },
-      &input);
+      &input,
+      WatermarkSettings::instance());
     QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
     QCOMPARE(parsed.command.request.policy.jpegQuality, 50); // the option given wins
     RunRequest request = parsed.command.request;

@@ -86,7 +86,7 @@ void TestResponsive::closingDropsAPendingRefresh()
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.isPreviewPending(), 20000); // drawn, and dropped
         QCOMPARE(WatermarkSettings::instance().fontColor, shown);
         WatermarkSettings saved;
-        SettingsFile::load(env.settingsFile(), saved);
+        saved.readSaved(env.settingsFile());
         QCOMPARE(saved.savedFontColor.rgb(), shown.rgb());
         // Destroyed with a refresh in flight: nothing may arrive afterwards.
         child<QCheckBox>(&dialog, "useCopyright")->click();

@@ -3,6 +3,7 @@
 #include "cli/batchcommand.h"
 #include "settings/configfile.h"
 #include "settings/runoptions.h"
+#include "settings/watermarksettings.h"
 #include "testsupport.h"
 
 // The option table read from quorlane.conf and given on the command line: each key's default,
@@ -31,8 +32,10 @@ QSettings config()
 RunOptions fromCommandLine(const QStringList &arguments, QString *error)
 {
     QBuffer input;
-    const ParsedCommand parsed = parseBatchCommand(
-      QStringList{ "quorlane-batch" } + arguments + QStringList{ "a.jpg" }, &input);
+    const ParsedCommand parsed =
+      parseBatchCommand(QStringList{ "quorlane-batch" } + arguments + QStringList{ "a.jpg" },
+                        &input,
+                        WatermarkSettings::instance());
     *error = parsed.error;
     return { parsed.command.request.policy, parsed.command.request.style.effects };
 }

@@ -11,14 +11,14 @@
 
 namespace {
 
-WatermarkSettings readXml(const QByteArray &xml)
+SettingsFile::Values readXml(const QByteArray &xml)
 {
     QBuffer buffer;
     buffer.setData(xml);
     buffer.open(QIODevice::ReadOnly);
-    WatermarkSettings settings;
-    SettingsFile::read(&buffer, settings);
-    return settings;
+    SettingsFile::Values values;
+    SettingsFile::read(&buffer, values);
+    return values;
 }
 
 const QByteArray complete =
@@ -107,7 +107,7 @@ void TestSettingsFile::roundTripKeepsEveryValue()
     QVERIFY(written.contains("&quot;one&quot; &amp; &lt;two&gt;&#10;&#9;three&#13;&#10;"));
 
     WatermarkSettings s;
-    SettingsFile::load(env.settingsFile(), s);
+    s.readSaved(env.settingsFile());
     QVERIFY(s.settingsLoaded);
     QCOMPARE(s.savedText, v.text);
     QCOMPARE(s.savedUseCopyright, false);
@@ -188,24 +188,24 @@ void TestSettingsFile::readerRules()
     QFETCH(QString, attributes);
     QFETCH(QString, field);
     QFETCH(QVariant, expected);
-    const WatermarkSettings s = readXml("<settings " + attributes.toUtf8() + "/>");
+    const SettingsFile::Values v = readXml("<settings " + attributes.toUtf8() + "/>");
     const QHash<QString, QVariant> actual = {
-        { "red", s.savedFontColor.red() },
-        { "green", s.savedFontColor.green() },
-        { "blue", s.savedFontColor.blue() },
-        { "useDefaults", s.savedUseDefaults },
-        { "useCopyright", s.savedUseCopyright },
-        { "autoFontSize", s.savedAutoFontSize },
-        { "alpha", s.savedAlpha },
-        { "position", s.savedPosition },
-        { "pointSize", s.savedFont.pointSize() },
-        { "weight", int(s.savedFont.weight()) },
-        { "text", s.savedText },
-        { "italic", s.savedFont.italic() },
+        { "red", v.fontColor.red() },
+        { "green", v.fontColor.green() },
+        { "blue", v.fontColor.blue() },
+        { "useDefaults", v.useDefaults },
+        { "useCopyright", v.useCopyright },
+        { "autoFontSize", v.autoFontSize },
+        { "alpha", v.alpha },
+        { "position", v.position },
+        { "pointSize", v.font.pointSize() },
+        { "weight", int(v.font.weight()) },
+        { "text", v.text },
+        { "italic", v.font.italic() },
     };
     QVERIFY(actual.contains(field));
     QCOMPARE(actual.value(field), expected);
-    QCOMPARE(s.savedFontColor.alpha(), 255);
+    QCOMPARE(v.fontColor.alpha(), 255);
 }
 
 void TestSettingsFile::malformedFiles_data()
@@ -252,7 +252,7 @@ void TestSettingsFile::malformedFiles()
     file.close();
 
     WatermarkSettings s;
-    SettingsFile::load(env.settingsFile(), s);
+    s.readSaved(env.settingsFile());
     QVERIFY(s.settingsLoaded);
     QVERIFY(!s.useDefaults);
     QCOMPARE(s.savedText, text);
@@ -286,7 +286,7 @@ void TestSettingsFile::loadSetsFlagsOnlyWhenTheFileExists()
 {
     TestEnvironment env;
     WatermarkSettings s;
-    SettingsFile::load(env.settingsFile(), s);
+    s.readSaved(env.settingsFile());
     QVERIFY(!s.settingsLoaded);
     QVERIFY(s.useDefaults);
     QCOMPARE(s.savedAlpha, 127);

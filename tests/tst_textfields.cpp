@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "engine/imageio/picturemetadata.h"
 #include "engine/mark/positions.h"
 #include "engine/mark/textfields.h"
 #include "engine/preview/previewcache.h"

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "engine/mark/positions.h"
+#include "engine/mark/textfields.h"
 #include "engine/mark/watermark.h"
 #include "testsupport.h"
 

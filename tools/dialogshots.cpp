@@ -45,7 +45,8 @@ int main(int argc, char *argv[])
     }
     QApplication::setApplicationName(QStringLiteral("quorlane"));
     installTranslators(QLocale(arguments.at(1)));
-    AppFolders::setUp(WatermarkSettings::instance());
+    WatermarkSettings &settings = WatermarkSettings::instance();
+    AppFolders::setUp(settings);
     const QString prefix = QDir(arguments.at(2)).filePath(arguments.at(1) + QLatin1Char('-'));
 
     Dialog window;
@@ -53,14 +54,14 @@ int main(int argc, char *argv[])
     PreviewRequest preview;
     preview.path = QStringLiteral(":/test.jpg");
     preview.isSample = true;
-    preview.text = WatermarkSettings::instance().startText();
+    preview.text = settings.startText();
     OutputOptions options(OutputPolicy(), WatermarkEffects(), preview);
     auto *tabs = options.findChild<QTabWidget *>(QStringLiteral("tabs"));
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         shoot(&options, prefix + QStringLiteral("options-%1.png").arg(i + 1));
     }
-    Advanced advanced;
+    Advanced advanced(settings);
     shoot(&advanced, prefix + QStringLiteral("advanced.png"));
     CustomSize customSize;
     shoot(&customSize, prefix + QStringLiteral("customsize.png"));

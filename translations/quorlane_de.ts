@@ -195,17 +195,17 @@ Ergebnisse in den Ausgabeordner schreiben. Nicht angegebene Optionen nehmen das 
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="197"/>
-        <location filename="../cli/batchcommand.cpp" line="295"/>
+        <location filename="../cli/batchcommand.cpp" line="296"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 und --%2 können nicht zusammen angegeben werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="227"/>
+        <location filename="../cli/batchcommand.cpp" line="226"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>die Einstellungsdatei &apos;%1&apos; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="250"/>
+        <location filename="../cli/batchcommand.cpp" line="249"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,27 +236,27 @@ Beispiele:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="302"/>
+        <location filename="../cli/batchcommand.cpp" line="303"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset und --settings können nicht zusammen angegeben werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="305"/>
+        <location filename="../cli/batchcommand.cpp" line="306"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>die Vorlage &apos;%1&apos; kann nicht gelesen werden: %2 (Vorlagen liegen in %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="333"/>
+        <location filename="../cli/batchcommand.cpp" line="334"/>
         <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
         <translation>ungültige Größe &apos;%1&apos; (%2 oder BxH von %3 bis %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="343"/>
+        <location filename="../cli/batchcommand.cpp" line="344"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>ungültiges Format &apos;%1&apos; (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="366"/>
+        <location filename="../cli/batchcommand.cpp" line="367"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>ungültige Anzahl von Jobs &apos;%1&apos; (1 bis 1024)</translation>
     </message>
@@ -281,22 +281,22 @@ Beispiele:
         <translation>kein Bild angegeben</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="48"/>
+        <location filename="../cli/main.cpp" line="47"/>
         <source>Try &apos;quorlane-batch --help&apos; for more information.</source>
         <translation>„quorlane-batch --help“ zeigt mehr Informationen.</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="71"/>
+        <location filename="../cli/batchsession.cpp" line="35"/>
         <source>cannot save the preset &apos;%1&apos;: %2</source>
         <translation>die Vorlage &apos;%1&apos; kann nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="87"/>
+        <location filename="../cli/batchsession.cpp" line="52"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>der Bericht wird nicht nach &apos;%1&apos; geschrieben: %2</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="94"/>
+        <location filename="../cli/batchsession.cpp" line="58"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>der Bericht &apos;%1&apos; kann nicht geschrieben werden: %2</translation>
     </message>
@@ -304,17 +304,17 @@ Beispiele:
 <context>
     <name>BatchSession</name>
     <message>
-        <location filename="../cli/batchsession.cpp" line="47"/>
+        <location filename="../cli/batchsession.cpp" line="85"/>
         <source>%1/%2 (%3%) %4 pictures/s, %5 s left</source>
         <translation>%1/%2 (%3 %) %4 Bilder/s, noch %5 s</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="77"/>
+        <location filename="../cli/batchsession.cpp" line="115"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>der Bericht &apos;%1&apos; kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="80"/>
+        <location filename="../cli/batchsession.cpp" line="118"/>
         <source>%1 written, %2 skipped, %3 failed in %4 s</source>
         <translation>%1 geschrieben, %2 übersprungen, %3 fehlgeschlagen in %4 s</translation>
     </message>
@@ -436,7 +436,7 @@ oder Dateien auf das Fenster ziehen</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="343"/>
+        <location filename="../ui/dialog.cpp" line="330"/>
         <source>Add Folder</source>
         <translation>Ordner</translation>
     </message>
@@ -561,22 +561,22 @@ oder Dateien auf das Fenster ziehen</translation>
         <translation>Eigene Größe</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="430"/>
+        <location filename="../ui/dialog.cpp" line="417"/>
         <source>Select Files for Watermarking</source>
         <translation>Dateien zum Stempeln wählen</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="432"/>
+        <location filename="../ui/dialog.cpp" line="419"/>
         <source>Images (%1)</source>
         <translation>Bilder (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="473"/>
+        <location filename="../ui/dialog.cpp" line="460"/>
         <source>Select Output Directory</source>
         <translation>Ausgabeordner wählen</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="483"/>
+        <location filename="../ui/dialog.cpp" line="470"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -587,12 +587,12 @@ OK, um denselben Ordner weiter zu verwenden.
 Abbrechen, um einen anderen Ordner zu wählen</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="489"/>
+        <location filename="../ui/dialog.cpp" line="476"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>Trotzdem anlegen, ich weiß, was ich tue</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="568"/>
+        <location filename="../ui/dialog.cpp" line="555"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>Das Logo %1 kann nicht gelesen werden (%2). Wählen Sie unter „Optionen...“ ein anderes oder entfernen Sie es.</translation>
     </message>
@@ -608,27 +608,27 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>HeifCodec</name>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="275"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="275"/>
         <source>the picture is too large (%1 × %2)</source>
         <translation>das Bild ist zu groß (%1 × %2)</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="298"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="298"/>
         <source>the decoder gave no picture</source>
         <translation>der Decoder lieferte kein Bild</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="347"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="347"/>
         <source>no %1 encoder (%2)</source>
         <translation>kein %1-Encoder (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="388"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="388"/>
         <source>EXIF dropped (%1)</source>
         <translation>EXIF verworfen (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="394"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="394"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP verworfen (%1)</translation>
     </message>
@@ -649,29 +649,29 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>JpegKeeper</name>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="101"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="101"/>
         <source>%1-bit JPEG</source>
         <translation>%1-Bit-JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="103"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="103"/>
         <source>CMYK JPEG</source>
         <translation>CMYK-JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="105"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="105"/>
         <source>JPEG in an unusual colour space</source>
         <translation>JPEG in einem ungewöhnlichen Farbraum</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="253"/>
-        <location filename="../engine/jpegkeeper.cpp" line="291"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="253"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="291"/>
         <source>damaged JPEG</source>
         <translation>beschädigtes JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="328"/>
-        <location filename="../engine/jpegkeeper.cpp" line="348"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="328"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="348"/>
         <source>there is not enough memory for the picture</source>
         <translation>nicht genug Speicher für das Bild</translation>
     </message>
@@ -679,27 +679,27 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>OutputFile</name>
     <message>
-        <location filename="../engine/outputfile.cpp" line="186"/>
+        <location filename="../engine/output/outputfile.cpp" line="186"/>
         <source>the file name has no suffix to choose an image format by</source>
         <translation>der Dateiname hat keine Endung, nach der ein Bildformat gewählt werden kann</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="190"/>
+        <location filename="../engine/output/outputfile.cpp" line="190"/>
         <source>no image writer for the suffix &quot;%1&quot;</source>
         <translation>kein Bildschreiber für die Endung „%1“</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="215"/>
+        <location filename="../engine/output/outputfile.cpp" line="215"/>
         <source>no space left on the device</source>
         <translation>kein Platz mehr auf dem Gerät</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="217"/>
+        <location filename="../engine/output/outputfile.cpp" line="217"/>
         <source>the file is larger than this system allows</source>
         <translation>die Datei ist größer, als dieses System erlaubt</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="219"/>
+        <location filename="../engine/output/outputfile.cpp" line="219"/>
         <source>this file system can neither rename without replacing nor make hard links (FAT, exFAT?): choose &quot;Replace&quot; or another folder</source>
         <translation>dieses Dateisystem kann weder ohne Ersetzen umbenennen noch harte Links anlegen (FAT, exFAT?): „Ersetzen“ oder einen anderen Ordner wählen</translation>
     </message>
@@ -1017,17 +1017,17 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>Logo-Deckkraft:</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="156"/>
+        <location filename="../ui/outputoptions.cpp" line="157"/>
         <source>Choose a Logo</source>
         <translation>Logo wählen</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="158"/>
+        <location filename="../ui/outputoptions.cpp" line="159"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>Bilder (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="191"/>
+        <location filename="../ui/outputoptions.cpp" line="192"/>
         <source>For example: %1</source>
         <translation>Zum Beispiel: %1</translation>
     </message>
@@ -1035,35 +1035,35 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>PictureMetadata</name>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="395"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="387"/>
         <source>unknown error</source>
         <translation>unbekannter Fehler</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="405"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="397"/>
         <source>its metadata could not be read (%1)</source>
         <translation>seine Metadaten konnten nicht gelesen werden (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="418"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="410"/>
         <source>its metadata could not be copied (%1)</source>
         <translation>seine Metadaten konnten nicht kopiert werden (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="423"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="415"/>
         <source>its metadata could not be copied</source>
         <translation>seine Metadaten konnten nicht kopiert werden</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="445"/>
-        <location filename="../engine/picturemetadata.cpp" line="456"/>
-        <location filename="../engine/picturemetadata.cpp" line="483"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="437"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="448"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="475"/>
         <source>%1 dropped (%2)</source>
         <translation>%1 verworfen (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="453"/>
-        <location filename="../engine/picturemetadata.cpp" line="486"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="445"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="478"/>
         <source>%1 dropped</source>
         <translation>%1 verworfen</translation>
     </message>
@@ -1071,37 +1071,37 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/picturereader.cpp" line="162"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="162"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>das Bild gibt %1 Abtastwerte je Pixel an</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="194"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="194"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>das Bild ist beschädigt: sein %1-Block reicht über das Dateiende hinaus</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="253"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="253"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>der Dateiname ist in dieser Locale kein gültiges UTF-8</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="259"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
         <source>it is a folder</source>
         <translation>es ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="261"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="261"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es ist ein FIFO, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="263"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="263"/>
         <source>it is a socket, not a regular file</source>
         <translation>es ist ein Socket, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="264"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="264"/>
         <source>it is a device, not a regular file</source>
         <translation>es ist ein Gerät, keine normale Datei</translation>
     </message>
@@ -1336,12 +1336,12 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>RunPlanner</name>
     <message>
-        <location filename="../engine/runplanner.cpp" line="67"/>
+        <location filename="../engine/run/runplanner.cpp" line="68"/>
         <source>cannot read the logo &apos;%1&apos;: %2</source>
         <translation>das Logo &apos;%1&apos; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../engine/runplanner.cpp" line="70"/>
+        <location filename="../engine/run/runplanner.cpp" line="71"/>
         <source>cannot make the output folder &apos;%1&apos;</source>
         <translation>der Ausgabeordner &apos;%1&apos; kann nicht angelegt werden</translation>
     </message>
@@ -1349,17 +1349,17 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>RunSummary</name>
     <message>
-        <location filename="../engine/runsummary.cpp" line="32"/>
+        <location filename="../engine/run/runsummary.cpp" line="32"/>
         <source>and %1 more</source>
         <translation>und %1 weitere</translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="54"/>
+        <location filename="../engine/run/runsummary.cpp" line="54"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="71"/>
+        <location filename="../engine/run/runsummary.cpp" line="71"/>
         <source>The run was stopped: %n of %1 pictures were not started.</source>
         <translation>
             <numerusform>Der Lauf wurde gestoppt: %n von %1 Bildern wurde nicht begonnen.</numerusform>
@@ -1367,7 +1367,7 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="81"/>
+        <location filename="../engine/run/runsummary.cpp" line="81"/>
         <source>%n of %1 pictures could not be processed:</source>
         <translation>
             <numerusform>%n von %1 Bildern konnte nicht verarbeitet werden:</numerusform>
@@ -1375,17 +1375,17 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="88"/>
+        <location filename="../engine/run/runsummary.cpp" line="88"/>
         <source>%1: could not be written (%2)</source>
         <translation>%1: konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="89"/>
+        <location filename="../engine/run/runsummary.cpp" line="89"/>
         <source>%1: could not be read (%2)</source>
         <translation>%1: konnte nicht gelesen werden (%2)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="99"/>
+        <location filename="../engine/run/runsummary.cpp" line="99"/>
         <source>%n pictures were written from an incomplete file:</source>
         <translation>
             <numerusform>%n Bild wurde aus einer unvollständigen Datei geschrieben:</numerusform>
@@ -1393,12 +1393,12 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="106"/>
+        <location filename="../engine/run/runsummary.cpp" line="106"/>
         <source>The watermark is fully transparent: the pictures were written without a visible mark. Raise its opacity in &quot;Advanced Settings&quot;.</source>
         <translation>Das Wasserzeichen ist völlig transparent: die Bilder wurden ohne sichtbares Zeichen geschrieben. Erhöhen Sie seine Deckkraft unter „Erweiterte Einstellungen“.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="115"/>
+        <location filename="../engine/run/runsummary.cpp" line="115"/>
         <source>%n of %1 pictures were skipped: a picture of the same name is already in the output folder.</source>
         <translation>
             <numerusform>%n von %1 Bildern wurde übersprungen: ein Bild gleichen Namens liegt schon im Ausgabeordner.</numerusform>
@@ -1406,7 +1406,7 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="126"/>
+        <location filename="../engine/run/runsummary.cpp" line="126"/>
         <source>%n pictures were written without their metadata:</source>
         <translation>
             <numerusform>%n Bild wurde ohne seine Metadaten geschrieben:</numerusform>
@@ -1414,7 +1414,7 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="139"/>
+        <location filename="../engine/run/runsummary.cpp" line="139"/>
         <source>%1; %n were encoded again:</source>
         <translation>
             <numerusform>%1; %n wurde neu kodiert:</numerusform>
@@ -1422,7 +1422,7 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="140"/>
+        <location filename="../engine/run/runsummary.cpp" line="140"/>
         <source>%n pictures kept their JPEG compression</source>
         <translation>
             <numerusform>%n Bild behielt seine JPEG-Kompression</numerusform>
@@ -1469,12 +1469,12 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>WatermarkEffects</name>
     <message>
-        <location filename="../engine/watermarkeffects.cpp" line="25"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="25"/>
         <source>the SVG picture is too tall for its width</source>
         <translation>das SVG-Bild ist zu hoch für seine Breite</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkeffects.cpp" line="30"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="30"/>
         <source>not a valid SVG picture</source>
         <translation>kein gültiges SVG-Bild</translation>
     </message>
@@ -1482,47 +1482,47 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="102"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="102"/>
         <source>resized</source>
         <translation>in der Größe geändert</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="104"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
         <source>written in another format</source>
         <translation>in einem anderen Format geschrieben</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="106"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
         <source>tiled watermark</source>
         <translation>gekacheltes Wasserzeichen</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="125"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="125"/>
         <source>converted to sRGB</source>
         <translation>in sRGB umgewandelt</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="112"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="112"/>
         <source>not a JPEG</source>
         <translation>kein JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="119"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="119"/>
         <source>too large</source>
         <translation>zu groß</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="130"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="130"/>
         <source>turned, without metadata</source>
         <translation>gedreht, ohne Metadaten</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="199"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="199"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>nicht genug Speicher, um das Wasserzeichen zu zeichnen</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="273"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="279"/>
         <source>it would replace a source picture of this run</source>
         <translation>es würde ein Quellbild dieses Laufs ersetzen</translation>
     </message>

@@ -195,17 +195,17 @@ los resultados en la carpeta de salida. Las opciones no dadas toman lo guardado 
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="197"/>
-        <location filename="../cli/batchcommand.cpp" line="295"/>
+        <location filename="../cli/batchcommand.cpp" line="296"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 y --%2 no pueden darse juntos</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="227"/>
+        <location filename="../cli/batchcommand.cpp" line="226"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>no se puede leer el archivo de ajustes &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="250"/>
+        <location filename="../cli/batchcommand.cpp" line="249"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,27 +236,27 @@ Ejemplos:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="302"/>
+        <location filename="../cli/batchcommand.cpp" line="303"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset y --settings no pueden darse juntos</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="305"/>
+        <location filename="../cli/batchcommand.cpp" line="306"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>no se puede leer el preajuste &apos;%1&apos;: %2 (los preajustes están en %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="333"/>
+        <location filename="../cli/batchcommand.cpp" line="334"/>
         <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
         <translation>tamaño &apos;%1&apos; no válido (%2 o AxA de %3 a %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="343"/>
+        <location filename="../cli/batchcommand.cpp" line="344"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>formato &apos;%1&apos; no válido (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="366"/>
+        <location filename="../cli/batchcommand.cpp" line="367"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>número de trabajos &apos;%1&apos; no válido (1 a 1024)</translation>
     </message>
@@ -281,22 +281,22 @@ Ejemplos:
         <translation>no se dio ninguna imagen</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="48"/>
+        <location filename="../cli/main.cpp" line="47"/>
         <source>Try &apos;quorlane-batch --help&apos; for more information.</source>
         <translation>Pruebe «quorlane-batch --help» para más información.</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="71"/>
+        <location filename="../cli/batchsession.cpp" line="35"/>
         <source>cannot save the preset &apos;%1&apos;: %2</source>
         <translation>no se puede guardar el preajuste &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="87"/>
+        <location filename="../cli/batchsession.cpp" line="52"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>no se escribirá el informe en &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="94"/>
+        <location filename="../cli/batchsession.cpp" line="58"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>no se puede escribir el informe &apos;%1&apos;: %2</translation>
     </message>
@@ -304,17 +304,17 @@ Ejemplos:
 <context>
     <name>BatchSession</name>
     <message>
-        <location filename="../cli/batchsession.cpp" line="47"/>
+        <location filename="../cli/batchsession.cpp" line="85"/>
         <source>%1/%2 (%3%) %4 pictures/s, %5 s left</source>
         <translation>%1/%2 (%3 %) %4 imágenes/s, quedan %5 s</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="77"/>
+        <location filename="../cli/batchsession.cpp" line="115"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>no se puede escribir el informe &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="80"/>
+        <location filename="../cli/batchsession.cpp" line="118"/>
         <source>%1 written, %2 skipped, %3 failed in %4 s</source>
         <translation>%1 escritas, %2 omitidas, %3 fallidas en %4 s</translation>
     </message>
@@ -436,7 +436,7 @@ o suéltelos en la ventana</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="343"/>
+        <location filename="../ui/dialog.cpp" line="330"/>
         <source>Add Folder</source>
         <translation>Carpeta</translation>
     </message>
@@ -561,22 +561,22 @@ o suéltelos en la ventana</translation>
         <translation>Personalizado</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="430"/>
+        <location filename="../ui/dialog.cpp" line="417"/>
         <source>Select Files for Watermarking</source>
         <translation>Seleccionar archivos para marcar</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="432"/>
+        <location filename="../ui/dialog.cpp" line="419"/>
         <source>Images (%1)</source>
         <translation>Imágenes (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="473"/>
+        <location filename="../ui/dialog.cpp" line="460"/>
         <source>Select Output Directory</source>
         <translation>Seleccionar la carpeta de salida</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="483"/>
+        <location filename="../ui/dialog.cpp" line="470"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -587,12 +587,12 @@ Aceptar para seguir con la misma carpeta.
 Cancelar para elegir otra carpeta</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="489"/>
+        <location filename="../ui/dialog.cpp" line="476"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>Crear de todos modos, sé lo que hago</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="568"/>
+        <location filename="../ui/dialog.cpp" line="555"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>El logotipo %1 no se puede leer (%2). Elija otro en «Opciones...» o quítelo.</translation>
     </message>
@@ -608,27 +608,27 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>HeifCodec</name>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="275"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="275"/>
         <source>the picture is too large (%1 × %2)</source>
         <translation>la imagen es demasiado grande (%1 × %2)</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="298"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="298"/>
         <source>the decoder gave no picture</source>
         <translation>el decodificador no dio ninguna imagen</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="347"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="347"/>
         <source>no %1 encoder (%2)</source>
         <translation>no hay codificador %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="388"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="388"/>
         <source>EXIF dropped (%1)</source>
         <translation>EXIF descartado (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="394"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="394"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP descartado (%1)</translation>
     </message>
@@ -649,29 +649,29 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>JpegKeeper</name>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="101"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="101"/>
         <source>%1-bit JPEG</source>
         <translation>JPEG de %1 bits</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="103"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="103"/>
         <source>CMYK JPEG</source>
         <translation>JPEG CMYK</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="105"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="105"/>
         <source>JPEG in an unusual colour space</source>
         <translation>JPEG en un espacio de color poco común</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="253"/>
-        <location filename="../engine/jpegkeeper.cpp" line="291"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="253"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="291"/>
         <source>damaged JPEG</source>
         <translation>JPEG dañado</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="328"/>
-        <location filename="../engine/jpegkeeper.cpp" line="348"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="328"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="348"/>
         <source>there is not enough memory for the picture</source>
         <translation>no hay memoria suficiente para la imagen</translation>
     </message>
@@ -679,27 +679,27 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>OutputFile</name>
     <message>
-        <location filename="../engine/outputfile.cpp" line="186"/>
+        <location filename="../engine/output/outputfile.cpp" line="186"/>
         <source>the file name has no suffix to choose an image format by</source>
         <translation>el nombre del archivo no tiene extensión con la que elegir un formato de imagen</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="190"/>
+        <location filename="../engine/output/outputfile.cpp" line="190"/>
         <source>no image writer for the suffix &quot;%1&quot;</source>
         <translation>no hay escritor de imágenes para la extensión «%1»</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="215"/>
+        <location filename="../engine/output/outputfile.cpp" line="215"/>
         <source>no space left on the device</source>
         <translation>no queda espacio en el dispositivo</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="217"/>
+        <location filename="../engine/output/outputfile.cpp" line="217"/>
         <source>the file is larger than this system allows</source>
         <translation>el archivo es mayor de lo que permite este sistema</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="219"/>
+        <location filename="../engine/output/outputfile.cpp" line="219"/>
         <source>this file system can neither rename without replacing nor make hard links (FAT, exFAT?): choose &quot;Replace&quot; or another folder</source>
         <translation>este sistema de archivos no puede renombrar sin reemplazar ni crear enlaces duros (¿FAT, exFAT?): elija «Reemplazar» u otra carpeta</translation>
     </message>
@@ -1017,17 +1017,17 @@ Cancelar para elegir otra carpeta</translation>
         <translation>Opacidad del logo:</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="156"/>
+        <location filename="../ui/outputoptions.cpp" line="157"/>
         <source>Choose a Logo</source>
         <translation>Elegir un logotipo</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="158"/>
+        <location filename="../ui/outputoptions.cpp" line="159"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>Imágenes (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="191"/>
+        <location filename="../ui/outputoptions.cpp" line="192"/>
         <source>For example: %1</source>
         <translation>Por ejemplo: %1</translation>
     </message>
@@ -1035,35 +1035,35 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>PictureMetadata</name>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="395"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="387"/>
         <source>unknown error</source>
         <translation>error desconocido</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="405"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="397"/>
         <source>its metadata could not be read (%1)</source>
         <translation>sus metadatos no se pudieron leer (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="418"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="410"/>
         <source>its metadata could not be copied (%1)</source>
         <translation>sus metadatos no se pudieron copiar (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="423"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="415"/>
         <source>its metadata could not be copied</source>
         <translation>sus metadatos no se pudieron copiar</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="445"/>
-        <location filename="../engine/picturemetadata.cpp" line="456"/>
-        <location filename="../engine/picturemetadata.cpp" line="483"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="437"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="448"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="475"/>
         <source>%1 dropped (%2)</source>
         <translation>%1 descartado (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="453"/>
-        <location filename="../engine/picturemetadata.cpp" line="486"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="445"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="478"/>
         <source>%1 dropped</source>
         <translation>%1 descartado</translation>
     </message>
@@ -1071,37 +1071,37 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/picturereader.cpp" line="162"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="162"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>la imagen declara %1 muestras por píxel</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="194"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="194"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>la imagen está dañada: su bloque %1 va más allá del final</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="253"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="253"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>el nombre del archivo no es UTF-8 válido en esta configuración regional</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="259"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
         <source>it is a folder</source>
         <translation>es una carpeta</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="261"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="261"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es un FIFO, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="263"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="263"/>
         <source>it is a socket, not a regular file</source>
         <translation>es un socket, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="264"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="264"/>
         <source>it is a device, not a regular file</source>
         <translation>es un dispositivo, no un archivo normal</translation>
     </message>
@@ -1336,12 +1336,12 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>RunPlanner</name>
     <message>
-        <location filename="../engine/runplanner.cpp" line="67"/>
+        <location filename="../engine/run/runplanner.cpp" line="68"/>
         <source>cannot read the logo &apos;%1&apos;: %2</source>
         <translation>no se puede leer el logotipo &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../engine/runplanner.cpp" line="70"/>
+        <location filename="../engine/run/runplanner.cpp" line="71"/>
         <source>cannot make the output folder &apos;%1&apos;</source>
         <translation>no se puede crear la carpeta de salida &apos;%1&apos;</translation>
     </message>
@@ -1349,17 +1349,17 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>RunSummary</name>
     <message>
-        <location filename="../engine/runsummary.cpp" line="32"/>
+        <location filename="../engine/run/runsummary.cpp" line="32"/>
         <source>and %1 more</source>
         <translation>y %1 más</translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="54"/>
+        <location filename="../engine/run/runsummary.cpp" line="54"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="71"/>
+        <location filename="../engine/run/runsummary.cpp" line="71"/>
         <source>The run was stopped: %n of %1 pictures were not started.</source>
         <translation>
             <numerusform>La tanda se detuvo: %n de %1 imágenes no se empezó.</numerusform>
@@ -1367,7 +1367,7 @@ Cancelar para elegir otra carpeta</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="81"/>
+        <location filename="../engine/run/runsummary.cpp" line="81"/>
         <source>%n of %1 pictures could not be processed:</source>
         <translation>
             <numerusform>%n de %1 imágenes no se pudo procesar:</numerusform>
@@ -1375,17 +1375,17 @@ Cancelar para elegir otra carpeta</translation>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="88"/>
+        <location filename="../engine/run/runsummary.cpp" line="88"/>
         <source>%1: could not be written (%2)</source>
         <translation>%1: no se pudo escribir (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="89"/>
+        <location filename="../engine/run/runsummary.cpp" line="89"/>
         <source>%1: could not be read (%2)</source>
         <translation>%1: no se pudo leer (%2)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="99"/>
+        <location filename="../engine/run/runsummary.cpp" line="99"/>
         <source>%n pictures were written from an incomplete file:</source>
         <translation>
             <numerusform>%n imagen se escribió a partir de un archivo incompleto:</numerusform>
@@ -1393,12 +1393,12 @@ Cancelar para elegir otra carpeta</translation>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="106"/>
+        <location filename="../engine/run/runsummary.cpp" line="106"/>
         <source>The watermark is fully transparent: the pictures were written without a visible mark. Raise its opacity in &quot;Advanced Settings&quot;.</source>
         <translation>La marca de agua es totalmente transparente: las imágenes se escribieron sin marca visible. Aumente su opacidad en «Ajustes avanzados».</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="115"/>
+        <location filename="../engine/run/runsummary.cpp" line="115"/>
         <source>%n of %1 pictures were skipped: a picture of the same name is already in the output folder.</source>
         <translation>
             <numerusform>%n de %1 imágenes se omitió: ya hay una imagen del mismo nombre en la carpeta de salida.</numerusform>
@@ -1406,7 +1406,7 @@ Cancelar para elegir otra carpeta</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="126"/>
+        <location filename="../engine/run/runsummary.cpp" line="126"/>
         <source>%n pictures were written without their metadata:</source>
         <translation>
             <numerusform>%n imagen se escribió sin sus metadatos:</numerusform>
@@ -1414,7 +1414,7 @@ Cancelar para elegir otra carpeta</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="139"/>
+        <location filename="../engine/run/runsummary.cpp" line="139"/>
         <source>%1; %n were encoded again:</source>
         <translation>
             <numerusform>%1; %n se codificó de nuevo:</numerusform>
@@ -1422,7 +1422,7 @@ Cancelar para elegir otra carpeta</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="140"/>
+        <location filename="../engine/run/runsummary.cpp" line="140"/>
         <source>%n pictures kept their JPEG compression</source>
         <translation>
             <numerusform>%n imagen conservó su compresión JPEG</numerusform>
@@ -1469,12 +1469,12 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>WatermarkEffects</name>
     <message>
-        <location filename="../engine/watermarkeffects.cpp" line="25"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="25"/>
         <source>the SVG picture is too tall for its width</source>
         <translation>la imagen SVG es demasiado alta para su ancho</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkeffects.cpp" line="30"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="30"/>
         <source>not a valid SVG picture</source>
         <translation>no es una imagen SVG válida</translation>
     </message>
@@ -1482,47 +1482,47 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="102"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="102"/>
         <source>resized</source>
         <translation>redimensionada</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="104"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
         <source>written in another format</source>
         <translation>escrita en otro formato</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="106"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
         <source>tiled watermark</source>
         <translation>marca de agua en mosaico</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="125"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="125"/>
         <source>converted to sRGB</source>
         <translation>convertida a sRGB</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="112"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="112"/>
         <source>not a JPEG</source>
         <translation>no es un JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="119"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="119"/>
         <source>too large</source>
         <translation>demasiado grande</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="130"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="130"/>
         <source>turned, without metadata</source>
         <translation>girada, sin metadatos</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="199"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="199"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>no hay memoria suficiente para dibujar la marca de agua</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="273"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="279"/>
         <source>it would replace a source picture of this run</source>
         <translation>reemplazaría una imagen de origen de esta tanda</translation>
     </message>

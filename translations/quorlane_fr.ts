@@ -195,17 +195,17 @@ les résultats dans le dossier de sortie. Les options non données reprennent ce
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="197"/>
-        <location filename="../cli/batchcommand.cpp" line="295"/>
+        <location filename="../cli/batchcommand.cpp" line="296"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 et --%2 ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="227"/>
+        <location filename="../cli/batchcommand.cpp" line="226"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>impossible de lire le fichier de réglages &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="250"/>
+        <location filename="../cli/batchcommand.cpp" line="249"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,27 +236,27 @@ Exemples :
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="302"/>
+        <location filename="../cli/batchcommand.cpp" line="303"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset et --settings ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="305"/>
+        <location filename="../cli/batchcommand.cpp" line="306"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>impossible de lire le modèle &apos;%1&apos; : %2 (les modèles sont dans %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="333"/>
+        <location filename="../cli/batchcommand.cpp" line="334"/>
         <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
         <translation>taille &apos;%1&apos; invalide (%2 ou LxH de %3 à %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="343"/>
+        <location filename="../cli/batchcommand.cpp" line="344"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>format &apos;%1&apos; invalide (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="366"/>
+        <location filename="../cli/batchcommand.cpp" line="367"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>nombre de tâches &apos;%1&apos; invalide (1 à 1024)</translation>
     </message>
@@ -281,22 +281,22 @@ Exemples :
         <translation>aucune image donnée</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="48"/>
+        <location filename="../cli/main.cpp" line="47"/>
         <source>Try &apos;quorlane-batch --help&apos; for more information.</source>
         <translation>Essayez « quorlane-batch --help » pour plus d&apos;informations.</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="71"/>
+        <location filename="../cli/batchsession.cpp" line="35"/>
         <source>cannot save the preset &apos;%1&apos;: %2</source>
         <translation>impossible d&apos;enregistrer le modèle &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="87"/>
+        <location filename="../cli/batchsession.cpp" line="52"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>refus d&apos;écrire le rapport dans &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="94"/>
+        <location filename="../cli/batchsession.cpp" line="58"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>impossible d&apos;écrire le rapport &apos;%1&apos; : %2</translation>
     </message>
@@ -304,17 +304,17 @@ Exemples :
 <context>
     <name>BatchSession</name>
     <message>
-        <location filename="../cli/batchsession.cpp" line="47"/>
+        <location filename="../cli/batchsession.cpp" line="85"/>
         <source>%1/%2 (%3%) %4 pictures/s, %5 s left</source>
         <translation>%1/%2 (%3 %) %4 images/s, encore %5 s</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="77"/>
+        <location filename="../cli/batchsession.cpp" line="115"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>impossible d&apos;écrire le rapport &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="80"/>
+        <location filename="../cli/batchsession.cpp" line="118"/>
         <source>%1 written, %2 skipped, %3 failed in %4 s</source>
         <translation>%1 écrites, %2 sautées, %3 en échec en %4 s</translation>
     </message>
@@ -436,7 +436,7 @@ ou déposez-les sur la fenêtre</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="343"/>
+        <location filename="../ui/dialog.cpp" line="330"/>
         <source>Add Folder</source>
         <translation>Dossier</translation>
     </message>
@@ -561,22 +561,22 @@ ou déposez-les sur la fenêtre</translation>
         <translation>Taille perso.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="430"/>
+        <location filename="../ui/dialog.cpp" line="417"/>
         <source>Select Files for Watermarking</source>
         <translation>Choisir les fichiers à marquer</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="432"/>
+        <location filename="../ui/dialog.cpp" line="419"/>
         <source>Images (%1)</source>
         <translation>Images (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="473"/>
+        <location filename="../ui/dialog.cpp" line="460"/>
         <source>Select Output Directory</source>
         <translation>Choisir le dossier de sortie</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="483"/>
+        <location filename="../ui/dialog.cpp" line="470"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -587,12 +587,12 @@ OK pour garder ce dossier.
 Annuler pour choisir un autre dossier</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="489"/>
+        <location filename="../ui/dialog.cpp" line="476"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>Créer quand même, je sais ce que je fais</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="568"/>
+        <location filename="../ui/dialog.cpp" line="555"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>Le logo %1 ne peut pas être lu (%2). Choisissez-en un autre dans « Options... » ou retirez-le.</translation>
     </message>
@@ -608,27 +608,27 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>HeifCodec</name>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="275"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="275"/>
         <source>the picture is too large (%1 × %2)</source>
         <translation>l&apos;image est trop grande (%1 × %2)</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="298"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="298"/>
         <source>the decoder gave no picture</source>
         <translation>le décodeur n&apos;a donné aucune image</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="347"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="347"/>
         <source>no %1 encoder (%2)</source>
         <translation>pas d&apos;encodeur %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="388"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="388"/>
         <source>EXIF dropped (%1)</source>
         <translation>EXIF abandonné (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="394"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="394"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP abandonné (%1)</translation>
     </message>
@@ -649,29 +649,29 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>JpegKeeper</name>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="101"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="101"/>
         <source>%1-bit JPEG</source>
         <translation>JPEG %1 bits</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="103"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="103"/>
         <source>CMYK JPEG</source>
         <translation>JPEG CMJN</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="105"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="105"/>
         <source>JPEG in an unusual colour space</source>
         <translation>JPEG dans un espace colorimétrique inhabituel</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="253"/>
-        <location filename="../engine/jpegkeeper.cpp" line="291"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="253"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="291"/>
         <source>damaged JPEG</source>
         <translation>JPEG endommagé</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="328"/>
-        <location filename="../engine/jpegkeeper.cpp" line="348"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="328"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="348"/>
         <source>there is not enough memory for the picture</source>
         <translation>pas assez de mémoire pour l&apos;image</translation>
     </message>
@@ -679,27 +679,27 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>OutputFile</name>
     <message>
-        <location filename="../engine/outputfile.cpp" line="186"/>
+        <location filename="../engine/output/outputfile.cpp" line="186"/>
         <source>the file name has no suffix to choose an image format by</source>
         <translation>le nom du fichier n&apos;a pas d&apos;extension pour choisir un format d&apos;image</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="190"/>
+        <location filename="../engine/output/outputfile.cpp" line="190"/>
         <source>no image writer for the suffix &quot;%1&quot;</source>
         <translation>aucun enregistreur d&apos;images pour l&apos;extension « %1 »</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="215"/>
+        <location filename="../engine/output/outputfile.cpp" line="215"/>
         <source>no space left on the device</source>
         <translation>plus de place sur le périphérique</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="217"/>
+        <location filename="../engine/output/outputfile.cpp" line="217"/>
         <source>the file is larger than this system allows</source>
         <translation>le fichier dépasse la taille permise par ce système</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="219"/>
+        <location filename="../engine/output/outputfile.cpp" line="219"/>
         <source>this file system can neither rename without replacing nor make hard links (FAT, exFAT?): choose &quot;Replace&quot; or another folder</source>
         <translation>ce système de fichiers ne sait ni renommer sans remplacer ni créer de liens physiques (FAT, exFAT ?) : choisissez « Remplacer » ou un autre dossier</translation>
     </message>
@@ -1017,17 +1017,17 @@ Annuler pour choisir un autre dossier</translation>
         <translation>Opacité du logo :</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="156"/>
+        <location filename="../ui/outputoptions.cpp" line="157"/>
         <source>Choose a Logo</source>
         <translation>Choisir un logo</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="158"/>
+        <location filename="../ui/outputoptions.cpp" line="159"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>Images (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="191"/>
+        <location filename="../ui/outputoptions.cpp" line="192"/>
         <source>For example: %1</source>
         <translation>Par exemple : %1</translation>
     </message>
@@ -1035,35 +1035,35 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>PictureMetadata</name>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="395"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="387"/>
         <source>unknown error</source>
         <translation>erreur inconnue</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="405"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="397"/>
         <source>its metadata could not be read (%1)</source>
         <translation>ses métadonnées n&apos;ont pas pu être lues (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="418"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="410"/>
         <source>its metadata could not be copied (%1)</source>
         <translation>ses métadonnées n&apos;ont pas pu être copiées (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="423"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="415"/>
         <source>its metadata could not be copied</source>
         <translation>ses métadonnées n&apos;ont pas pu être copiées</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="445"/>
-        <location filename="../engine/picturemetadata.cpp" line="456"/>
-        <location filename="../engine/picturemetadata.cpp" line="483"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="437"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="448"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="475"/>
         <source>%1 dropped (%2)</source>
         <translation>%1 abandonné (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="453"/>
-        <location filename="../engine/picturemetadata.cpp" line="486"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="445"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="478"/>
         <source>%1 dropped</source>
         <translation>%1 abandonné</translation>
     </message>
@@ -1071,37 +1071,37 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/picturereader.cpp" line="162"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="162"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>l&apos;image déclare %1 échantillons par pixel</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="194"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="194"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>l&apos;image est endommagée : son bloc %1 dépasse la fin du fichier</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="253"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="253"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>le nom du fichier n&apos;est pas de l&apos;UTF-8 valide dans cette locale</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="259"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
         <source>it is a folder</source>
         <translation>c&apos;est un dossier</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="261"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="261"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>c&apos;est une FIFO, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="263"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="263"/>
         <source>it is a socket, not a regular file</source>
         <translation>c&apos;est une socket, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="264"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="264"/>
         <source>it is a device, not a regular file</source>
         <translation>c&apos;est un périphérique, pas un fichier ordinaire</translation>
     </message>
@@ -1336,12 +1336,12 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>RunPlanner</name>
     <message>
-        <location filename="../engine/runplanner.cpp" line="67"/>
+        <location filename="../engine/run/runplanner.cpp" line="68"/>
         <source>cannot read the logo &apos;%1&apos;: %2</source>
         <translation>impossible de lire le logo &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../engine/runplanner.cpp" line="70"/>
+        <location filename="../engine/run/runplanner.cpp" line="71"/>
         <source>cannot make the output folder &apos;%1&apos;</source>
         <translation>impossible de créer le dossier de sortie &apos;%1&apos;</translation>
     </message>
@@ -1349,17 +1349,17 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>RunSummary</name>
     <message>
-        <location filename="../engine/runsummary.cpp" line="32"/>
+        <location filename="../engine/run/runsummary.cpp" line="32"/>
         <source>and %1 more</source>
         <translation>et %1 de plus</translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="54"/>
+        <location filename="../engine/run/runsummary.cpp" line="54"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="71"/>
+        <location filename="../engine/run/runsummary.cpp" line="71"/>
         <source>The run was stopped: %n of %1 pictures were not started.</source>
         <translation>
             <numerusform>Le traitement a été arrêté : %n image sur %1 n&apos;a pas été commencée.</numerusform>
@@ -1367,7 +1367,7 @@ Annuler pour choisir un autre dossier</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="81"/>
+        <location filename="../engine/run/runsummary.cpp" line="81"/>
         <source>%n of %1 pictures could not be processed:</source>
         <translation>
             <numerusform>%n image sur %1 n&apos;a pas pu être traitée :</numerusform>
@@ -1375,17 +1375,17 @@ Annuler pour choisir un autre dossier</translation>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="88"/>
+        <location filename="../engine/run/runsummary.cpp" line="88"/>
         <source>%1: could not be written (%2)</source>
         <translation>%1 : n&apos;a pas pu être écrite (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="89"/>
+        <location filename="../engine/run/runsummary.cpp" line="89"/>
         <source>%1: could not be read (%2)</source>
         <translation>%1 : n&apos;a pas pu être lue (%2)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="99"/>
+        <location filename="../engine/run/runsummary.cpp" line="99"/>
         <source>%n pictures were written from an incomplete file:</source>
         <translation>
             <numerusform>%n image a été écrite à partir d&apos;un fichier incomplet :</numerusform>
@@ -1393,12 +1393,12 @@ Annuler pour choisir un autre dossier</translation>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="106"/>
+        <location filename="../engine/run/runsummary.cpp" line="106"/>
         <source>The watermark is fully transparent: the pictures were written without a visible mark. Raise its opacity in &quot;Advanced Settings&quot;.</source>
         <translation>Le filigrane est entièrement transparent : les images ont été écrites sans marque visible. Augmentez son opacité dans « Réglages avancés ».</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="115"/>
+        <location filename="../engine/run/runsummary.cpp" line="115"/>
         <source>%n of %1 pictures were skipped: a picture of the same name is already in the output folder.</source>
         <translation>
             <numerusform>%n image sur %1 a été sautée : une image de même nom est déjà dans le dossier de sortie.</numerusform>
@@ -1406,7 +1406,7 @@ Annuler pour choisir un autre dossier</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="126"/>
+        <location filename="../engine/run/runsummary.cpp" line="126"/>
         <source>%n pictures were written without their metadata:</source>
         <translation>
             <numerusform>%n image a été écrite sans ses métadonnées :</numerusform>
@@ -1414,7 +1414,7 @@ Annuler pour choisir un autre dossier</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="139"/>
+        <location filename="../engine/run/runsummary.cpp" line="139"/>
         <source>%1; %n were encoded again:</source>
         <translation>
             <numerusform>%1 ; %n a été encodée à nouveau :</numerusform>
@@ -1422,7 +1422,7 @@ Annuler pour choisir un autre dossier</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="140"/>
+        <location filename="../engine/run/runsummary.cpp" line="140"/>
         <source>%n pictures kept their JPEG compression</source>
         <translation>
             <numerusform>%n image a gardé sa compression JPEG</numerusform>
@@ -1469,12 +1469,12 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>WatermarkEffects</name>
     <message>
-        <location filename="../engine/watermarkeffects.cpp" line="25"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="25"/>
         <source>the SVG picture is too tall for its width</source>
         <translation>l&apos;image SVG est trop haute pour sa largeur</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkeffects.cpp" line="30"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="30"/>
         <source>not a valid SVG picture</source>
         <translation>pas une image SVG valide</translation>
     </message>
@@ -1482,47 +1482,47 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="102"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="102"/>
         <source>resized</source>
         <translation>redimensionnée</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="104"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
         <source>written in another format</source>
         <translation>écrite dans un autre format</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="106"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
         <source>tiled watermark</source>
         <translation>filigrane en mosaïque</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="125"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="125"/>
         <source>converted to sRGB</source>
         <translation>convertie en sRGB</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="112"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="112"/>
         <source>not a JPEG</source>
         <translation>pas un JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="119"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="119"/>
         <source>too large</source>
         <translation>trop grande</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="130"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="130"/>
         <source>turned, without metadata</source>
         <translation>tournée, sans métadonnées</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="199"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="199"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>pas assez de mémoire pour dessiner le filigrane</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="273"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="279"/>
         <source>it would replace a source picture of this run</source>
         <translation>elle remplacerait une image source de ce traitement</translation>
     </message>

@@ -195,17 +195,17 @@ the results into the output folder. Options not given take what the window has s
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="197"/>
-        <location filename="../cli/batchcommand.cpp" line="295"/>
+        <location filename="../cli/batchcommand.cpp" line="296"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 と --%2 は同時に指定できません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="227"/>
+        <location filename="../cli/batchcommand.cpp" line="226"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>設定ファイル &apos;%1&apos; を読めません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="250"/>
+        <location filename="../cli/batchcommand.cpp" line="249"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,27 +236,27 @@ Examples:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="302"/>
+        <location filename="../cli/batchcommand.cpp" line="303"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset と --settings は同時に指定できません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="305"/>
+        <location filename="../cli/batchcommand.cpp" line="306"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>プリセット &apos;%1&apos; を読めません: %2（プリセットは %3 にあります）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="333"/>
+        <location filename="../cli/batchcommand.cpp" line="334"/>
         <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
         <translation>サイズ &apos;%1&apos; は無効です（%2 または %3 から %4 の 幅x高さ）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="343"/>
+        <location filename="../cli/batchcommand.cpp" line="344"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>形式 &apos;%1&apos; は無効です（%2）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="366"/>
+        <location filename="../cli/batchcommand.cpp" line="367"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>ジョブ数 &apos;%1&apos; は無効です（1 から 1024）</translation>
     </message>
@@ -281,22 +281,22 @@ Examples:
         <translation>画像が指定されていません</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="48"/>
+        <location filename="../cli/main.cpp" line="47"/>
         <source>Try &apos;quorlane-batch --help&apos; for more information.</source>
         <translation>詳しくは &apos;quorlane-batch --help&apos; を実行してください。</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="71"/>
+        <location filename="../cli/batchsession.cpp" line="35"/>
         <source>cannot save the preset &apos;%1&apos;: %2</source>
         <translation>プリセット &apos;%1&apos; を保存できません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="87"/>
+        <location filename="../cli/batchsession.cpp" line="52"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>レポートを &apos;%1&apos; に書き出しません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="94"/>
+        <location filename="../cli/batchsession.cpp" line="58"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>レポート &apos;%1&apos; を書けません: %2</translation>
     </message>
@@ -304,17 +304,17 @@ Examples:
 <context>
     <name>BatchSession</name>
     <message>
-        <location filename="../cli/batchsession.cpp" line="47"/>
+        <location filename="../cli/batchsession.cpp" line="85"/>
         <source>%1/%2 (%3%) %4 pictures/s, %5 s left</source>
         <translation>%1/%2（%3%）%4 枚/秒、残り %5 秒</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="77"/>
+        <location filename="../cli/batchsession.cpp" line="115"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>レポート &apos;%1&apos; を書けません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="80"/>
+        <location filename="../cli/batchsession.cpp" line="118"/>
         <source>%1 written, %2 skipped, %3 failed in %4 s</source>
         <translation>書き出し %1、スキップ %2、失敗 %3（%4 秒）</translation>
     </message>
@@ -436,7 +436,7 @@ Or Drop files on the window</source>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="343"/>
+        <location filename="../ui/dialog.cpp" line="330"/>
         <source>Add Folder</source>
         <translation>フォルダー</translation>
     </message>
@@ -561,22 +561,22 @@ Or Drop files on the window</source>
         <translation>カスタム</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="430"/>
+        <location filename="../ui/dialog.cpp" line="417"/>
         <source>Select Files for Watermarking</source>
         <translation>透かしを入れるファイルを選択</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="432"/>
+        <location filename="../ui/dialog.cpp" line="419"/>
         <source>Images (%1)</source>
         <translation>画像 (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="473"/>
+        <location filename="../ui/dialog.cpp" line="460"/>
         <source>Select Output Directory</source>
         <translation>出力フォルダーを選択</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="483"/>
+        <location filename="../ui/dialog.cpp" line="470"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -587,12 +587,12 @@ OK で同じフォルダーを使い続けます。
 キャンセルで中止してフォルダーを変更します</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="489"/>
+        <location filename="../ui/dialog.cpp" line="476"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>承知の上で作成する</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="568"/>
+        <location filename="../ui/dialog.cpp" line="555"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>ロゴ %1 を読めません（%2）。「オプション...」で別のロゴを選ぶか、外してください。</translation>
     </message>
@@ -608,27 +608,27 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>HeifCodec</name>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="275"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="275"/>
         <source>the picture is too large (%1 × %2)</source>
         <translation>画像が大きすぎます（%1 × %2）</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="298"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="298"/>
         <source>the decoder gave no picture</source>
         <translation>デコーダーが画像を返しませんでした</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="347"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="347"/>
         <source>no %1 encoder (%2)</source>
         <translation>%1 エンコーダーがありません（%2）</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="388"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="388"/>
         <source>EXIF dropped (%1)</source>
         <translation>EXIF を破棄（%1）</translation>
     </message>
     <message>
-        <location filename="../engine/heifcodec.cpp" line="394"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="394"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP を破棄（%1）</translation>
     </message>
@@ -649,29 +649,29 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>JpegKeeper</name>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="101"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="101"/>
         <source>%1-bit JPEG</source>
         <translation>%1 ビット JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="103"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="103"/>
         <source>CMYK JPEG</source>
         <translation>CMYK JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="105"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="105"/>
         <source>JPEG in an unusual colour space</source>
         <translation>特殊な色空間の JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="253"/>
-        <location filename="../engine/jpegkeeper.cpp" line="291"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="253"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="291"/>
         <source>damaged JPEG</source>
         <translation>破損した JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/jpegkeeper.cpp" line="328"/>
-        <location filename="../engine/jpegkeeper.cpp" line="348"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="328"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="348"/>
         <source>there is not enough memory for the picture</source>
         <translation>画像に必要なメモリが足りません</translation>
     </message>
@@ -679,27 +679,27 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>OutputFile</name>
     <message>
-        <location filename="../engine/outputfile.cpp" line="186"/>
+        <location filename="../engine/output/outputfile.cpp" line="186"/>
         <source>the file name has no suffix to choose an image format by</source>
         <translation>ファイル名に画像形式を決める拡張子がありません</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="190"/>
+        <location filename="../engine/output/outputfile.cpp" line="190"/>
         <source>no image writer for the suffix &quot;%1&quot;</source>
         <translation>拡張子「%1」の画像を書き出せません</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="215"/>
+        <location filename="../engine/output/outputfile.cpp" line="215"/>
         <source>no space left on the device</source>
         <translation>デバイスの空き容量がありません</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="217"/>
+        <location filename="../engine/output/outputfile.cpp" line="217"/>
         <source>the file is larger than this system allows</source>
         <translation>ファイルがこのシステムの上限より大きいです</translation>
     </message>
     <message>
-        <location filename="../engine/outputfile.cpp" line="219"/>
+        <location filename="../engine/output/outputfile.cpp" line="219"/>
         <source>this file system can neither rename without replacing nor make hard links (FAT, exFAT?): choose &quot;Replace&quot; or another folder</source>
         <translation>このファイルシステムは置き換えなしの名前変更もハードリンクもできません（FAT、exFAT?）。「置き換え」か別のフォルダーを選んでください</translation>
     </message>
@@ -1017,17 +1017,17 @@ OK で同じフォルダーを使い続けます。
         <translation>ロゴの不透明度:</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="156"/>
+        <location filename="../ui/outputoptions.cpp" line="157"/>
         <source>Choose a Logo</source>
         <translation>ロゴを選択</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="158"/>
+        <location filename="../ui/outputoptions.cpp" line="159"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>画像 (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="191"/>
+        <location filename="../ui/outputoptions.cpp" line="192"/>
         <source>For example: %1</source>
         <translation>例: %1</translation>
     </message>
@@ -1035,35 +1035,35 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>PictureMetadata</name>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="395"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="387"/>
         <source>unknown error</source>
         <translation>不明なエラー</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="405"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="397"/>
         <source>its metadata could not be read (%1)</source>
         <translation>メタデータを読めませんでした（%1）</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="418"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="410"/>
         <source>its metadata could not be copied (%1)</source>
         <translation>メタデータをコピーできませんでした（%1）</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="423"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="415"/>
         <source>its metadata could not be copied</source>
         <translation>メタデータをコピーできませんでした</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="445"/>
-        <location filename="../engine/picturemetadata.cpp" line="456"/>
-        <location filename="../engine/picturemetadata.cpp" line="483"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="437"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="448"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="475"/>
         <source>%1 dropped (%2)</source>
         <translation>%1 を破棄（%2）</translation>
     </message>
     <message>
-        <location filename="../engine/picturemetadata.cpp" line="453"/>
-        <location filename="../engine/picturemetadata.cpp" line="486"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="445"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="478"/>
         <source>%1 dropped</source>
         <translation>%1 を破棄</translation>
     </message>
@@ -1071,37 +1071,37 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/picturereader.cpp" line="162"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="162"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>画像が1ピクセルあたり %1 個のサンプルを宣言しています</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="194"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="194"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>画像が破損しています: %1 チャンクがファイルの終わりを越えています</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="253"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="253"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>ファイル名がこのロケールで有効な UTF-8 ではありません</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="259"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
         <source>it is a folder</source>
         <translation>フォルダーです</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="261"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="261"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>FIFO です。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="263"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="263"/>
         <source>it is a socket, not a regular file</source>
         <translation>ソケットです。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/picturereader.cpp" line="264"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="264"/>
         <source>it is a device, not a regular file</source>
         <translation>デバイスです。通常のファイルではありません</translation>
     </message>
@@ -1336,12 +1336,12 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>RunPlanner</name>
     <message>
-        <location filename="../engine/runplanner.cpp" line="67"/>
+        <location filename="../engine/run/runplanner.cpp" line="68"/>
         <source>cannot read the logo &apos;%1&apos;: %2</source>
         <translation>ロゴ &apos;%1&apos; を読めません: %2</translation>
     </message>
     <message>
-        <location filename="../engine/runplanner.cpp" line="70"/>
+        <location filename="../engine/run/runplanner.cpp" line="71"/>
         <source>cannot make the output folder &apos;%1&apos;</source>
         <translation>出力フォルダー &apos;%1&apos; を作成できません</translation>
     </message>
@@ -1349,74 +1349,74 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>RunSummary</name>
     <message>
-        <location filename="../engine/runsummary.cpp" line="32"/>
+        <location filename="../engine/run/runsummary.cpp" line="32"/>
         <source>and %1 more</source>
         <translation>ほか %1 件</translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="54"/>
+        <location filename="../engine/run/runsummary.cpp" line="54"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="71"/>
+        <location filename="../engine/run/runsummary.cpp" line="71"/>
         <source>The run was stopped: %n of %1 pictures were not started.</source>
         <translation>
             <numerusform>処理を停止しました: %1 枚中 %n 枚は開始されませんでした。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="81"/>
+        <location filename="../engine/run/runsummary.cpp" line="81"/>
         <source>%n of %1 pictures could not be processed:</source>
         <translation>
             <numerusform>%1 枚中 %n 枚を処理できませんでした:</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="88"/>
+        <location filename="../engine/run/runsummary.cpp" line="88"/>
         <source>%1: could not be written (%2)</source>
         <translation>%1: 書き出せませんでした（%2）</translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="89"/>
+        <location filename="../engine/run/runsummary.cpp" line="89"/>
         <source>%1: could not be read (%2)</source>
         <translation>%1: 読めませんでした（%2）</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="99"/>
+        <location filename="../engine/run/runsummary.cpp" line="99"/>
         <source>%n pictures were written from an incomplete file:</source>
         <translation>
             <numerusform>%n 枚の画像を不完全なファイルから書き出しました:</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../engine/runsummary.cpp" line="106"/>
+        <location filename="../engine/run/runsummary.cpp" line="106"/>
         <source>The watermark is fully transparent: the pictures were written without a visible mark. Raise its opacity in &quot;Advanced Settings&quot;.</source>
         <translation>透かしが完全に透明です: 画像は見える透かしなしで書き出されました。「詳細設定」で不透明度を上げてください。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="115"/>
+        <location filename="../engine/run/runsummary.cpp" line="115"/>
         <source>%n of %1 pictures were skipped: a picture of the same name is already in the output folder.</source>
         <translation>
             <numerusform>%1 枚中 %n 枚をスキップしました: 同名の画像が既に出力フォルダーにあります。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="126"/>
+        <location filename="../engine/run/runsummary.cpp" line="126"/>
         <source>%n pictures were written without their metadata:</source>
         <translation>
             <numerusform>%n 枚の画像をメタデータなしで書き出しました:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="139"/>
+        <location filename="../engine/run/runsummary.cpp" line="139"/>
         <source>%1; %n were encoded again:</source>
         <translation>
             <numerusform>%1。%n 枚は再エンコードしました:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../engine/runsummary.cpp" line="140"/>
+        <location filename="../engine/run/runsummary.cpp" line="140"/>
         <source>%n pictures kept their JPEG compression</source>
         <translation>
             <numerusform>%n 枚の画像は JPEG 圧縮を保ちました</numerusform>
@@ -1462,12 +1462,12 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>WatermarkEffects</name>
     <message>
-        <location filename="../engine/watermarkeffects.cpp" line="25"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="25"/>
         <source>the SVG picture is too tall for its width</source>
         <translation>SVG 画像が幅に対して高すぎます</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkeffects.cpp" line="30"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="30"/>
         <source>not a valid SVG picture</source>
         <translation>有効な SVG 画像ではありません</translation>
     </message>
@@ -1475,47 +1475,47 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="102"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="102"/>
         <source>resized</source>
         <translation>サイズ変更</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="104"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
         <source>written in another format</source>
         <translation>別の形式で書き出し</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="106"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
         <source>tiled watermark</source>
         <translation>タイル状の透かし</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="125"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="125"/>
         <source>converted to sRGB</source>
         <translation>sRGB に変換</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="112"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="112"/>
         <source>not a JPEG</source>
         <translation>JPEG ではない</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="119"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="119"/>
         <source>too large</source>
         <translation>大きすぎます</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="130"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="130"/>
         <source>turned, without metadata</source>
         <translation>回転済み、メタデータなし</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="199"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="199"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>透かしを描くメモリが足りません</translation>
     </message>
     <message>
-        <location filename="../engine/watermarkjob.cpp" line="273"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="279"/>
         <source>it would replace a source picture of this run</source>
         <translation>この処理の元画像を置き換えることになります</translation>
     </message>

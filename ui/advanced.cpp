@@ -13,12 +13,13 @@ constexpr int sliderMaximum = 100;
 constexpr int opaque = 255;
 } // namespace
 
-Advanced::Advanced(QWidget *parent)
+Advanced::Advanced(WatermarkSettings &settings, QWidget *parent)
   : QDialog(parent)
   , m_ui(new Ui::Advanced)
+  , m_settings(settings)
   , m_scene(new QGraphicsScene)
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
+    const WatermarkSettings &s = m_settings;
     m_ui->setupUi(this);
     setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
 
@@ -49,7 +50,7 @@ void Advanced::changeEvent(QEvent *event)
 
 void Advanced::renderPreview()
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkSettings &s = m_settings;
     PreviewRequest request;
     request.path = s.previewSourcePath;
     request.isSample = s.previewIsSample;
@@ -73,7 +74,7 @@ void Advanced::renderPreview()
 
 void Advanced::showPreview(const PreviewResult &result)
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkSettings &s = m_settings;
     const WatermarkStyle &style = result.request.style;
     if (!result.ok) {
         // Nothing to draw on: the settings are still updated as a drawing would.
@@ -95,13 +96,13 @@ void Advanced::showPreview(const PreviewResult &result)
 
 void Advanced::setAlphaFromSlider(int value)
 {
-    WatermarkSettings::instance().alpha = value * opaque / sliderMaximum;
+    m_settings.alpha = value * opaque / sliderMaximum;
     renderPreview();
 }
 
 void Advanced::on_Adv_Intelli_font_clicked()
 {
-    WatermarkSettings::instance().autoFontSize = m_ui->Adv_Intelli_font->isChecked();
+    m_settings.autoFontSize = m_ui->Adv_Intelli_font->isChecked();
     renderPreview();
 }
 
@@ -117,13 +118,13 @@ void Advanced::on_horizontalScrollBar_sliderMoved(int position)
 
 void Advanced::on_ApplySetting_clicked()
 {
-    WatermarkSettings::instance().useDefaults = false;
+    m_settings.useDefaults = false;
     close();
 }
 
 void Advanced::on_Reset_clicked()
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkSettings &s = m_settings;
     s.useDefaults = true;
     s.autoColor = true;
     s.autoFontSize = true;
@@ -132,7 +133,7 @@ void Advanced::on_Reset_clicked()
 
 void Advanced::on_FontSize_clicked()
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkSettings &s = m_settings;
     bool ok = false;
     const QFont font = UiServices::current().getFont(&ok, s.watermarkFont);
     if (!ok)
@@ -143,7 +144,7 @@ void Advanced::on_FontSize_clicked()
 
 void Advanced::on_FontColor_clicked()
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkSettings &s = m_settings;
     const QColor colour = UiServices::current().getColor(s.fontColor);
     if (!colour.isValid())
         return;

@@ -8,15 +8,16 @@ namespace Ui {
 class Advanced;
 }
 class QGraphicsScene;
+struct WatermarkSettings;
 
-// The manual style: font, colour, opacity and the automatic font size, each written into the
+// The manual style: font, colour, opacity and the automatic font size, each written into
 // settings at once and shown on a preview of the main window's current picture.
 class Advanced : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Advanced(QWidget *parent = nullptr);
+    explicit Advanced(WatermarkSettings &settings, QWidget *parent = nullptr);
     ~Advanced() override;
 
     bool isPreviewPending() const { return m_preview.isPending(); }
@@ -43,6 +44,7 @@ private:
     void setAlphaFromSlider(int value);
 
     Ui::Advanced *m_ui;
+    WatermarkSettings &m_settings;
     QGraphicsScene *m_scene;
     PreviewRenderer m_preview;
     bool m_sampleWritten = false;

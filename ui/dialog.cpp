@@ -20,6 +20,7 @@
 
 #include "advanced.h"
 #include "customsize.h"
+#include "engine/imageio/logoreader.h"
 #include "engine/imageio/picturereader.h"
 #include "engine/mark/positions.h"
 #include "engine/run/picturefolder.h"
@@ -58,20 +59,12 @@ const std::array<Dialog::PositionButton, 9> Dialog::positionButtons = { {
   { &Ui::Dialog::radioButton_8, Position::BottomRight, &Dialog::pos22 },
 } };
 
-namespace {
-
-QString samplePath()
-{
-    return WatermarkSettings::instance().cacheDirPath + QStringLiteral("/preview.jpeg");
-}
-
-} // namespace
-
 Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
   : QDialog(parent, flags)
   , m_ui(new Ui::Dialog)
+  , m_settings(WatermarkSettings::instance())
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkSettings &s = m_settings;
     m_ui->setupUi(this);
     connect(m_ui->AddFileBtn, &QPushButton::clicked, this, &Dialog::addfiles);
     connect(m_ui->RemoveFileBtn, &QPushButton::clicked, this, &Dialog::RemoveFiles);
@@ -147,10 +140,15 @@ Dialog::~Dialog()
     delete m_ui;
 }
 
+QString Dialog::samplePath() const
+{
+    return m_settings.cacheDirPath + QStringLiteral("/preview.jpeg");
+}
+
 // The sample shown when no file is selected: the bundled picture stretched to the preview box.
 void Dialog::makeSample()
 {
-    QString source = WatermarkSettings::instance().appDirPath + QStringLiteral("/test.jpg");
+    QString source = m_settings.appDirPath + QStringLiteral("/test.jpg");
     if (!QFileInfo::exists(source))
         source = QStringLiteral(":/test.jpg");
     m_sampleImage = PictureReader::readScaled(source, previewSize).image;
@@ -160,7 +158,7 @@ void Dialog::makeSample()
 
 void Dialog::restoreSavedSettings()
 {
-    const WatermarkSettings &s = WatermarkSettings::instance();
+    const WatermarkSettings &s = m_settings;
     const WatermarkText text = s.startText();
     m_ui->markTextBox->clear();
     m_ui->markTextBox->insertPlainText(text.typed);
@@ -185,7 +183,7 @@ QAbstractButton *Dialog::positionButton(int code) const
 
 void Dialog::refreshPreview()
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkSettings &s = m_settings;
     const QList<QListWidgetItem *> selected = m_ui->listWidget->selectedItems();
     s.previewSourcePath = selected.isEmpty() ? samplePath() : selected.first()->text();
     s.previewIsSample = selected.isEmpty();
@@ -194,7 +192,7 @@ void Dialog::refreshPreview()
 
 PreviewRequest Dialog::previewRequest() const
 {
-    const WatermarkSettings &s = WatermarkSettings::instance();
+    const WatermarkSettings &s = m_settings;
     PreviewRequest request;
     request.path = s.previewSourcePath;
     request.isSample = s.previewIsSample;
@@ -209,7 +207,7 @@ void Dialog::showPreview(const PreviewResult &result)
 {
     if (!result.ok)
         return; // the view keeps what it showed
-    WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkSettings &s = m_settings;
     if (result.request.style.useDefaults) {
         // The automatic choices are stored, so the advanced dialog and the settings file see them.
         s.watermarkFont = result.drawn.font;
@@ -260,20 +258,9 @@ void Dialog::closeEvent(QCloseEvent *event)
         // Deliver the results of the pictures that were in flight, so the settings see them.
         QCoreApplication::sendPostedEvents(&m_runner, QEvent::MetaCall);
     }
-    WatermarkSettings &s = WatermarkSettings::instance();
-    SettingsFile::Values values;
-    values.text = m_ui->markTextBox->toPlainText();
-    values.useCopyright = m_ui->useCopyright->isChecked();
-    values.position = m_watermarkPos;
-    values.alpha = s.alpha;
-    values.useDefaults = s.useDefaults;
-    values.fontColor = s.fontColor;
-    values.autoColor = s.autoColor;
-    values.autoFontSize = s.autoFontSize;
-    values.font = s.watermarkFont;
-    const QString path = s.settingsFilePath();
+    const QString path = m_settings.settingsFilePath();
     QString error;
-    if (!SettingsFile::save(path, values, &error))
+    if (!SettingsFile::save(path, m_settings.fileValues(watermarkText(), m_watermarkPos), &error))
         qCWarning(lcUi) << "cannot write the settings" << path << error;
     QDialog::closeEvent(event);
     m_closing = false;
@@ -454,7 +441,7 @@ void Dialog::on_listWidget_clicked(const QModelIndex &index)
 
 void Dialog::on_Help_clicked()
 {
-    const QString appDir = WatermarkSettings::instance().appDirPath;
+    const QString appDir = m_settings.appDirPath;
     const QStringList candidates = { appDir + QStringLiteral("/../share/quorlane/help.html"),
                                      appDir + QStringLiteral("/help.html") };
     for (const QString &page : candidates) {
@@ -467,7 +454,7 @@ void Dialog::on_Help_clicked()
 
 void Dialog::on_ChooseOutDir_clicked()
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkSettings &s = m_settings;
     const QString chosen = UiServices::current().getExistingDirectory(
       this,
       tr("Select Output Directory"),
@@ -511,11 +498,11 @@ void Dialog::on_comboBox_currentIndexChanged(int index)
 
 void Dialog::on_AdvancedSettings_clicked()
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkSettings &s = m_settings;
     s.previewAlignment = m_watermarkPos;
     s.previewText = watermarkText();
     {
-        Advanced dialog;
+        Advanced dialog(m_settings);
         dialog.exec();
     }
     refreshPreview();
@@ -524,7 +511,7 @@ void Dialog::on_AdvancedSettings_clicked()
 
 void Dialog::on_OptionsBtn_clicked()
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkSettings &s = m_settings;
     OutputOptions dialog(m_outputPolicy, s.effects, previewRequest(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -582,7 +569,7 @@ void Dialog::startPlanned(const RunPlan &plan)
 
 Preset Dialog::currentPreset() const
 {
-    const WatermarkSettings &s = WatermarkSettings::instance();
+    const WatermarkSettings &s = m_settings;
     Preset preset;
     preset.text = watermarkText();
     preset.position = m_watermarkPos;
@@ -601,7 +588,7 @@ Preset Dialog::currentPreset() const
 
 void Dialog::applyPreset(const Preset &preset)
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkSettings &s = m_settings;
     {
         // One preview for the whole preset, and no custom size dialog.
         const QSignalBlocker text(m_ui->markTextBox);
@@ -662,7 +649,7 @@ RunRequest Dialog::runRequest() const
     RunRequest request;
     request.text = preset.text;
     request.position = preset.position;
-    request.style = WatermarkSettings::instance().style();
+    request.style = m_settings.style();
     request.outputSize = preset.outputSize;
     request.format = preset.format;
     request.policy = preset.options.output;
@@ -694,7 +681,7 @@ void Dialog::setRunLocked(bool locked)
 
 void Dialog::runEnded(const BatchReport &report)
 {
-    WatermarkSettings &s = WatermarkSettings::instance();
+    WatermarkSettings &s = m_settings;
     // In manual mode the last readable picture leaves its colour, with alpha, in the settings.
     const QColor pen = report.lastPen();
     if (!m_lastRun.style.useDefaults && pen.isValid())

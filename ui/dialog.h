@@ -23,6 +23,7 @@ class QRadioButton;
 class QGraphicsScene;
 class QMenu;
 class QModelIndex;
+struct WatermarkSettings;
 
 // The main window: the file list, the watermark text and position, the output choices, the
 // preview and the Run button. It wires the widgets to the engine; pictures are read, drawn and
@@ -105,6 +106,8 @@ private:
     void applyPreset(const Preset &preset);
     void presetMayHaveChanged();
     void makeSample();
+    // Where the sample shown without a selected file is kept.
+    QString samplePath() const;
     void setPosition(int code);
     WatermarkText watermarkText() const;
     QAbstractButton *positionButton(int code) const;
@@ -122,6 +125,7 @@ private:
     static const std::array<PositionButton, 9> positionButtons;
 
     Ui::Dialog *m_ui;
+    WatermarkSettings &m_settings; // the process-wide settings the window edits
     int m_watermarkPos = Position::Center;
     QGraphicsScene *m_previewScene = nullptr;
     QImage m_sampleImage;

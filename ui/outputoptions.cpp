@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "engine/imageio/logoreader.h"
 #include "engine/output/nametemplate.h"
 #include "fieldmenu.h"
 #include "settings/runoptions.h"

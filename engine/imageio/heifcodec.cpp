@@ -312,9 +312,9 @@ Decoded decode(const QString &path, qint64 maxBytes)
     return decoded;
 }
 
-Metadata readMetadata(const QString &path)
+MetadataBlocks readMetadata(const QString &path)
 {
-    Metadata metadata;
+    MetadataBlocks metadata;
     const Opened opened = open(path);
     if (!opened.handle) {
         metadata.error = opened.error;
@@ -334,7 +334,7 @@ Metadata readMetadata(const QString &path)
 Encoded encode(const QImage &picture,
                const QByteArray &format,
                int quality,
-               const Metadata &metadata)
+               const MetadataBlocks &metadata)
 {
     Encoded result;
     const bool av1 = format == "avif";

@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QString>
 
+#include "metadatablocks.h"
+
 // HEIF-family pictures (HEIC, HEIF, HIF, AVIF), read and written with libheif. A file is one of
 // them by its 'ftyp' brands, never by its suffix. Only the primary image is used; libheif applies
 // the file's own rotation, mirroring and crop, so the EXIF orientation of these files never is.
@@ -27,14 +29,8 @@ Decoded decode(const QString &path, qint64 maxBytes);
 // The primary image's size, upright, or invalid when the file cannot be opened.
 QSize declaredSize(const QString &path);
 
-struct Metadata
-{
-    QByteArray exif; // a TIFF-structured EXIF block, without libheif's 4-byte offset
-    QByteArray xmp;
-    QString error; // why the blocks could not be read, or empty
-};
 // The primary image's EXIF and XMP blocks.
-Metadata readMetadata(const QString &path);
+MetadataBlocks readMetadata(const QString &path);
 
 // format "avif" encodes AV1, "heic", "heif" and "hif" encode HEVC. quality is the JPEG quality
 // scale (1 to 100). The blocks of metadata are attached as they are; the picture's colour space
@@ -48,6 +44,6 @@ struct Encoded
 Encoded encode(const QImage &image,
                const QByteArray &format,
                int quality,
-               const Metadata &metadata);
+               const MetadataBlocks &metadata);
 
 } // namespace HeifCodec

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMutex>
 #include <QRegularExpression>
@@ -16,7 +15,6 @@
 #include <mutex>
 
 #include "heifcodec.h"
-#include "textfields.h"
 #include "version.h"
 
 // Muted by default: the metadata library's own complaints about odd files are no user's concern.
@@ -273,6 +271,11 @@ QString dateOf(const QString &recorded)
            match.captured(3);
 }
 
+QString firstWord(const QString &text)
+{
+    return text.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+}
+
 } // namespace
 
 QString PictureMetadata::dateTaken() const
@@ -315,17 +318,6 @@ QString PictureMetadata::camera() const
     return QString();
 }
 
-FieldValues PictureMetadata::fieldValues(const QString &path, const QSize &size) const
-{
-    FieldValues values;
-    values.fileName = QFileInfo(path).fileName();
-    values.size = size;
-    values.date = dateTaken();
-    values.artist = artist();
-    values.camera = camera();
-    return values;
-}
-
 void PictureMetadata::initialize()
 {
     static std::once_flag once;
@@ -355,7 +347,7 @@ namespace {
 // The blocks libheif hands out, parsed by the metadata library. Throws.
 void readHeifBlocks(const QString &path, Exiv2::ExifData &exif, Exiv2::XmpData &xmp)
 {
-    const HeifCodec::Metadata blocks = HeifCodec::readMetadata(path);
+    const MetadataBlocks blocks = HeifCodec::readMetadata(path);
     if (!blocks.error.isEmpty())
         throw std::runtime_error(blocks.error.toStdString());
     if (!blocks.exif.isEmpty())
@@ -427,11 +419,11 @@ bool PictureMetadata::keptFor(const Target &target, Data &kept, QStringList &dro
     return true;
 }
 
-HeifCodec::Metadata PictureMetadata::blocksFor(const Target &target) const
+MetadataBlocks PictureMetadata::blocksFor(const Target &target) const
 {
     Data kept;
     QStringList dropped;
-    HeifCodec::Metadata blocks;
+    MetadataBlocks blocks;
     if (keptFor(target, kept, dropped)) {
         // These formats have no place for IPTC: the notice and the creator live on in EXIF and XMP.
         try {
@@ -492,4 +484,15 @@ QString PictureMetadata::insertInto(QByteArray &encoded, const Target &target) c
             iptc.clear();
     }
     return dropped.join(QStringLiteral("; "));
+}
+
+QString cameraName(const QString &make, const QString &model)
+{
+    const QString m = make.trimmed();
+    const QString n = model.trimmed();
+    if (m.isEmpty() || n.isEmpty())
+        return m + n;
+    if (firstWord(n).compare(firstWord(m), Qt::CaseInsensitive) == 0)
+        return n;
+    return m + QLatin1Char(' ') + n;
 }

@@ -7,9 +7,8 @@
 
 #include <memory>
 
-#include "heifcodec.h"
-#include "outputpolicy.h"
-#include "textfields.h"
+#include "metadatablocks.h"
+#include "metadatachoice.h"
 
 // The EXIF, IPTC and XMP metadata of one source picture, read once before it is drawn, and the
 // copy of what the output may keep into the output's encoded bytes. The only class that talks to
@@ -26,16 +25,11 @@ public:
     // Whether format (a lower-case suffix) can carry metadata.
     static bool formatHoldsMetadata(const QByteArray &format);
 
-    // What the text fields need: the date taken (yyyy-MM-dd as recorded, or empty), the artist
-    // and the camera's name.
+    // Plain facts of the picture: the date taken (yyyy-MM-dd as recorded, or empty), the artist
+    // and the camera's name (see cameraName()).
     QString dateTaken() const;
     QString artist() const;
     QString camera() const;
-    // The values of the text fields for the picture at path, of size (upright, before scaling).
-    FieldValues fieldValues(const QString &path, const QSize &size) const;
-
-    // Why the source's metadata could not be read, or empty.
-    QString readError() const { return m_readError; }
 
     struct Target
     {
@@ -50,7 +44,7 @@ public:
     QString insertInto(QByteArray &encoded, const Target &target) const;
     // What target keeps, encoded as blocks for a HEIF-family output (which has no IPTC); the
     // blocks' error says what was dropped, and why.
-    HeifCodec::Metadata blocksFor(const Target &target) const;
+    MetadataBlocks blocksFor(const Target &target) const;
 
 private:
     struct Data;
@@ -60,3 +54,6 @@ private:
     std::shared_ptr<const Data> d;
     QString m_readError;
 };
+
+// "Make Model" as one name: the model alone when it starts with the make's first word.
+QString cameraName(const QString &make, const QString &model);

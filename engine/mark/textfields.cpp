@@ -2,8 +2,6 @@
 
 #include <QStringList>
 
-#include "watermark.h"
-
 namespace {
 
 const QString metadataFields[] = { QStringLiteral("{date}"),
@@ -20,12 +18,15 @@ QString fillLine(const QString &line, const FieldValues &values, bool *hadField)
       hadField);
 }
 
-QString firstWord(const QString &text)
-{
-    return text.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
-}
-
 } // namespace
+
+QString composeWatermarkText(bool copyright, const QString &plainText)
+{
+    QString text;
+    if (copyright)
+        text += QStringLiteral("\u00A9 ");
+    return text + plainText;
+}
 
 bool fieldValue(const QString &name, const FieldValues &values, QString *value)
 {
@@ -111,15 +112,4 @@ QString WatermarkText::filled(const FieldValues &values) const
             lines << filledLine;
     }
     return composeWatermarkText(copyrightSign, lines.join(QLatin1Char('\n')));
-}
-
-QString cameraName(const QString &make, const QString &model)
-{
-    const QString m = make.trimmed();
-    const QString n = model.trimmed();
-    if (m.isEmpty() || n.isEmpty())
-        return m + n;
-    if (firstWord(n).compare(firstWord(m), Qt::CaseInsensitive) == 0)
-        return n;
-    return m + QLatin1Char(' ') + n;
 }

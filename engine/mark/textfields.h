@@ -68,5 +68,6 @@ bool fieldValue(const QString &name, const FieldValues &values, QString *value);
 using FieldLookup = std::function<bool(const QString &name, QString *value)>;
 QString fillFields(const QString &text, const FieldLookup &lookup, bool *hadField = nullptr);
 
-// "Make Model" as one name: the model alone when it starts with the make's first word.
-QString cameraName(const QString &make, const QString &model);
+// "© " (when copyright is set) followed by the plain text, line breaks included: the one
+// composer of every mark's text.
+QString composeWatermarkText(bool copyright, const QString &plainText);

@@ -455,14 +455,6 @@ StampResult stampWithEffects(QImage &image,
 
 } // namespace
 
-QString composeWatermarkText(bool copyright, const QString &plainText)
-{
-    QString text;
-    if (copyright)
-        text += QStringLiteral("\u00A9 ");
-    return text + plainText;
-}
-
 QFont fitWatermarkFont(const QImage &image, const QString &text, QFont &font)
 {
     fitLineToWidth(image.width(), text, font);

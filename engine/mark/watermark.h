@@ -11,9 +11,6 @@ class QImage;
 // The one rule by which every picture gets its watermark: a text drawn once into the whole
 // image rectangle, placed by alignment flags, in one font, colour and opacity.
 
-// "© " (when copyright is set) followed by the plain text, line breaks included.
-QString composeWatermarkText(bool copyright, const QString &plainText);
-
 // Fits font to the image width: starts at width / 16 pixels (at least 6) and lowers by 2 while
 // the longest line (by character count) is at least as wide as the image. Never goes below the
 // smallest positive size that the steps reach. font is left at the final size; a copy is returned.

@@ -28,7 +28,3 @@ struct WatermarkEffects
         return margin == 0 && !outline && !shadow && angle == 0 && !tile && logo.isNull();
     }
 };
-
-// Reads a logo with its alpha: SVG through the SVG renderer (at a size large enough for any
-// picture), other formats through the picture reader. A null image and error when unreadable.
-QImage readLogo(const QString &path, QString *error);

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "outputpolicy.h"
+#include "existingfiles.h"
 
 class QImage;
 

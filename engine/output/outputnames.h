@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QVector>
 
-#include "outputpolicy.h"
+#include "existingfiles.h"
 
 struct OutputPaths
 {

@@ -1,5 +1,6 @@
 #include "previewrenderer.h"
 
+#include <QFileInfo>
 #include <QThreadPool>
 
 #include <condition_variable>
@@ -53,7 +54,11 @@ PreviewResult renderPreview(const PreviewRequest &request, PreviewCache &cache)
     if (canvas.isNull())
         return result;
     const FieldValues values = request.isSample ? FieldValues::example(canvas.size())
-                                                : metadata.fieldValues(request.path, canvas.size());
+                                                : FieldValues{ QFileInfo(request.path).fileName(),
+                                                               metadata.dateTaken(),
+                                                               metadata.artist(),
+                                                               metadata.camera(),
+                                                               canvas.size() };
     result.drawn =
       stampWatermark(canvas, request.text.filled(values), request.position, request.style);
     result.shown = canvas.scaled(request.viewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -5,12 +5,13 @@
 #include <array>
 #include <string_view>
 
+#include "existingfiles.h"
+#include "metadatachoice.h"
+
 // How outputs are published, beyond the main window's size and format: which metadata they keep,
 // the JPEG quality, how fixed sizes treat proportions, what happens to a file of the same name and
 // which colour space the pixels are written in, and how outputs are named.
-enum class MetadataChoice { All, AllButLocation, Copyright, None };
 enum class ResizeMode { Stretch, Fit };
-enum class ExistingFiles { Replace, Number, Skip };
 enum class ColourChoice { Keep, Srgb };
 enum class JpegMode { Encode, Keep }; // Keep: a JPEG changes only the watermark's blocks
 
@@ -33,13 +34,8 @@ struct OutputPolicy
 };
 
 // The words that name each choice in the configuration file and on the command line, in the
-// order of the enumerations.
-inline constexpr std::array<const char *, 4> metadataChoiceNames = { "all",
-                                                                     "all-but-location",
-                                                                     "copyright",
-                                                                     "none" };
+// order of the enumerations (the metadata and existing-file choices name theirs beside them).
 inline constexpr std::array<const char *, 2> resizeModeNames = { "stretch", "fit" };
-inline constexpr std::array<const char *, 3> existingFilesNames = { "replace", "number", "skip" };
 inline constexpr std::array<const char *, 2> colourChoiceNames = { "keep", "srgb" };
 inline constexpr std::array<const char *, 2> jpegModeNames = { "encode", "keep" };
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "logoreader.h"
 #include "nametemplate.h"
 #include "outputnames.h"
 #include "picturemetadata.h"
@@ -42,7 +43,7 @@ QStringList templateNames(const RunRequest &request)
         NameValues values;
         values.fields.fileName = QFileInfo(source).fileName();
         if (name.needsMetadata())
-            values.fields = PictureMetadata::read(source).fieldValues(source, QSize());
+            values.fields = fieldValuesOf(source, QSize(), PictureMetadata::read(source));
         if (name.needsSize())
             values.fields.size = PictureReader::declaredSize(source);
         values.counter = i + 1;

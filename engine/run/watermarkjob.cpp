@@ -147,7 +147,7 @@ QByteArray stampKeeping(const RunSnapshot &run,
                         const KeepPlan &keep,
                         JobOutcome &outcome)
 {
-    const QString text = run.text.filled(metadata.fieldValues(source, keep.size));
+    const QString text = run.text.filled(fieldValuesOf(source, keep.size, metadata));
     const QRect reach = watermarkReach(keep.size, text, run.position, run.style);
     JpegKeeper::Result kept =
       JpegKeeper::stamp(keep.bytes, keep.orientation, reach, [&](QImage &picture) {
@@ -191,7 +191,7 @@ QByteArray stampAndEncode(const RunSnapshot &run,
     QImage image = std::move(read.image);
     if (run.policy.colour == ColourChoice::Srgb || !formatHoldsProfile(format))
         convertToSrgb(image);
-    const QString text = run.text.filled(metadata.fieldValues(source, image.size()));
+    const QString text = run.text.filled(fieldValuesOf(source, image.size(), metadata));
     const StampResult stamped = stampWatermark(image, text, run.position, run.style);
     outcome.pen = stamped.pen;
     outcome.status = JobOutcome::Status::NotWritten;
@@ -216,8 +216,7 @@ QByteArray stampAndEncode(const RunSnapshot &run,
     QByteArray bytes;
     if (HeifCodec::writes(format)) {
         // The metadata goes in with the picture: the metadata library cannot write these files.
-        const HeifCodec::Metadata blocks =
-          copiesMetadata ? metadata.blocksFor(kept) : HeifCodec::Metadata();
+        const MetadataBlocks blocks = copiesMetadata ? metadata.blocksFor(kept) : MetadataBlocks();
         HeifCodec::Encoded encoded =
           HeifCodec::encode(image, format, run.policy.jpegQuality, blocks);
         bytes = std::move(encoded.bytes);
@@ -234,6 +233,13 @@ QByteArray stampAndEncode(const RunSnapshot &run,
 }
 
 } // namespace
+
+FieldValues fieldValuesOf(const QString &path, const QSize &size, const PictureMetadata &metadata)
+{
+    return {
+        QFileInfo(path).fileName(), metadata.dateTaken(), metadata.artist(), metadata.camera(), size
+    };
+}
 
 QSize outputSizeFor(const QSize &source, const QSize &box, ResizeMode mode)
 {

@@ -1,33 +1,14 @@
 #pragma once
 
 #include <QColor>
-#include <QSet>
 #include <QSize>
 #include <QString>
-#include <QVector>
 
-#include "fileidentity.h"
-#include "outputpolicy.h"
+#include "runsnapshot.h"
 #include "textfields.h"
-#include "watermark.h"
 
 class DecodeBuffer;
-
-// Everything a batch run needs, taken before the first picture, so that the pictures can be
-// processed anywhere without touching a widget or the shared settings. Every front end builds one.
-struct RunSnapshot
-{
-    WatermarkText text; // filled in for each picture
-    int position = 0;
-    WatermarkStyle style;
-    QSize outputSize; // invalid: keep each picture's own size
-    OutputPolicy policy;
-    QString outputDir;
-    QStringList sources;
-    QStringList outputs;            // one per source, already unique within the run
-    QVector<bool> skipped;          // one per source (empty: none); its name is taken in the folder
-    QSet<FileIdentity> sourceFiles; // no output ever replaces one of these
-};
+class PictureMetadata;
 
 struct JobOutcome
 {
@@ -47,6 +28,10 @@ struct JobOutcome
     bool wasRead() const { return status != Status::Unreadable && status != Status::NotStarted; }
     bool isFailure() const { return status == Status::Unreadable || status == Status::NotWritten; }
 };
+
+// The text fields of the picture at path, of size (upright, before scaling), from the facts its
+// metadata holds.
+FieldValues fieldValuesOf(const QString &path, const QSize &size, const PictureMetadata &metadata);
 
 // The size a picture of size source gets in a box: stretched to it, or fitted inside it keeping
 // its proportions (never enlarged, each side at least one pixel).

@@ -1,4 +1,4 @@
-#include "watermarkeffects.h"
+#include "logoreader.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
