@@ -88,7 +88,8 @@ struct Options
     QCommandLineOption report{ "report",
                                Text::tr(
                                  "Append one JSON line per picture to FILE as it ends (index, "
-                                 "source, output, status, reason); never a picture."),
+                                 "source, output, status, reason); never a picture. Processes "
+                                 "on one machine may share FILE."),
                                "FILE" };
     QCommandLineOption quiet{ { "q", "quiet" }, Text::tr("Print only errors.") };
     QCommandLineOption help{ { "h", "help" }, Text::tr("Show this help and exit.") };

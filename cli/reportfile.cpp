@@ -2,12 +2,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "engine/imageio/picturereader.h"
 #include "engine/output/fileidentity.h"
+#include "engine/output/outputfile.h"
 #include "engine/run/runsummary.h"
 #include "engine/run/watermarkjob.h"
 
@@ -17,6 +23,23 @@ struct Text
 {
     Q_DECLARE_TR_FUNCTIONS(ReportFile)
 };
+
+// Whether the first line of the file at path is a report line: a JSON object with index, source
+// and status. Lines are short; a first line longer than any report's is no report line.
+bool startsWithReportLine(const QString &path)
+{
+    constexpr qint64 maxLine = 1 << 20;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray first = file.readLine(maxLine);
+    if (!first.endsWith('\n'))
+        return false;
+    const QJsonObject line = QJsonDocument::fromJson(first).object();
+    return line.value(QLatin1String("index")).isDouble() &&
+           line.value(QLatin1String("source")).isString() &&
+           line.value(QLatin1String("status")).isString();
+}
 
 QJsonValue orNull(const QString &text)
 {
@@ -33,19 +56,33 @@ QString ReportFile::refusal(const QString &path, const RunSnapshot &run)
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     if (run.outputs.contains(absolute))
         return Text::tr("it is an output of this run");
-    if (QFileInfo(path).isFile() && !QImageReader::imageFormat(path).isEmpty())
+    // Only a regular file is looked into: a FIFO or a device is written, never read.
+    if (!QFileInfo(path).isFile() || QFileInfo(path).size() == 0)
+        return QString();
+    if (PictureReader::isPicture(path))
         return Text::tr("it is a picture");
+    if (!startsWithReportLine(path))
+        return Text::tr("it is a file, but not a report");
     return QString();
 }
 
 bool ReportFile::open(const QString &path)
 {
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly)) {
-        m_error = m_file.errorString();
+    // Appended, never truncated: an earlier run's lines stay, and processes sharing the file add
+    // whole lines (each goes out in one write).
+    m_fd =
+      ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+    if (m_fd < 0) {
+        m_error = qt_error_string(errno);
         return false;
     }
     return true;
+}
+
+ReportFile::~ReportFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
 void ReportFile::add(const RunSnapshot &run, int index, const JobOutcome &outcome)
@@ -66,7 +103,12 @@ void ReportFile::add(const RunSnapshot &run, int index, const JobOutcome &outcom
                        : outcome.incomplete.isEmpty()    ? outcome.metadataReason
                                                          : outcome.incomplete));
     const QByteArray text = QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
-    if (m_file.write(text) != text.size() || !m_file.flush() ||
-        m_file.error() != QFileDevice::NoError)
-        m_error = m_file.errorString();
+    ssize_t written;
+    do {
+        written = ::write(m_fd, text.constData(), size_t(text.size()));
+    } while (written < 0 && errno == EINTR);
+    if (written < 0)
+        m_error = qt_error_string(errno);
+    else if (written != text.size())
+        m_error = systemErrorText(ENOSPC); // a short write: the device is full
 }

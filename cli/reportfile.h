@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFile>
 #include <QString>
 
 struct JobOutcome;
@@ -8,13 +7,19 @@ struct RunSnapshot;
 
 // --report FILE: one JSON line per picture, appended as soon as its outcome is known, so that a
 // killed run leaves the lines of what it wrote. Written in place, never through a temporary file:
-// a FIFO or /dev/stdout works. Every write is checked; the first failure is kept for the end.
+// a FIFO or /dev/stdout works. Opened to append, each line in one write, so that several processes
+// may share the file. Every write is checked; the first failure is kept for the end.
 class ReportFile
 {
 public:
-    // Why path must not become the report of run (it is a picture of the run, one of its outputs
-    // or another picture), or empty.
+    // Why path must not become the report of run (it is a picture of the run, one of its outputs,
+    // any picture the program reads, or a file whose first line is no report line), or empty.
     static QString refusal(const QString &path, const RunSnapshot &run);
+
+    ReportFile() = default;
+    ReportFile(const ReportFile &) = delete;
+    ReportFile &operator=(const ReportFile &) = delete;
+    ~ReportFile();
 
     bool open(const QString &path);
     // index is the picture's position in the list.
@@ -23,6 +28,6 @@ public:
     QString error() const { return m_error; }
 
 private:
-    QFile m_file;
+    int m_fd = -1;
     QString m_error;
 };

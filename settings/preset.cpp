@@ -7,10 +7,13 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #include "choicenames.h"
 #include "configfile.h"
 #include "constants.h"
 #include "inifile.h"
+#include "picturereader.h"
 
 namespace {
 
@@ -20,6 +23,15 @@ struct Text
 };
 
 const QString suffix = QStringLiteral(".conf");
+
+// C0 and C1 controls (a newline among them) and the marks that turn text around: a name holding
+// one would show as something else in the list and in a terminal.
+bool isHiddenControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return c.category() == QChar::Other_Control || u == 0x061C || u == 0x200E || u == 0x200F ||
+           (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
 
 QString optionsText(const RunOptions &options)
 {
@@ -137,11 +149,14 @@ QStringList names()
     return list;
 }
 
+QString fileOf(const QString &name)
+{
+    return folder() + QLatin1Char('/') + name + suffix;
+}
+
 QString pathOf(const QString &nameOrFile)
 {
-    if (nameOrFile.contains(QLatin1Char('/')) || nameOrFile.endsWith(suffix))
-        return nameOrFile;
-    return folder() + QLatin1Char('/') + nameOrFile + suffix;
+    return nameOrFile.contains(QLatin1Char('/')) ? nameOrFile : fileOf(nameOrFile);
 }
 
 QString nameProblem(const QString &name)
@@ -152,6 +167,8 @@ QString nameProblem(const QString &name)
         return Text::tr("A preset's name cannot hold \"/\".");
     if (name.startsWith(QLatin1Char('.')))
         return Text::tr("A preset's name cannot start with \".\".");
+    if (std::any_of(name.cbegin(), name.cend(), isHiddenControl))
+        return Text::tr("A preset's name cannot hold control or bidirectional characters.");
     if ((name + suffix).toUtf8().size() > 255)
         return Text::tr("The preset's name is too long.");
     return QString();
@@ -159,12 +176,17 @@ QString nameProblem(const QString &name)
 
 bool load(const QString &path, Preset *preset, QString *error)
 {
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        *error = info.exists() ? file.errorString() : Text::tr("no such preset");
+    if (!QFileInfo::exists(path)) {
+        *error = Text::tr("no such preset");
         return false;
     }
+    // A folder, a FIFO or a device says what it is; a FIFO is never opened (it would block).
+    QFile file(path);
+    *error = PictureReader::fileProblem(path);
+    if (error->isEmpty() && !file.open(QIODevice::ReadOnly))
+        *error = file.errorString();
+    if (!error->isEmpty())
+        return false;
     const QSettings ini(path, QSettings::IniFormat);
     if (ini.status() != QSettings::NoError) {
         *error = Text::tr("not a preset file");
@@ -183,13 +205,20 @@ bool save(const QString &name, const Preset &preset, QString *error)
         *error = problem;
         return false;
     }
+    const QString path = fileOf(name);
+    if (QFileInfo::exists(path)) {
+        if (const QString problem = PictureReader::fileProblem(path); !problem.isEmpty()) {
+            *error = problem;
+            return false;
+        }
+    }
     return writeIniFile(
-      pathOf(name), [&](QSettings &file) { write(file, preset); }, false, error);
+      path, [&](QSettings &file) { write(file, preset); }, false, error);
 }
 
 bool remove(const QString &name, QString *error)
 {
-    QFile file(pathOf(name));
+    QFile file(fileOf(name));
     if (file.remove())
         return true;
     *error = file.errorString();

@@ -34,15 +34,18 @@ namespace Presets {
 QString folder();
 // Sorted by name.
 QStringList names();
-// The file of a preset: nameOrFile itself when it holds a "/" or ends in ".conf".
+// The file of the preset called name: always NAME.conf in folder(), whatever name ends in.
+QString fileOf(const QString &name);
+// What --preset means: nameOrFile itself when it holds a "/" (./x.conf), else fileOf().
 QString pathOf(const QString &nameOrFile);
-// Why name cannot be a preset's name ("/" or a leading "."), or empty.
+// Why name cannot be a preset's name ("/", a leading ".", control or bidirectional
+// characters), or empty.
 QString nameProblem(const QString &name);
 
 // Reads a preset file: unknown keys are ignored, a missing or refused value takes its default.
 // False, with error, when the file cannot be read.
 bool load(const QString &path, Preset *preset, QString *error);
-// Writes the preset under name, replacing one of that name.
+// Writes the preset under name, replacing one of that name (never a folder, FIFO or device).
 bool save(const QString &name, const Preset &preset, QString *error);
 bool remove(const QString &name, QString *error);
 

@@ -95,6 +95,8 @@ RunSnapshot testRun(const QStringList &sources,
 // Runs to the end with the given number of workers; the progress values go to *progress.
 BatchReport runToEnd(const RunSnapshot &run, int workers = 1, QList<int> *progress = nullptr);
 QByteArray fileBytes(const QString &path);
+// Writes bytes as the file at path (its folder made); returns path.
+QString writeFile(const QString &path, const QByteArray &bytes);
 // Everything of a run that decides its outputs' bytes and names, as text to compare: the
 // output folder itself is left out, and a style's font and colour when they are automatic.
 QString describe(const RunSnapshot &run);

@@ -10,6 +10,7 @@
 #include <exiv2/exiv2.hpp>
 
 #include "cli/batchcommand.h"
+#include "engine/imageio/heifcodec.h"
 #include "engine/mark/positions.h"
 #include "engine/run/runplanner.h"
 #include "settings/configfile.h"
@@ -457,12 +458,17 @@ void TestCli::noSourceIsReplaced()
 
 void TestCli::reportFile_data()
 {
-    QTest::addColumn<QString>("report"); // "source", "output", "picture", "stdout" or "full"
+    QTest::addColumn<QString>("report"); // what the report's path names (see paths below)
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
     QTest::newRow("a source") << "source" << 2 << "it is a picture of this run";
     QTest::newRow("an output") << "output" << 2 << "it is an output of this run";
     QTest::newRow("another picture") << "picture" << 2 << "it is a picture";
+    for (const char *suffix : { "heic", "heif", "hif", "avif" })
+        QTest::newRow(suffix) << suffix << 2 << "it is a picture";
+    QTest::newRow("a text file") << "text" << 2 << "it is a file, but not a report";
+    QTest::newRow("an earlier report, appended to") << "earlier" << 0 << "";
+    QTest::newRow("a FIFO, never read") << "fifo" << 0 << "";
     QTest::newRow("standard output") << "stdout" << 0 << "";
     QTest::newRow("full disk") << "full" << 1 << "cannot write the report";
 }
@@ -478,11 +484,27 @@ void TestCli::reportFile()
         sources << writeImage(
           dir.filePath("in"), QString("p%1.png").arg(i), solidImage(4, 4, Qt::red));
     const QString other = writeImage(dir.path(), "other.png", solidImage(4, 4, Qt::blue));
-    const QMap<QString, QString> paths = { { "source", sources.at(3) },
-                                           { "output", dir.filePath("out/p0.ppm") },
-                                           { "picture", other },
-                                           { "stdout", "/dev/stdout" },
-                                           { "full", dir.filePath("report.json") } };
+    const QString earlier = dir.filePath("earlier.json");
+    writeFile(earlier, "{\"index\":1,\"source\":\"x.jpg\",\"status\":\"written\"}\n");
+    writeFile(dir.filePath("notes.txt"), "shopping list\n");
+    QMap<QString, QString> paths = {
+        { "source", sources.at(3) }, { "output", dir.filePath("out/p0.ppm") },
+        { "picture", other },        { "text", dir.filePath("notes.txt") },
+        { "earlier", earlier },      { "fifo", dir.filePath("fifo") },
+        { "stdout", "/dev/stdout" }, { "full", dir.filePath("report.json") }
+    };
+    const QImage phone = solidImage(16, 16, Qt::green);
+    for (const char *suffix : { "heic", "heif", "hif", "avif" }) {
+        const QByteArray format = qstrcmp(suffix, "avif") == 0 ? "avif" : "heic";
+        paths.insert(suffix, dir.filePath(QString("IMG_0001.") + suffix));
+        writeFile(paths.value(suffix), HeifCodec::encode(phone, format, 50, {}).bytes);
+    }
+    QProcess reader; // the FIFO's reader, which sees only what the run writes
+    if (report == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(paths.value("fifo")).constData(), 0600), 0);
+        reader.start("cat", { paths.value("fifo") });
+        QVERIFY(reader.waitForStarted());
+    }
     const QByteArray before = status == 2 ? fileBytes(paths.value(report)) : QByteArray();
     QProcess process;
     if (report == "full") {
@@ -509,6 +531,19 @@ void TestCli::reportFile()
     }
     if (report == "stdout")
         QCOMPARE(process.readAllStandardOutput().count("\"status\":\"written\""), 10);
+    if (report == "fifo") {
+        QVERIFY(reader.waitForFinished(10000));
+        QCOMPARE(reader.readAllStandardOutput().count("\"status\":\"written\""), 10);
+    }
+    if (report == "earlier") {
+        // A second run adds its lines after the first run's.
+        const QStringList again = { "-f", "ppm", "-o", dir.filePath("out2"), "--report", earlier };
+        QCOMPARE(runBatch(again + sources.mid(0, 3)), 0);
+        const QList<QJsonObject> lines = reportLines(earlier);
+        QCOMPARE(lines.size(), 1 + 10 + 3);
+        QCOMPARE(lines.first().value("source").toString(), QString("x.jpg"));
+        QCOMPARE(lines.last().value("status").toString(), QString("written"));
+    }
 }
 
 void TestCli::hostileInputs_data()

@@ -114,6 +114,20 @@ QString suiteDir()
     return QStringLiteral(QUORLANE_SOURCE_DIR "/../shared/suites/heif-avif");
 }
 
+// The content of the first box of type in bytes (searched by name: the test files are small
+// and made here), or -1.
+qsizetype boxContent(const QByteArray &bytes, const char *type)
+{
+    const qsizetype at = bytes.indexOf(type);
+    return at < 4 ? -1 : at + 4;
+}
+
+void putBigEndian(QByteArray &bytes, qsizetype at, quint32 value, int size)
+{
+    for (int i = 0; i < size; ++i)
+        bytes[at + i] = char(value >> (8 * (size - 1 - i)));
+}
+
 } // namespace
 
 class TestHeif : public QObject
@@ -124,6 +138,8 @@ private slots:
     void everyFormatComesOutUpright_data();
     void everyFormatComesOutUpright();
     void declaredSizeIsCheckedBeforeDecoding();
+    void craftedSizesAreRefused_data();
+    void craftedSizesAreRefused();
     void suitePicturesAreReadOrRefused();
     void phonePictureBecomesAnUprightJpeg();
 };
@@ -219,7 +235,50 @@ void TestHeif::declaredSizeIsCheckedBeforeDecoding()
       HeifCodec::decode(path, shown.width() * shown.height() * 4 - 1);
     QVERIFY(refused.image.isNull());
     QVERIFY2(refused.error.contains("30 × 40"), qPrintable(refused.error));
-    QVERIFY(!HeifCodec::decode(path, shown.width() * shown.height() * 4).image.isNull());
+    const HeifCodec::Decoded d = HeifCodec::decode(path, shown.width() * shown.height() * 4);
+    QVERIFY2(!d.image.isNull(), qPrintable(d.error));
+}
+
+void TestHeif::craftedSizesAreRefused_data()
+{
+    QTest::addColumn<QString>("crafted"); // what is patched
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a grid larger than its ispe")
+      << "grid"
+      << "its grid of tiles is 32767 × 32767, but the picture says";
+    QTest::newRow("a coded stream larger than its ispe")
+      << "stream"
+      << "the decoded picture is 256 × 256, but the picture says 64 × 64";
+}
+
+void TestHeif::craftedSizesAreRefused()
+{
+    QFETCH(QString, crafted);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QByteArray bytes;
+    if (crafted == "grid") {
+        // The encoder stores a turned picture as a one-tile grid whose header is in 'idat':
+        // version, flags, rows - 1, columns - 1, then 16-bit width and height.
+        bytes = fileBytes(makeHeif(dir.filePath("made.heic"), false));
+        const qsizetype grid = boxContent(bytes, "idat");
+        QVERIFY(grid > 0 && bytes.at(grid + 1) == 0);
+        putBigEndian(bytes, grid + 4, 32767, 2);
+        putBigEndian(bytes, grid + 6, 32767, 2);
+    } else {
+        // A 256 × 256 stream whose item says 64 × 64: 'ispe' is version, flags, width, height.
+        bytes = HeifCodec::encode(solidImage(256, 256, Qt::darkGreen), "heic", 50, {}).bytes;
+        const qsizetype ispe = boxContent(bytes, "ispe");
+        QVERIFY(ispe > 0);
+        putBigEndian(bytes, ispe + 4, 64, 4);
+        putBigEndian(bytes, ispe + 8, 64, 4);
+    }
+    const QString path = writeFile(dir.filePath("crafted.heic"), bytes);
+    // Refused on the way every run and every preview reads a picture.
+    const PictureReader::Result read = PictureReader::read(path);
+    QVERIFY(!read.ok());
+    QVERIFY2(read.error.startsWith(reason), qPrintable(read.error));
+    QVERIFY(!DecodeBuffer().read(path).ok());
 }
 
 void TestHeif::suitePicturesAreReadOrRefused()

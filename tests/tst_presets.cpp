@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <exiv2/exiv2.hpp>
 
 #include "cli/batchcommand.h"
@@ -60,6 +62,8 @@ private slots:
     void plannerNamesFromMetadata();
     void presetFiles_data();
     void presetFiles();
+    void presetNamesStayInTheFolder_data();
+    void presetNamesStayInTheFolder();
     void windowChoosesSavesAndDeletes();
     void commandLineAndWindowGiveTheSameBytes();
 };
@@ -220,6 +224,77 @@ void TestPresets::presetFiles()
     QTEST(preset.outputSize, "size");
     QTEST(preset.format, "format");
     QTEST(preset.options.output.nameTemplate, "nameTemplate");
+}
+
+void TestPresets::presetNamesStayInTheFolder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("there");   // what NAME.conf in the presets folder is beforehand
+    QTest::addColumn<QString>("problem"); // why saving and loading fail, or empty
+    QTest::newRow("a name ending in .conf") << "nginx.conf"
+                                            << ""
+                                            << "";
+    QTest::newRow("x.conf.conf listed as x.conf") << "holiday.conf"
+                                                  << "preset"
+                                                  << "";
+    QTest::newRow("a newline") << "a\nb"
+                               << ""
+                               << "control or bidirectional";
+    QTest::newRow("a bidi override") << QString("gpj.\u202Eexe") << ""
+                                     << "control or bidirectional";
+    QTest::newRow("a folder named x.conf") << "x"
+                                           << "folder"
+                                           << "it is a folder";
+    QTest::newRow("a FIFO") << "f"
+                            << "fifo"
+                            << "it is a FIFO";
+}
+
+void TestPresets::presetNamesStayInTheFolder()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, there);
+    QFETCH(QString, problem);
+    TestEnvironment env;
+    QTemporaryDir work;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(work.path()));
+    // A file of the working folder under the name itself, which no preset call may touch.
+    writeText(work.filePath(name), "server { listen 80; }\n");
+    writeText(work.filePath(name + ".conf"), "server { listen 443; }\n");
+    QVERIFY(QDir().mkpath(Presets::folder()));
+    const QByteArray file = QFile::encodeName(Presets::fileOf(name));
+    if (there == "preset")
+        writeText(Presets::fileOf(name), "[Text]\ntext=Holiday\n");
+    else if (there == "folder")
+        QVERIFY(QDir().mkdir(Presets::fileOf(name)));
+    else if (there == "fifo")
+        QCOMPARE(::mkfifo(file.constData(), 0600), 0);
+
+    Preset preset;
+    preset.text.typed = "Saved";
+    QString saveError;
+    const bool saved = there != "preset" && Presets::save(name, preset, &saveError);
+    QString loadError;
+    Preset loaded;
+    const bool read = Presets::load(Presets::fileOf(name), &loaded, &loadError);
+    if (!problem.isEmpty()) {
+        QVERIFY(!saved && !read && !Presets::names().contains(name));
+        QVERIFY2(saveError.contains(problem), qPrintable(saveError));
+        if (there != "")
+            QVERIFY2(loadError.contains(problem), qPrintable(loadError));
+    } else {
+        QVERIFY2(read, qPrintable(saveError + loadError));
+        QCOMPARE(loaded.text.typed, there == "preset" ? "Holiday" : "Saved");
+        QCOMPARE(Presets::names(), QStringList{ name });
+        QCOMPARE(Presets::pathOf(name), Presets::fileOf(name)); // --preset NAME is the preset
+        QString error;
+        QVERIFY(Presets::remove(name, &error));
+        QVERIFY(Presets::names().isEmpty());
+    }
+    QCOMPARE(fileBytes(work.filePath(name)), QByteArray("server { listen 80; }\n"));
+    QCOMPARE(fileBytes(work.filePath(name + ".conf")), QByteArray("server { listen 443; }\n"));
+    QVERIFY(QDir::setCurrent(previous));
 }
 
 void TestPresets::windowChoosesSavesAndDeletes()

@@ -148,64 +148,64 @@
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="89"/>
-        <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture.</source>
-        <translation>Je Bild eine JSON-Zeile an FILE anhängen, sobald es fertig ist (index, source, output, status, reason); nie an ein Bild.</translation>
+        <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
+        <translation>Je Bild eine JSON-Zeile an FILE anhängen, sobald es fertig ist (index, source, output, status, reason); nie an ein Bild. Prozesse auf einem Rechner dürfen FILE teilen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="93"/>
+        <location filename="../cli/batchcommand.cpp" line="94"/>
         <source>Print only errors.</source>
         <translation>Nur Fehler ausgeben.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="94"/>
+        <location filename="../cli/batchcommand.cpp" line="95"/>
         <source>Show this help and exit.</source>
         <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="95"/>
+        <location filename="../cli/batchcommand.cpp" line="96"/>
         <source>Show the version and exit.</source>
         <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="118"/>
+        <location filename="../cli/batchcommand.cpp" line="119"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="119"/>
+        <location filename="../cli/batchcommand.cpp" line="120"/>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="148"/>
+        <location filename="../cli/batchcommand.cpp" line="149"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Ein Text-Wasserzeichen auf jede FILE stempeln, genau wie das Quorlane-Fenster, und die
 Ergebnisse in den Ausgabeordner schreiben. Nicht angegebene Optionen nehmen das vom Fenster Gespeicherte.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="154"/>
+        <location filename="../cli/batchcommand.cpp" line="155"/>
         <source>Pictures to stamp.</source>
         <translation>Zu stempelnde Bilder.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="159"/>
+        <location filename="../cli/batchcommand.cpp" line="160"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>ungültiger Wert &apos;%1&apos; für --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="197"/>
-        <location filename="../cli/batchcommand.cpp" line="296"/>
+        <location filename="../cli/batchcommand.cpp" line="198"/>
+        <location filename="../cli/batchcommand.cpp" line="297"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 und --%2 können nicht zusammen angegeben werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="226"/>
+        <location filename="../cli/batchcommand.cpp" line="227"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>die Einstellungsdatei &apos;%1&apos; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="249"/>
+        <location filename="../cli/batchcommand.cpp" line="250"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Beispiele:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="303"/>
+        <location filename="../cli/batchcommand.cpp" line="304"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset und --settings können nicht zusammen angegeben werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="306"/>
+        <location filename="../cli/batchcommand.cpp" line="307"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>die Vorlage &apos;%1&apos; kann nicht gelesen werden: %2 (Vorlagen liegen in %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="334"/>
+        <location filename="../cli/batchcommand.cpp" line="335"/>
         <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
         <translation>ungültige Größe &apos;%1&apos; (%2 oder BxH von %3 bis %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="344"/>
+        <location filename="../cli/batchcommand.cpp" line="345"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>ungültiges Format &apos;%1&apos; (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="367"/>
+        <location filename="../cli/batchcommand.cpp" line="368"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>ungültige Anzahl von Jobs &apos;%1&apos; (1 bis 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="374"/>
+        <location filename="../cli/batchcommand.cpp" line="375"/>
         <source>the output folder name is empty</source>
         <translation>der Name des Ausgabeordners ist leer</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="378"/>
+        <location filename="../cli/batchcommand.cpp" line="379"/>
         <source>--null needs --files-from</source>
         <translation>--null braucht --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="382"/>
+        <location filename="../cli/batchcommand.cpp" line="383"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>die Bilderliste &apos;%1&apos; kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="384"/>
+        <location filename="../cli/batchcommand.cpp" line="385"/>
         <source>no picture given</source>
         <translation>kein Bild angegeben</translation>
     </message>
@@ -608,27 +608,42 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>HeifCodec</name>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="275"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="282"/>
         <source>the picture is too large (%1 × %2)</source>
         <translation>das Bild ist zu groß (%1 × %2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="298"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="295"/>
+        <source>the picture&apos;s grid of tiles cannot be read</source>
+        <translation>das Kachelraster des Bildes ist nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/heifcodec.cpp" line="300"/>
+        <source>its grid of tiles is %1 × %2, but the picture says %3 × %4</source>
+        <translation>sein Kachelraster misst %1 × %2, das Bild gibt aber %3 × %4 an</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/heifcodec.cpp" line="325"/>
         <source>the decoder gave no picture</source>
         <translation>der Decoder lieferte kein Bild</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="347"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="334"/>
+        <source>the decoded picture is %1 × %2, but the picture says %3 × %4</source>
+        <translation>das dekodierte Bild misst %1 × %2, das Bild gibt aber %3 × %4 an</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/heifcodec.cpp" line="387"/>
         <source>no %1 encoder (%2)</source>
         <translation>kein %1-Encoder (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="388"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="428"/>
         <source>EXIF dropped (%1)</source>
         <translation>EXIF verworfen (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="394"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="434"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP verworfen (%1)</translation>
     </message>
@@ -1081,27 +1096,27 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>das Bild ist beschädigt: sein %1-Block reicht über das Dateiende hinaus</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="253"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>der Dateiname ist in dieser Locale kein gültiges UTF-8</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="265"/>
         <source>it is a folder</source>
         <translation>es ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="261"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="267"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es ist ein FIFO, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="263"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="269"/>
         <source>it is a socket, not a regular file</source>
         <translation>es ist ein Socket, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="264"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="270"/>
         <source>it is a device, not a regular file</source>
         <translation>es ist ein Gerät, keine normale Datei</translation>
     </message>
@@ -1152,32 +1167,37 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>Presets</name>
     <message>
-        <location filename="../settings/preset.cpp" line="150"/>
+        <location filename="../settings/preset.cpp" line="165"/>
         <source>A preset needs a name.</source>
         <translation>Eine Vorlage braucht einen Namen.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="152"/>
+        <location filename="../settings/preset.cpp" line="167"/>
         <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
         <translation>Der Name einer Vorlage darf kein „/“ enthalten.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="154"/>
+        <location filename="../settings/preset.cpp" line="169"/>
         <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
         <translation>Der Name einer Vorlage darf nicht mit „.“ beginnen.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="156"/>
+        <location filename="../settings/preset.cpp" line="171"/>
+        <source>A preset&apos;s name cannot hold control or bidirectional characters.</source>
+        <translation>Der Name einer Vorlage darf keine Steuer- oder Richtungszeichen enthalten.</translation>
+    </message>
+    <message>
+        <location filename="../settings/preset.cpp" line="173"/>
         <source>The preset&apos;s name is too long.</source>
         <translation>Der Name der Vorlage ist zu lang.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="165"/>
+        <location filename="../settings/preset.cpp" line="180"/>
         <source>no such preset</source>
         <translation>keine solche Vorlage</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="170"/>
+        <location filename="../settings/preset.cpp" line="192"/>
         <source>not a preset file</source>
         <translation>keine Vorlagendatei</translation>
     </message>
@@ -1185,19 +1205,24 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>ReportFile</name>
     <message>
-        <location filename="../cli/reportfile.cpp" line="32"/>
+        <location filename="../cli/reportfile.cpp" line="55"/>
         <source>it is a picture of this run</source>
         <translation>es ist ein Bild dieses Laufs</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="35"/>
+        <location filename="../cli/reportfile.cpp" line="58"/>
         <source>it is an output of this run</source>
         <translation>es ist eine Ausgabe dieses Laufs</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="37"/>
+        <location filename="../cli/reportfile.cpp" line="63"/>
         <source>it is a picture</source>
         <translation>es ist ein Bild</translation>
+    </message>
+    <message>
+        <location filename="../cli/reportfile.cpp" line="65"/>
+        <source>it is a file, but not a report</source>
+        <translation>es ist eine Datei, aber kein Bericht</translation>
     </message>
 </context>
 <context>

@@ -148,64 +148,64 @@
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="89"/>
-        <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture.</source>
-        <translation>Añadir a FILE una línea JSON por imagen al terminarla (index, source, output, status, reason); nunca a una imagen.</translation>
+        <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
+        <translation>Añadir a FILE una línea JSON por imagen al terminarla (index, source, output, status, reason); nunca a una imagen. Varios procesos de una máquina pueden compartir FILE.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="93"/>
+        <location filename="../cli/batchcommand.cpp" line="94"/>
         <source>Print only errors.</source>
         <translation>Mostrar solo errores.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="94"/>
+        <location filename="../cli/batchcommand.cpp" line="95"/>
         <source>Show this help and exit.</source>
         <translation>Mostrar esta ayuda y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="95"/>
+        <location filename="../cli/batchcommand.cpp" line="96"/>
         <source>Show the version and exit.</source>
         <translation>Mostrar la versión y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="118"/>
+        <location filename="../cli/batchcommand.cpp" line="119"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="119"/>
+        <location filename="../cli/batchcommand.cpp" line="120"/>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="148"/>
+        <location filename="../cli/batchcommand.cpp" line="149"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Estampar una marca de agua de texto en cada FILE, exactamente como la ventana de Quorlane, y escribir
 los resultados en la carpeta de salida. Las opciones no dadas toman lo guardado por la ventana.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="154"/>
+        <location filename="../cli/batchcommand.cpp" line="155"/>
         <source>Pictures to stamp.</source>
         <translation>Imágenes que marcar.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="159"/>
+        <location filename="../cli/batchcommand.cpp" line="160"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>valor &apos;%1&apos; no válido para --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="197"/>
-        <location filename="../cli/batchcommand.cpp" line="296"/>
+        <location filename="../cli/batchcommand.cpp" line="198"/>
+        <location filename="../cli/batchcommand.cpp" line="297"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 y --%2 no pueden darse juntos</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="226"/>
+        <location filename="../cli/batchcommand.cpp" line="227"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>no se puede leer el archivo de ajustes &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="249"/>
+        <location filename="../cli/batchcommand.cpp" line="250"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Ejemplos:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="303"/>
+        <location filename="../cli/batchcommand.cpp" line="304"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset y --settings no pueden darse juntos</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="306"/>
+        <location filename="../cli/batchcommand.cpp" line="307"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>no se puede leer el preajuste &apos;%1&apos;: %2 (los preajustes están en %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="334"/>
+        <location filename="../cli/batchcommand.cpp" line="335"/>
         <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
         <translation>tamaño &apos;%1&apos; no válido (%2 o AxA de %3 a %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="344"/>
+        <location filename="../cli/batchcommand.cpp" line="345"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>formato &apos;%1&apos; no válido (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="367"/>
+        <location filename="../cli/batchcommand.cpp" line="368"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>número de trabajos &apos;%1&apos; no válido (1 a 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="374"/>
+        <location filename="../cli/batchcommand.cpp" line="375"/>
         <source>the output folder name is empty</source>
         <translation>el nombre de la carpeta de salida está vacío</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="378"/>
+        <location filename="../cli/batchcommand.cpp" line="379"/>
         <source>--null needs --files-from</source>
         <translation>--null necesita --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="382"/>
+        <location filename="../cli/batchcommand.cpp" line="383"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>no se puede leer la lista de imágenes &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="384"/>
+        <location filename="../cli/batchcommand.cpp" line="385"/>
         <source>no picture given</source>
         <translation>no se dio ninguna imagen</translation>
     </message>
@@ -608,27 +608,42 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>HeifCodec</name>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="275"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="282"/>
         <source>the picture is too large (%1 × %2)</source>
         <translation>la imagen es demasiado grande (%1 × %2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="298"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="295"/>
+        <source>the picture&apos;s grid of tiles cannot be read</source>
+        <translation>no se puede leer la cuadrícula de teselas de la imagen</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/heifcodec.cpp" line="300"/>
+        <source>its grid of tiles is %1 × %2, but the picture says %3 × %4</source>
+        <translation>su cuadrícula de teselas mide %1 × %2, pero la imagen declara %3 × %4</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/heifcodec.cpp" line="325"/>
         <source>the decoder gave no picture</source>
         <translation>el decodificador no dio ninguna imagen</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="347"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="334"/>
+        <source>the decoded picture is %1 × %2, but the picture says %3 × %4</source>
+        <translation>la imagen decodificada mide %1 × %2, pero la imagen declara %3 × %4</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/heifcodec.cpp" line="387"/>
         <source>no %1 encoder (%2)</source>
         <translation>no hay codificador %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="388"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="428"/>
         <source>EXIF dropped (%1)</source>
         <translation>EXIF descartado (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="394"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="434"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP descartado (%1)</translation>
     </message>
@@ -1081,27 +1096,27 @@ Cancelar para elegir otra carpeta</translation>
         <translation>la imagen está dañada: su bloque %1 va más allá del final</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="253"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>el nombre del archivo no es UTF-8 válido en esta configuración regional</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="265"/>
         <source>it is a folder</source>
         <translation>es una carpeta</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="261"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="267"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es un FIFO, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="263"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="269"/>
         <source>it is a socket, not a regular file</source>
         <translation>es un socket, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="264"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="270"/>
         <source>it is a device, not a regular file</source>
         <translation>es un dispositivo, no un archivo normal</translation>
     </message>
@@ -1152,32 +1167,37 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>Presets</name>
     <message>
-        <location filename="../settings/preset.cpp" line="150"/>
+        <location filename="../settings/preset.cpp" line="165"/>
         <source>A preset needs a name.</source>
         <translation>Un preajuste necesita un nombre.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="152"/>
+        <location filename="../settings/preset.cpp" line="167"/>
         <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
         <translation>El nombre de un preajuste no puede contener «/».</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="154"/>
+        <location filename="../settings/preset.cpp" line="169"/>
         <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
         <translation>El nombre de un preajuste no puede empezar por «.».</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="156"/>
+        <location filename="../settings/preset.cpp" line="171"/>
+        <source>A preset&apos;s name cannot hold control or bidirectional characters.</source>
+        <translation>El nombre de un preajuste no puede contener caracteres de control ni de dirección.</translation>
+    </message>
+    <message>
+        <location filename="../settings/preset.cpp" line="173"/>
         <source>The preset&apos;s name is too long.</source>
         <translation>El nombre del preajuste es demasiado largo.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="165"/>
+        <location filename="../settings/preset.cpp" line="180"/>
         <source>no such preset</source>
         <translation>no existe ese preajuste</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="170"/>
+        <location filename="../settings/preset.cpp" line="192"/>
         <source>not a preset file</source>
         <translation>no es un archivo de preajuste</translation>
     </message>
@@ -1185,19 +1205,24 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>ReportFile</name>
     <message>
-        <location filename="../cli/reportfile.cpp" line="32"/>
+        <location filename="../cli/reportfile.cpp" line="55"/>
         <source>it is a picture of this run</source>
         <translation>es una imagen de esta tanda</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="35"/>
+        <location filename="../cli/reportfile.cpp" line="58"/>
         <source>it is an output of this run</source>
         <translation>es una salida de esta tanda</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="37"/>
+        <location filename="../cli/reportfile.cpp" line="63"/>
         <source>it is a picture</source>
         <translation>es una imagen</translation>
+    </message>
+    <message>
+        <location filename="../cli/reportfile.cpp" line="65"/>
+        <source>it is a file, but not a report</source>
+        <translation>es un archivo, pero no un informe</translation>
     </message>
 </context>
 <context>

@@ -148,64 +148,64 @@
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="89"/>
-        <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture.</source>
-        <translation>Ajouter à FILE une ligne JSON par image dès qu&apos;elle est finie (index, source, output, status, reason) ; jamais à une image.</translation>
+        <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
+        <translation>Ajouter à FILE une ligne JSON par image dès qu&apos;elle est finie (index, source, output, status, reason) ; jamais à une image. Des processus d&apos;une même machine peuvent partager FILE.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="93"/>
+        <location filename="../cli/batchcommand.cpp" line="94"/>
         <source>Print only errors.</source>
         <translation>N&apos;afficher que les erreurs.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="94"/>
+        <location filename="../cli/batchcommand.cpp" line="95"/>
         <source>Show this help and exit.</source>
         <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="95"/>
+        <location filename="../cli/batchcommand.cpp" line="96"/>
         <source>Show the version and exit.</source>
         <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="118"/>
+        <location filename="../cli/batchcommand.cpp" line="119"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="119"/>
+        <location filename="../cli/batchcommand.cpp" line="120"/>
         <source>%1: %2.</source>
         <translation>%1 : %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="148"/>
+        <location filename="../cli/batchcommand.cpp" line="149"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Apposer un filigrane texte sur chaque FILE, exactement comme la fenêtre de Quorlane, et écrire
 les résultats dans le dossier de sortie. Les options non données reprennent ce que la fenêtre a enregistré.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="154"/>
+        <location filename="../cli/batchcommand.cpp" line="155"/>
         <source>Pictures to stamp.</source>
         <translation>Images à marquer.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="159"/>
+        <location filename="../cli/batchcommand.cpp" line="160"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>valeur &apos;%1&apos; invalide pour --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="197"/>
-        <location filename="../cli/batchcommand.cpp" line="296"/>
+        <location filename="../cli/batchcommand.cpp" line="198"/>
+        <location filename="../cli/batchcommand.cpp" line="297"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 et --%2 ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="226"/>
+        <location filename="../cli/batchcommand.cpp" line="227"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>impossible de lire le fichier de réglages &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="249"/>
+        <location filename="../cli/batchcommand.cpp" line="250"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Exemples :
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="303"/>
+        <location filename="../cli/batchcommand.cpp" line="304"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset et --settings ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="306"/>
+        <location filename="../cli/batchcommand.cpp" line="307"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>impossible de lire le modèle &apos;%1&apos; : %2 (les modèles sont dans %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="334"/>
+        <location filename="../cli/batchcommand.cpp" line="335"/>
         <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
         <translation>taille &apos;%1&apos; invalide (%2 ou LxH de %3 à %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="344"/>
+        <location filename="../cli/batchcommand.cpp" line="345"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>format &apos;%1&apos; invalide (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="367"/>
+        <location filename="../cli/batchcommand.cpp" line="368"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>nombre de tâches &apos;%1&apos; invalide (1 à 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="374"/>
+        <location filename="../cli/batchcommand.cpp" line="375"/>
         <source>the output folder name is empty</source>
         <translation>le nom du dossier de sortie est vide</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="378"/>
+        <location filename="../cli/batchcommand.cpp" line="379"/>
         <source>--null needs --files-from</source>
         <translation>--null demande --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="382"/>
+        <location filename="../cli/batchcommand.cpp" line="383"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>impossible de lire la liste d&apos;images &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="384"/>
+        <location filename="../cli/batchcommand.cpp" line="385"/>
         <source>no picture given</source>
         <translation>aucune image donnée</translation>
     </message>
@@ -608,27 +608,42 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>HeifCodec</name>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="275"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="282"/>
         <source>the picture is too large (%1 × %2)</source>
         <translation>l&apos;image est trop grande (%1 × %2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="298"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="295"/>
+        <source>the picture&apos;s grid of tiles cannot be read</source>
+        <translation>la grille de tuiles de l&apos;image est illisible</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/heifcodec.cpp" line="300"/>
+        <source>its grid of tiles is %1 × %2, but the picture says %3 × %4</source>
+        <translation>sa grille de tuiles fait %1 × %2, mais l&apos;image annonce %3 × %4</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/heifcodec.cpp" line="325"/>
         <source>the decoder gave no picture</source>
         <translation>le décodeur n&apos;a donné aucune image</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="347"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="334"/>
+        <source>the decoded picture is %1 × %2, but the picture says %3 × %4</source>
+        <translation>l&apos;image décodée fait %1 × %2, mais l&apos;image annonce %3 × %4</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/heifcodec.cpp" line="387"/>
         <source>no %1 encoder (%2)</source>
         <translation>pas d&apos;encodeur %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="388"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="428"/>
         <source>EXIF dropped (%1)</source>
         <translation>EXIF abandonné (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="394"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="434"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP abandonné (%1)</translation>
     </message>
@@ -1081,27 +1096,27 @@ Annuler pour choisir un autre dossier</translation>
         <translation>l&apos;image est endommagée : son bloc %1 dépasse la fin du fichier</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="253"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>le nom du fichier n&apos;est pas de l&apos;UTF-8 valide dans cette locale</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="265"/>
         <source>it is a folder</source>
         <translation>c&apos;est un dossier</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="261"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="267"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>c&apos;est une FIFO, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="263"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="269"/>
         <source>it is a socket, not a regular file</source>
         <translation>c&apos;est une socket, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="264"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="270"/>
         <source>it is a device, not a regular file</source>
         <translation>c&apos;est un périphérique, pas un fichier ordinaire</translation>
     </message>
@@ -1152,32 +1167,37 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>Presets</name>
     <message>
-        <location filename="../settings/preset.cpp" line="150"/>
+        <location filename="../settings/preset.cpp" line="165"/>
         <source>A preset needs a name.</source>
         <translation>Un modèle doit avoir un nom.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="152"/>
+        <location filename="../settings/preset.cpp" line="167"/>
         <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
         <translation>Le nom d&apos;un modèle ne peut pas contenir « / ».</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="154"/>
+        <location filename="../settings/preset.cpp" line="169"/>
         <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
         <translation>Le nom d&apos;un modèle ne peut pas commencer par « . ».</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="156"/>
+        <location filename="../settings/preset.cpp" line="171"/>
+        <source>A preset&apos;s name cannot hold control or bidirectional characters.</source>
+        <translation>Le nom d&apos;un modèle ne peut pas contenir de caractères de contrôle ou de direction.</translation>
+    </message>
+    <message>
+        <location filename="../settings/preset.cpp" line="173"/>
         <source>The preset&apos;s name is too long.</source>
         <translation>Le nom du modèle est trop long.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="165"/>
+        <location filename="../settings/preset.cpp" line="180"/>
         <source>no such preset</source>
         <translation>modèle introuvable</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="170"/>
+        <location filename="../settings/preset.cpp" line="192"/>
         <source>not a preset file</source>
         <translation>pas un fichier de modèle</translation>
     </message>
@@ -1185,19 +1205,24 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>ReportFile</name>
     <message>
-        <location filename="../cli/reportfile.cpp" line="32"/>
+        <location filename="../cli/reportfile.cpp" line="55"/>
         <source>it is a picture of this run</source>
         <translation>c&apos;est une image de ce traitement</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="35"/>
+        <location filename="../cli/reportfile.cpp" line="58"/>
         <source>it is an output of this run</source>
         <translation>c&apos;est une sortie de ce traitement</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="37"/>
+        <location filename="../cli/reportfile.cpp" line="63"/>
         <source>it is a picture</source>
         <translation>c&apos;est une image</translation>
+    </message>
+    <message>
+        <location filename="../cli/reportfile.cpp" line="65"/>
+        <source>it is a file, but not a report</source>
+        <translation>c&apos;est un fichier, mais pas un rapport</translation>
     </message>
 </context>
 <context>

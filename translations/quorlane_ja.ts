@@ -148,64 +148,64 @@
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="89"/>
-        <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture.</source>
-        <translation>画像ごとに処理が終わり次第 JSON を1行 FILE に追記します（index, source, output, status, reason）。画像には書きません。</translation>
+        <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
+        <translation>画像ごとに処理が終わり次第 JSON を1行 FILE に追記します（index, source, output, status, reason）。画像には書きません。同じマシンの複数のプロセスで FILE を共有できます。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="93"/>
+        <location filename="../cli/batchcommand.cpp" line="94"/>
         <source>Print only errors.</source>
         <translation>エラーだけを表示します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="94"/>
+        <location filename="../cli/batchcommand.cpp" line="95"/>
         <source>Show this help and exit.</source>
         <translation>このヘルプを表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="95"/>
+        <location filename="../cli/batchcommand.cpp" line="96"/>
         <source>Show the version and exit.</source>
         <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="118"/>
+        <location filename="../cli/batchcommand.cpp" line="119"/>
         <source>%1 (%2).</source>
         <translation>%1（%2）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="119"/>
+        <location filename="../cli/batchcommand.cpp" line="120"/>
         <source>%1: %2.</source>
         <translation>%1: %2。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="148"/>
+        <location filename="../cli/batchcommand.cpp" line="149"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Quorlane のウィンドウと同じように各 FILE に文字の透かしを入れ、結果を
 出力フォルダーに書き出します。指定しないオプションはウィンドウの保存内容を使います。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="154"/>
+        <location filename="../cli/batchcommand.cpp" line="155"/>
         <source>Pictures to stamp.</source>
         <translation>処理する画像。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="159"/>
+        <location filename="../cli/batchcommand.cpp" line="160"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>--%2 の値 &apos;%1&apos; は無効です（%3）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="197"/>
-        <location filename="../cli/batchcommand.cpp" line="296"/>
+        <location filename="../cli/batchcommand.cpp" line="198"/>
+        <location filename="../cli/batchcommand.cpp" line="297"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 と --%2 は同時に指定できません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="226"/>
+        <location filename="../cli/batchcommand.cpp" line="227"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>設定ファイル &apos;%1&apos; を読めません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="249"/>
+        <location filename="../cli/batchcommand.cpp" line="250"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Examples:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="303"/>
+        <location filename="../cli/batchcommand.cpp" line="304"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset と --settings は同時に指定できません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="306"/>
+        <location filename="../cli/batchcommand.cpp" line="307"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>プリセット &apos;%1&apos; を読めません: %2（プリセットは %3 にあります）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="334"/>
+        <location filename="../cli/batchcommand.cpp" line="335"/>
         <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
         <translation>サイズ &apos;%1&apos; は無効です（%2 または %3 から %4 の 幅x高さ）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="344"/>
+        <location filename="../cli/batchcommand.cpp" line="345"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>形式 &apos;%1&apos; は無効です（%2）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="367"/>
+        <location filename="../cli/batchcommand.cpp" line="368"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>ジョブ数 &apos;%1&apos; は無効です（1 から 1024）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="374"/>
+        <location filename="../cli/batchcommand.cpp" line="375"/>
         <source>the output folder name is empty</source>
         <translation>出力フォルダー名が空です</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="378"/>
+        <location filename="../cli/batchcommand.cpp" line="379"/>
         <source>--null needs --files-from</source>
         <translation>--null には --files-from が必要です</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="382"/>
+        <location filename="../cli/batchcommand.cpp" line="383"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>画像の一覧 &apos;%1&apos; を読めません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="384"/>
+        <location filename="../cli/batchcommand.cpp" line="385"/>
         <source>no picture given</source>
         <translation>画像が指定されていません</translation>
     </message>
@@ -608,27 +608,42 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>HeifCodec</name>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="275"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="282"/>
         <source>the picture is too large (%1 × %2)</source>
         <translation>画像が大きすぎます（%1 × %2）</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="298"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="295"/>
+        <source>the picture&apos;s grid of tiles cannot be read</source>
+        <translation>画像のタイル格子を読み取れません</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/heifcodec.cpp" line="300"/>
+        <source>its grid of tiles is %1 × %2, but the picture says %3 × %4</source>
+        <translation>タイル格子は %1 × %2 ですが、画像は %3 × %4 と宣言しています</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/heifcodec.cpp" line="325"/>
         <source>the decoder gave no picture</source>
         <translation>デコーダーが画像を返しませんでした</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="347"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="334"/>
+        <source>the decoded picture is %1 × %2, but the picture says %3 × %4</source>
+        <translation>デコードした画像は %1 × %2 ですが、画像は %3 × %4 と宣言しています</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/heifcodec.cpp" line="387"/>
         <source>no %1 encoder (%2)</source>
         <translation>%1 エンコーダーがありません（%2）</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="388"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="428"/>
         <source>EXIF dropped (%1)</source>
         <translation>EXIF を破棄（%1）</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="394"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="434"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP を破棄（%1）</translation>
     </message>
@@ -1081,27 +1096,27 @@ OK で同じフォルダーを使い続けます。
         <translation>画像が破損しています: %1 チャンクがファイルの終わりを越えています</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="253"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>ファイル名がこのロケールで有効な UTF-8 ではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="265"/>
         <source>it is a folder</source>
         <translation>フォルダーです</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="261"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="267"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>FIFO です。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="263"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="269"/>
         <source>it is a socket, not a regular file</source>
         <translation>ソケットです。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="264"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="270"/>
         <source>it is a device, not a regular file</source>
         <translation>デバイスです。通常のファイルではありません</translation>
     </message>
@@ -1152,32 +1167,37 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>Presets</name>
     <message>
-        <location filename="../settings/preset.cpp" line="150"/>
+        <location filename="../settings/preset.cpp" line="165"/>
         <source>A preset needs a name.</source>
         <translation>プリセットには名前が必要です。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="152"/>
+        <location filename="../settings/preset.cpp" line="167"/>
         <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
         <translation>プリセット名に「/」は使えません。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="154"/>
+        <location filename="../settings/preset.cpp" line="169"/>
         <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
         <translation>プリセット名を「.」で始めることはできません。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="156"/>
+        <location filename="../settings/preset.cpp" line="171"/>
+        <source>A preset&apos;s name cannot hold control or bidirectional characters.</source>
+        <translation>プリセット名に制御文字や方向制御文字は使えません。</translation>
+    </message>
+    <message>
+        <location filename="../settings/preset.cpp" line="173"/>
         <source>The preset&apos;s name is too long.</source>
         <translation>プリセット名が長すぎます。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="165"/>
+        <location filename="../settings/preset.cpp" line="180"/>
         <source>no such preset</source>
         <translation>そのプリセットはありません</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="170"/>
+        <location filename="../settings/preset.cpp" line="192"/>
         <source>not a preset file</source>
         <translation>プリセットファイルではありません</translation>
     </message>
@@ -1185,19 +1205,24 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>ReportFile</name>
     <message>
-        <location filename="../cli/reportfile.cpp" line="32"/>
+        <location filename="../cli/reportfile.cpp" line="55"/>
         <source>it is a picture of this run</source>
         <translation>この処理の画像です</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="35"/>
+        <location filename="../cli/reportfile.cpp" line="58"/>
         <source>it is an output of this run</source>
         <translation>この処理の出力です</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="37"/>
+        <location filename="../cli/reportfile.cpp" line="63"/>
         <source>it is a picture</source>
         <translation>画像です</translation>
+    </message>
+    <message>
+        <location filename="../cli/reportfile.cpp" line="65"/>
+        <source>it is a file, but not a report</source>
+        <translation>ファイルですが、レポートではありません</translation>
     </message>
 </context>
 <context>

@@ -31,7 +31,7 @@ PresetChooser::PresetChooser(QComboBox *combo,
     // still are the preset's.
     const QString last = ConfigFile::lastPreset();
     QString error;
-    if (!last.isEmpty() && Presets::load(Presets::pathOf(last), &m_chosen, &error))
+    if (!last.isEmpty() && Presets::load(Presets::fileOf(last), &m_chosen, &error))
         m_chosenName = last;
     reload();
 }
@@ -83,7 +83,7 @@ void PresetChooser::choose(const QString &name)
 {
     Preset preset;
     QString error;
-    if (!Presets::load(Presets::pathOf(name), &preset, &error)) {
+    if (!Presets::load(Presets::fileOf(name), &preset, &error)) {
         QMessageBox box(QMessageBox::Warning,
                         QStringLiteral("Quorlane"),
                         tr("The preset \"%1\" cannot be read: %2.").arg(name, error),

@@ -7,6 +7,8 @@
 
 #include <libheif/heif.h>
 
+#include "heifgrid.h"
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -66,10 +68,15 @@ struct Opened
     QString error;
 };
 
+// The longest side the decoder may take from an item's 'ispe'. It does not bound a grid's
+// canvas, which decode() checks itself.
+constexpr int maxSide = 1 << 15;
+
 Opened open(const QString &path)
 {
     Opened opened;
     opened.context.reset(heif_context_alloc());
+    heif_context_set_maximum_image_size_limit(opened.context.get(), maxSide);
     heif_error error = heif_context_read_from_file(
       opened.context.get(), QFile::encodeName(path).constData(), nullptr);
     if (error.code != heif_error_Ok) {
@@ -277,6 +284,26 @@ Decoded decode(const QString &path, qint64 maxBytes)
                           .arg(heif_image_handle_get_height(handle));
         return decoded;
     }
+    // A grid's canvas takes the size its own header declares, whatever 'ispe' says. (libheif
+    // gives the 'ispe' of a picture it turned itself as turned.)
+    const QSize declared(heif_image_handle_get_ispe_width(handle),
+                         heif_image_handle_get_ispe_height(handle));
+    QFile file(path);
+    const HeifGrid::Header grid =
+      file.open(QIODevice::ReadOnly) ? HeifGrid::primaryGrid(file) : HeifGrid::Header();
+    if (grid.kind == HeifGrid::Header::Kind::Unreadable) {
+        decoded.error = Text::tr("the picture's grid of tiles cannot be read");
+        return decoded;
+    }
+    if (grid.kind == HeifGrid::Header::Kind::Grid && grid.size != declared &&
+        grid.size != declared.transposed()) {
+        decoded.error = Text::tr("its grid of tiles is %1 × %2, but the picture says %3 × %4")
+                          .arg(grid.size.width())
+                          .arg(grid.size.height())
+                          .arg(declared.width())
+                          .arg(declared.height());
+        return decoded;
+    }
     const bool alpha = heif_image_handle_has_alpha_channel(handle);
     std::unique_ptr<heif_decoding_options, decltype(&heif_decoding_options_free)> options(
       heif_decoding_options_alloc(), heif_decoding_options_free);
@@ -296,6 +323,19 @@ Decoded decode(const QString &path, qint64 maxBytes)
     if (!pixels || width <= 0 || height <= 0 || stride < width * 4) {
         heif_image_release(image);
         decoded.error = Text::tr("the decoder gave no picture");
+        return decoded;
+    }
+    // A coded stream larger than the item says is refused: the decoder has sized nothing
+    // else by it. Its own crop and rotation only ever make the picture smaller or turn it.
+    const QSize fits = declared.expandedTo(declared.transposed());
+    if (width > fits.width() || height > fits.height() ||
+        qint64(width) * height > qint64(declared.width()) * declared.height()) {
+        heif_image_release(image);
+        decoded.error = Text::tr("the decoded picture is %1 × %2, but the picture says %3 × %4")
+                          .arg(width)
+                          .arg(height)
+                          .arg(declared.width())
+                          .arg(declared.height());
         return decoded;
     }
     // The decoder's pixels are used where they are: a copy would double the memory of a

@@ -242,6 +242,12 @@ QImage viewOf(QImage &storage)
 
 namespace PictureReader {
 
+bool isPicture(const QString &path)
+{
+    return fileProblem(path).isEmpty() &&
+           (HeifCodec::isHeifFile(path) || !QImageReader::imageFormat(path).isEmpty());
+}
+
 QString fileProblem(const QString &path)
 {
     if (path.startsWith(QLatin1Char(':')))

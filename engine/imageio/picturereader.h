@@ -25,6 +25,9 @@ Result read(const QString &path);
 // Why path cannot be a picture to read, or empty: only regular files are opened (a FIFO or a
 // device would block), and a missing file, a folder or a link loop each say what they are.
 QString fileProblem(const QString &path);
+// Whether path is a regular file that this reader takes for a picture (by its content, as a run
+// reads it: HEIF-family brands or a format Qt's readers recognise), readable or not.
+bool isPicture(const QString &path);
 // The size a picture's header declares, upright; invalid when it is unknown or the picture will
 // be refused (too large, a hostile layout).
 QSize declaredSize(const QString &path);
