@@ -2,9 +2,11 @@
 #include <QPainter>
 #include <QtTest>
 
+#include "engine/imageio/heifcodec.h"
 #include "engine/mark/positions.h"
 #include "engine/output/outputnames.h"
 #include "engine/run/batchrunner.h"
+#include "engine/run/memoryplan.h"
 #include "testsupport.h"
 
 #include <csignal>
@@ -40,6 +42,10 @@ class TestBatchRunner : public QObject
     Q_OBJECT
 
 private slots:
+    void memoryLimits_data();
+    void memoryLimits();
+    void workingSets_data();
+    void workingSets();
     void outputNames_data();
     void outputNames();
     void formatsAndSizes_data();
@@ -55,6 +61,92 @@ private slots:
     void sourcesAreNeverReplaced();
     void folderFullMidRunKeepsWrittenFiles();
 };
+
+void TestBatchRunner::memoryLimits_data()
+{
+    QTest::addColumn<QByteArray>("cgroup"); // /proc/self/cgroup
+    QTest::addColumn<QStringList>("files"); // "path=value" under the mount
+    QTest::addColumn<qint64>("limit");      // -1: none
+    const qint64 gib = qint64(1) << 30;
+    QTest::newRow("v2, the container's own limit")
+      << QByteArray("0::/box/app\n")
+      << QStringList{ "box/app/memory.max=4294967296", "box/memory.max=max", "memory.max=max" }
+      << 4 * gib;
+    QTest::newRow("v2, a parent's high mark is smaller")
+      << QByteArray("0::/box/app\n")
+      << QStringList{ "box/app/memory.max=8589934592", "box/memory.high=3221225472" } << 3 * gib;
+    QTest::newRow("v1, memory among other controllers")
+      << QByteArray("5:cpu,memory:/docker/abc\n4:pids:/docker/abc\n")
+      << QStringList{ "memory/docker/abc/memory.limit_in_bytes=2147483648",
+                      "memory/memory.limit_in_bytes=9223372036854771712" }
+      << 2 * gib;
+    QTest::newRow("a cgroup namespace: the path starts at the mount")
+      << QByteArray("0::/user.slice/session\n") << QStringList{ "memory.max=1073741824" } << gib;
+    QTest::newRow("no limit anywhere")
+      << QByteArray("0::/\n") << QStringList{ "memory.max=max" } << qint64(-1);
+    QTest::newRow("no memory controller")
+      << QByteArray("3:cpu:/x\n") << QStringList{ "memory/x/memory.limit_in_bytes=1024" }
+      << qint64(-1);
+}
+
+void TestBatchRunner::memoryLimits()
+{
+    QFETCH(QByteArray, cgroup);
+    QFETCH(QStringList, files);
+    QFETCH(qint64, limit);
+    QTemporaryDir dir;
+    writeFile(dir.filePath("cgroup"), cgroup);
+    for (const QString &file : files) {
+        const QStringList parts = file.split('=');
+        writeFile(dir.filePath("mount/" + parts.at(0)), parts.at(1).toUtf8() + "\n");
+    }
+    const std::optional<qint64> found =
+      MemoryPlan::cgroupLimit(dir.filePath("cgroup"), dir.filePath("mount"));
+    QCOMPARE(found.value_or(-1), limit);
+}
+
+void TestBatchRunner::workingSets_data()
+{
+    QTest::addColumn<QString>("source"); // suffix of a 64×48 picture
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<qint64>("perPixel"); // the working set in bytes a pixel (same size out)
+    QTest::newRow("JPEG to JPEG") << "jpg"
+                                  << "jpg" << false << qint64(4 + 4 + 1);
+    QTest::newRow("JPEG kept") << "jpg"
+                               << "jpg" << true << qint64(4 + 6 + 4 + 1);
+    QTest::newRow("PNG to WebP") << "png"
+                                 << "webp" << false << qint64(4 + 4 + 6);
+    QTest::newRow("HEIC to AVIF") << "heic"
+                                  << "avif" << false << qint64(4 + 3 + 4 + 14);
+    QTest::newRow("HEIC to HEIC") << "heic"
+                                  << "heic" << false << qint64(4 + 3 + 4 + 9);
+}
+
+void TestBatchRunner::workingSets()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, format);
+    QFETCH(bool, keep);
+    QFETCH(qint64, perPixel);
+    QTemporaryDir dir;
+    const QImage picture = solidImage(64, 48, Qt::darkGray);
+    const QString path =
+      source == "heic"
+        ? writeFile(dir.filePath("p.heic"), HeifCodec::encode(picture, "heic", 50, {}).bytes)
+        : writeImage(dir.path(), "p." + source, picture);
+    RunSnapshot run = testRun({ path }, dir.filePath("out"), format);
+    run.policy.jpegMode = keep ? JpegMode::Keep : JpegMode::Encode;
+    const qint64 fileBytes = keep ? QFileInfo(path).size() : 0;
+    QCOMPARE(MemoryPlan::workingSet(run, 0), 64 * 48 * perPixel + fileBytes);
+    // A 4 GB container on a 16-core host: one 200-megapixel picture at a time (two HEICs made
+    // AVIFs would take 10 GB), nine 12-megapixel JPEGs at once.
+    const qint64 gib = qint64(1) << 30;
+    const qint64 largest = MemoryPlan::workingSet(run, 0) / (64 * 48) * 200'000'000;
+    QCOMPARE(MemoryPlan::workers(largest, 4 * gib, 16, 16), 1);
+    QCOMPARE(MemoryPlan::workers(12'000'000 * 9, 4 * gib, 16, 16), 9);
+    QCOMPARE(MemoryPlan::workers(1, 64 * gib, 16, 3), 3); // never more than the pictures
+}
 
 void TestBatchRunner::outputNames_data()
 {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <exiv2/exiv2.hpp>
 #include <jpeglib.h>
+#include <sys/resource.h>
 
 #include "engine/run/runsummary.h"
 #include "testsupport.h"
@@ -104,6 +105,8 @@ class TestKeepJpeg : public QObject
 private slots:
     void onlyTheMarksBlocksChange_data();
     void onlyTheMarksBlocksChange();
+    void awkwardSources_data();
+    void awkwardSources();
 };
 
 void TestKeepJpeg::onlyTheMarksBlocksChange_data()
@@ -226,6 +229,61 @@ void TestKeepJpeg::onlyTheMarksBlocksChange()
         }
     }
     QVERIFY(changed > 0);
+}
+
+void TestKeepJpeg::awkwardSources_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("fallback"); // the reason for the normal path, or empty: kept
+    QTest::newRow("fractional sampling (3×1 luma, 2×1 chroma)") << "fractional"
+                                                                << "JPEG with fractional sampling";
+    QTest::newRow("truncated in its scan") << "truncated"
+                                           << "damaged JPEG";
+    QTest::newRow("padded to 3 GB after its end") << "padded"
+                                                  << "";
+}
+
+void TestKeepJpeg::awkwardSources()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, fallback);
+    TestEnvironment env;
+    QTemporaryDir dir;
+    QImage picture(320, 240, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x % 200, y % 180, (x * y) % 160));
+    }
+    QByteArray bytes = encodeSource(picture, Layout{ kind == "fractional" ? 3 : 2, 1 });
+    if (kind == "fractional") {
+        // The start of frame lists id, sampling, table per component: chroma becomes 2×1.
+        const qsizetype sof = bytes.indexOf("\xff\xc0");
+        QVERIFY(sof > 0 && bytes.at(sof + 9) == 3);
+        bytes[sof + 10 + 3 + 1] = char(0x21);
+        bytes[sof + 10 + 6 + 1] = char(0x21);
+    } else if (kind == "truncated") {
+        bytes.truncate(bytes.size() * 3 / 5);
+    }
+    const QString source = writeFile(dir.filePath("src.jpg"), bytes);
+    if (kind == "padded") {
+        // Sparse: the file system stores none of it, a reader of the whole file would.
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(qint64(3) << 30));
+    }
+    RunSnapshot keep = testRun({ source }, dir.filePath("out"), "Original");
+    keep.policy.jpegMode = JpegMode::Keep;
+    QDir().mkpath(keep.outputDir);
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    const BatchReport report = runToEnd(keep);
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    const JobOutcome &outcome = report.outcomes.at(0);
+    QCOMPARE(outcome.reencodedReason, fallback);
+    QCOMPARE(outcome.jpegKept, fallback.isEmpty());
+    // Peak memory, in KiB: the picture's few hundred kilobytes, never the padding.
+    QVERIFY2(after.ru_maxrss - before.ru_maxrss < (512 << 10),
+             qPrintable(QString::number(after.ru_maxrss - before.ru_maxrss)));
 }
 
 QTEST_MAIN(TestKeepJpeg)

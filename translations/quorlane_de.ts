@@ -664,29 +664,34 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>JpegKeeper</name>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="101"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="106"/>
         <source>%1-bit JPEG</source>
         <translation>%1-Bit-JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="103"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="108"/>
         <source>CMYK JPEG</source>
         <translation>CMYK-JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="105"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="110"/>
         <source>JPEG in an unusual colour space</source>
         <translation>JPEG in einem ungewöhnlichen Farbraum</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="253"/>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="291"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="116"/>
+        <source>JPEG with fractional sampling</source>
+        <translation>JPEG mit gebrochener Unterabtastung</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="448"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="515"/>
         <source>damaged JPEG</source>
         <translation>beschädigtes JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="328"/>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="348"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="524"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="527"/>
         <source>there is not enough memory for the picture</source>
         <translation>nicht genug Speicher für das Bild</translation>
     </message>
@@ -1522,32 +1527,32 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>gekacheltes Wasserzeichen</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="125"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="127"/>
         <source>converted to sRGB</source>
         <translation>in sRGB umgewandelt</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="112"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="114"/>
         <source>not a JPEG</source>
         <translation>kein JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="119"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="121"/>
         <source>too large</source>
         <translation>zu groß</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="130"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="132"/>
         <source>turned, without metadata</source>
         <translation>gedreht, ohne Metadaten</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="199"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="203"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>nicht genug Speicher, um das Wasserzeichen zu zeichnen</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="279"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="283"/>
         <source>it would replace a source picture of this run</source>
         <translation>es würde ein Quellbild dieses Laufs ersetzen</translation>
     </message>

@@ -664,29 +664,34 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>JpegKeeper</name>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="101"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="106"/>
         <source>%1-bit JPEG</source>
         <translation>JPEG de %1 bits</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="103"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="108"/>
         <source>CMYK JPEG</source>
         <translation>JPEG CMYK</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="105"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="110"/>
         <source>JPEG in an unusual colour space</source>
         <translation>JPEG en un espacio de color poco común</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="253"/>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="291"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="116"/>
+        <source>JPEG with fractional sampling</source>
+        <translation>JPEG con submuestreo fraccionario</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="448"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="515"/>
         <source>damaged JPEG</source>
         <translation>JPEG dañado</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="328"/>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="348"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="524"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="527"/>
         <source>there is not enough memory for the picture</source>
         <translation>no hay memoria suficiente para la imagen</translation>
     </message>
@@ -1522,32 +1527,32 @@ Cancelar para elegir otra carpeta</translation>
         <translation>marca de agua en mosaico</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="125"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="127"/>
         <source>converted to sRGB</source>
         <translation>convertida a sRGB</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="112"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="114"/>
         <source>not a JPEG</source>
         <translation>no es un JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="119"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="121"/>
         <source>too large</source>
         <translation>demasiado grande</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="130"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="132"/>
         <source>turned, without metadata</source>
         <translation>girada, sin metadatos</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="199"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="203"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>no hay memoria suficiente para dibujar la marca de agua</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="279"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="283"/>
         <source>it would replace a source picture of this run</source>
         <translation>reemplazaría una imagen de origen de esta tanda</translation>
     </message>

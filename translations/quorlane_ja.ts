@@ -664,29 +664,34 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>JpegKeeper</name>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="101"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="106"/>
         <source>%1-bit JPEG</source>
         <translation>%1 ビット JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="103"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="108"/>
         <source>CMYK JPEG</source>
         <translation>CMYK JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="105"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="110"/>
         <source>JPEG in an unusual colour space</source>
         <translation>特殊な色空間の JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="253"/>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="291"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="116"/>
+        <source>JPEG with fractional sampling</source>
+        <translation>分数サンプリングの JPEG</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="448"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="515"/>
         <source>damaged JPEG</source>
         <translation>破損した JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="328"/>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="348"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="524"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="527"/>
         <source>there is not enough memory for the picture</source>
         <translation>画像に必要なメモリが足りません</translation>
     </message>
@@ -1515,32 +1520,32 @@ OK で同じフォルダーを使い続けます。
         <translation>タイル状の透かし</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="125"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="127"/>
         <source>converted to sRGB</source>
         <translation>sRGB に変換</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="112"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="114"/>
         <source>not a JPEG</source>
         <translation>JPEG ではない</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="119"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="121"/>
         <source>too large</source>
         <translation>大きすぎます</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="130"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="132"/>
         <source>turned, without metadata</source>
         <translation>回転済み、メタデータなし</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="199"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="203"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>透かしを描くメモリが足りません</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="279"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="283"/>
         <source>it would replace a source picture of this run</source>
         <translation>この処理の元画像を置き換えることになります</translation>
     </message>

@@ -1,8 +1,10 @@
 #include "jpegkeeper.h"
 
 #include <QCoreApplication>
+#include <QIODevice>
 #include <QRect>
 
+#include <array>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -18,15 +20,28 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(JpegKeeper)
 };
 
-// libjpeg reports errors by calling error_exit, which must not return: it jumps back here. A
-// warning (corrupt data) is an error too: such a file takes the normal path.
+[[noreturn]] void errorExit(j_common_ptr info);
+void emitMessage(j_common_ptr info, int level);
+void outputMessage(j_common_ptr) {}
+
+// libjpeg reports errors by calling error_exit, which must not return: it jumps back to the
+// setjmp of the function that owns this. A warning (corrupt data) is an error too: such a file
+// takes the normal path.
 struct ErrorManager
 {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
+
+    ErrorManager()
+    {
+        jpeg_std_error(&pub);
+        pub.error_exit = errorExit;
+        pub.emit_message = emitMessage;
+        pub.output_message = outputMessage;
+    }
 };
 
-[[noreturn]] void errorExit(j_common_ptr info)
+void errorExit(j_common_ptr info)
 {
     std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->jump, 1);
 }
@@ -35,16 +50,6 @@ void emitMessage(j_common_ptr info, int level)
 {
     if (level < 0)
         errorExit(info);
-}
-
-void outputMessage(j_common_ptr) {}
-
-void setUp(ErrorManager &errors)
-{
-    jpeg_std_error(&errors.pub);
-    errors.pub.error_exit = errorExit;
-    errors.pub.emit_message = emitMessage;
-    errors.pub.output_message = outputMessage;
 }
 
 struct Decompress
@@ -103,6 +108,13 @@ QString headerProblem(const jpeg_decompress_struct &info)
         return Text::tr("CMYK JPEG");
     if (info.jpeg_color_space != JCS_YCbCr && info.jpeg_color_space != JCS_GRAYSCALE)
         return Text::tr("JPEG in an unusual colour space");
+    // Blocks are copied by whole iMCUs: every component must divide the largest sampling.
+    for (int c = 0; c < info.num_components; ++c) {
+        const jpeg_component_info &comp = info.comp_info[c];
+        if (info.max_h_samp_factor % comp.h_samp_factor != 0 ||
+            info.max_v_samp_factor % comp.v_samp_factor != 0)
+            return Text::tr("JPEG with fractional sampling");
+    }
     return QString();
 }
 
@@ -170,60 +182,107 @@ struct Sampling
     }
 };
 
-// Encodes the blocks of box (aligned to iMCUs) as a JPEG of their own, with the source's tables,
-// and decodes it: the stored pixels of box, exactly as the whole picture would show them there
-// but for the outer iMCU, whose chroma lacks its neighbours.
-QImage decodeBox(jpeg_decompress_struct &src,
-                 jvirt_barray_ptr *coefficients,
-                 const QRect &box,
-                 Compress &boxJpeg,
-                 Decompress &boxRead)
+// Everything one stamp uses, made before libjpeg's error jump is set: a jump from a step
+// below lands in stamp(), whose frame owns all of it, so no step owns anything across a call
+// into libjpeg and no destructor is ever skipped.
+struct Session
 {
+    explicit Session(const QByteArray &source)
+      : bytes(source)
+      , src(errors)
+      , boxJpeg(errors, 1 << 20)
+      , boxRead(errors)
+      , region(errors, 1 << 20)
+      , patch(errors)
+      // About the source's size: the output differs from it only by the mark's blocks.
+      , out(errors, size_t(source.size()) + (1 << 20))
+    {
+    }
+
+    const QByteArray &bytes;
+    ErrorManager errors;
+    Decompress src;
+    Compress boxJpeg; // the box's blocks as a JPEG of their own
+    Decompress boxRead;
+    Compress region; // the stamped box, encoded with the source's tables
+    Decompress patch;
+    Compress out;
+    jvirt_barray_ptr *coefficients = nullptr;
+    std::array<jvirt_barray_ptr, MAX_COMPONENTS> boxArrays{};
+    QRect box;               // in the stored frame, aligned to iMCUs
+    QImage before;           // the box's stored pixels as decoded
+    QImage picture;          // upright at full size, its pixels set only inside the box
+    QImage pixels;           // the box's stored pixels after drawing
+    std::vector<bool> drawn; // which of them the mark changed
+};
+
+// Reads the source's header and coefficients; a problem when they cannot be kept.
+QString readSource(Session &s)
+{
+    source(s.src, s.bytes);
+    jpeg_save_markers(&s.src.info, JPEG_APP0, 0xffff);      // JFIF
+    jpeg_save_markers(&s.src.info, JPEG_APP0 + 2, 0xffff);  // ICC
+    jpeg_save_markers(&s.src.info, JPEG_APP0 + 14, 0xffff); // Adobe
+    jpeg_read_header(&s.src.info, TRUE);
+    if (QString why = headerProblem(s.src.info); !why.isEmpty())
+        return why;
+    s.coefficients = jpeg_read_coefficients(&s.src.info);
+    return QString();
+}
+
+// Encodes the blocks of the box as a JPEG of their own, with the source's tables, and decodes
+// it into before: the stored pixels of the box, exactly as the whole picture would show them
+// there but for the outer iMCU, whose chroma lacks its neighbours.
+void decodeBox(Session &s)
+{
+    jpeg_decompress_struct &src = s.src.info;
+    jpeg_compress_struct &boxJpeg = s.boxJpeg.info;
     const Sampling sampling(src);
-    jpeg_copy_critical_parameters(&src, &boxJpeg.info);
-    boxJpeg.info.image_width = JDIMENSION(box.width());
-    boxJpeg.info.image_height = JDIMENSION(box.height());
-    boxJpeg.info.write_JFIF_header = FALSE;
-    boxJpeg.info.write_Adobe_marker = FALSE;
-    std::vector<jvirt_barray_ptr> arrays(size_t(src.num_components));
+    jpeg_copy_critical_parameters(&src, &boxJpeg);
+    boxJpeg.image_width = JDIMENSION(s.box.width());
+    boxJpeg.image_height = JDIMENSION(s.box.height());
+    boxJpeg.write_JFIF_header = FALSE;
+    boxJpeg.write_Adobe_marker = FALSE;
     for (int c = 0; c < src.num_components; ++c) {
         const jpeg_component_info &comp = src.comp_info[c];
-        const QSize blocks = sampling.blocks(comp, box.width(), box.height());
-        arrays[size_t(c)] =
-          boxJpeg.info.mem->request_virt_barray(reinterpret_cast<j_common_ptr>(&boxJpeg.info),
-                                                JPOOL_IMAGE,
-                                                TRUE,
-                                                JDIMENSION(blocks.width()),
-                                                JDIMENSION(blocks.height()),
-                                                JDIMENSION(comp.v_samp_factor));
+        const QSize blocks = sampling.blocks(comp, s.box.width(), s.box.height());
+        s.boxArrays[size_t(c)] =
+          boxJpeg.mem->request_virt_barray(reinterpret_cast<j_common_ptr>(&boxJpeg),
+                                           JPOOL_IMAGE,
+                                           TRUE,
+                                           JDIMENSION(blocks.width()),
+                                           JDIMENSION(blocks.height()),
+                                           JDIMENSION(comp.v_samp_factor));
     }
-    boxJpeg.info.mem->realize_virt_arrays(reinterpret_cast<j_common_ptr>(&boxJpeg.info));
+    boxJpeg.mem->realize_virt_arrays(reinterpret_cast<j_common_ptr>(&boxJpeg));
     for (int c = 0; c < src.num_components; ++c) {
         const jpeg_component_info &comp = src.comp_info[c];
         const QSize block = sampling.block(comp);
-        const QSize blocks = sampling.blocks(comp, box.width(), box.height());
-        const int firstColumn = box.x() / block.width();
-        const int firstRow = box.y() / block.height();
+        const QSize blocks = sampling.blocks(comp, s.box.width(), s.box.height());
+        const int firstColumn = s.box.x() / block.width();
+        const int firstRow = s.box.y() / block.height();
         for (int y = 0; y < blocks.height(); ++y) {
-            std::memcpy(blockRow(boxJpeg.info, arrays[size_t(c)], y, true),
-                        blockRow(src, coefficients[c], firstRow + y, false) + firstColumn,
+            std::memcpy(blockRow(boxJpeg, s.boxArrays[size_t(c)], y, true),
+                        blockRow(src, s.coefficients[c], firstRow + y, false) + firstColumn,
                         size_t(blocks.width()) * sizeof(JBLOCK));
         }
     }
-    jpeg_write_coefficients(&boxJpeg.info, arrays.data());
-    jpeg_finish_compress(&boxJpeg.info);
+    jpeg_write_coefficients(&boxJpeg, s.boxArrays.data());
+    jpeg_finish_compress(&boxJpeg);
 
-    jpeg_mem_src(&boxRead.info, boxJpeg.buffer, boxJpeg.size);
-    jpeg_read_header(&boxRead.info, TRUE);
-    boxRead.info.out_color_space = JCS_EXT_BGRX;
-    jpeg_start_decompress(&boxRead.info);
-    QImage pixels(box.size(), QImage::Format_RGB32);
-    while (boxRead.info.output_scanline < boxRead.info.output_height) {
-        JSAMPROW row = pixels.scanLine(int(boxRead.info.output_scanline));
-        jpeg_read_scanlines(&boxRead.info, &row, 1);
+    jpeg_decompress_struct &read = s.boxRead.info;
+    jpeg_mem_src(&read, s.boxJpeg.buffer, s.boxJpeg.size);
+    jpeg_read_header(&read, TRUE);
+    read.out_color_space = JCS_EXT_BGRX;
+    jpeg_start_decompress(&read);
+    s.before = QImage(s.box.size(), QImage::Format_RGB32);
+    if (s.before.isNull())
+        return; // no memory: the caller says so once libjpeg is done with the box
+    while (read.output_scanline < read.output_height) {
+        JSAMPROW row = s.before.scanLine(int(read.output_scanline));
+        jpeg_read_scanlines(&read, &row, 1);
     }
-    jpeg_finish_decompress(&boxRead.info);
-    return pixels;
+    jpeg_finish_decompress(&read);
 }
 
 // The segments that describe the pixels: JFIF, the ICC profile and Adobe's colour transform.
@@ -239,6 +298,143 @@ bool isKeptSegment(int marker, const JOCTET *data, unsigned length)
            (marker == JPEG_APP0 + 14 && startsWith("Adobe", 5));
 }
 
+// The reach in the stored frame, grown to whole iMCUs plus one of context (so that chroma at the
+// edge of a changed block is upsampled as in the whole picture).
+QRect boxAround(const QRect &reach, int orientation, const jpeg_decompress_struct &info)
+{
+    const int width = int(info.image_width);
+    const int height = int(info.image_height);
+    const Sampling sampling(info);
+    const QPoint p1 = storedPoint(reach.left(), reach.top(), orientation, width, height);
+    const QPoint p2 = storedPoint(reach.right(), reach.bottom(), orientation, width, height);
+    const QRect stored = QRect(p1, p2).normalized();
+    const int x0 = std::max(0, (stored.left() / sampling.mcuW - 1) * sampling.mcuW);
+    const int y0 = std::max(0, (stored.top() / sampling.mcuH - 1) * sampling.mcuH);
+    const int x1 = std::min(width, (stored.right() / sampling.mcuW + 2) * sampling.mcuW);
+    const int y1 = std::min(height, (stored.bottom() / sampling.mcuH + 2) * sampling.mcuH);
+    return QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
+}
+
+// The pixel of the upright picture at stored point (x, y) of the box.
+QRgb *uprightPixel(Session &s, int orientation, int x, int y)
+{
+    const QPoint u = uprightPoint(s.box.x() + x,
+                                  s.box.y() + y,
+                                  orientation,
+                                  int(s.src.info.image_width),
+                                  int(s.src.info.image_height));
+    return reinterpret_cast<QRgb *>(s.picture.bits() + u.y() * s.picture.bytesPerLine()) + u.x();
+}
+
+// The box's decoded pixels put into the upright picture; the rest of its memory is never
+// touched, so it costs no page of its own.
+void placeUpright(Session &s, int orientation)
+{
+    for (int y = 0; y < s.box.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(s.before.constScanLine(y));
+        if (orientation == 1) {
+            std::memcpy(uprightPixel(s, orientation, 0, y), line, size_t(s.box.width()) * 4);
+            continue;
+        }
+        for (int x = 0; x < s.box.width(); ++x)
+            *uprightPixel(s, orientation, x, y) = line[x];
+    }
+}
+
+// The stamped pixels of the box in the stored frame, and which of them were drawn.
+void collectDrawn(Session &s, int orientation)
+{
+    s.pixels = QImage(s.box.size(), QImage::Format_RGB32);
+    s.drawn.assign(size_t(s.box.width()) * size_t(s.box.height()), false);
+    for (int y = 0; y < s.box.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(s.pixels.scanLine(y));
+        const auto *was = reinterpret_cast<const QRgb *>(s.before.constScanLine(y));
+        for (int x = 0; x < s.box.width(); ++x) {
+            line[x] = *uprightPixel(s, orientation, x, y);
+            s.drawn[size_t(y) * size_t(s.box.width()) + size_t(x)] = line[x] != was[x];
+        }
+    }
+}
+
+// Whether a drawn pixel lies in the block at (bx, by) of blocks of size block in the box.
+bool blockTouched(const Session &s, const QSize &block, int bx, int by)
+{
+    const int bottom = std::min(s.box.height(), (by + 1) * block.height());
+    const int right = std::min(s.box.width(), (bx + 1) * block.width());
+    for (int y = by * block.height(); y < bottom; ++y) {
+        const size_t line = size_t(y) * size_t(s.box.width());
+        for (int x = bx * block.width(); x < right; ++x) {
+            if (s.drawn[line + size_t(x)])
+                return true;
+        }
+    }
+    return false;
+}
+
+// The stamped box encoded with the source's tables and sampling; each component's blocks that
+// hold a drawn pixel take its coefficients.
+void patchBlocks(Session &s)
+{
+    jpeg_decompress_struct &src = s.src.info;
+    jpeg_compress_struct &region = s.region.info;
+    jpeg_copy_critical_parameters(&src, &region);
+    region.image_width = JDIMENSION(s.box.width());
+    region.image_height = JDIMENSION(s.box.height());
+    region.input_components = 4;
+    region.in_color_space = JCS_EXT_BGRX;
+    region.write_JFIF_header = FALSE;
+    region.write_Adobe_marker = FALSE;
+    jpeg_start_compress(&region, TRUE);
+    while (region.next_scanline < region.image_height) {
+        JSAMPROW row = s.pixels.scanLine(int(region.next_scanline));
+        jpeg_write_scanlines(&region, &row, 1);
+    }
+    jpeg_finish_compress(&region);
+
+    jpeg_mem_src(&s.patch.info, s.region.buffer, s.region.size);
+    jpeg_read_header(&s.patch.info, TRUE);
+    jvirt_barray_ptr *patched = jpeg_read_coefficients(&s.patch.info);
+    const Sampling sampling(src);
+    for (int c = 0; c < src.num_components; ++c) {
+        const QSize block = sampling.block(src.comp_info[c]);
+        const int columns = (s.box.width() + block.width() - 1) / block.width();
+        const int rows = (s.box.height() + block.height() - 1) / block.height();
+        const int firstColumn = s.box.x() / block.width();
+        const int firstRow = s.box.y() / block.height();
+        for (int by = 0; by < rows; ++by) {
+            JBLOCKROW from = blockRow(s.patch.info, patched[c], by, false);
+            JBLOCKROW to = blockRow(src, s.coefficients[c], firstRow + by, true);
+            for (int bx = 0; bx < columns; ++bx) {
+                if (blockTouched(s, block, bx, by))
+                    std::memcpy(to[firstColumn + bx], from[bx], sizeof(JBLOCK));
+            }
+        }
+    }
+}
+
+// The whole picture from its coefficients, with the source's own segments.
+void writeOutput(Session &s)
+{
+    jpeg_decompress_struct &src = s.src.info;
+    jpeg_compress_struct &out = s.out.info;
+    jpeg_copy_critical_parameters(&src, &out);
+    out.write_JFIF_header = FALSE;
+    out.write_Adobe_marker = FALSE;
+    out.restart_interval = src.restart_interval;
+    out.arith_code = src.arith_code;
+    // Progressive scans need their own Huffman tables; a sequential picture keeps the library's,
+    // as cameras do, which saves a second pass over the whole picture.
+    if (src.progressive_mode)
+        jpeg_simple_progression(&out);
+    jpeg_write_coefficients(&out, s.coefficients);
+    for (jpeg_saved_marker_ptr m = src.marker_list; m; m = m->next) {
+        if (isKeptSegment(m->marker, m->data, m->data_length))
+            jpeg_write_marker(&out, m->marker, m->data, m->data_length);
+    }
+    jpeg_finish_compress(&out);
+    jpeg_finish_decompress(&src);
+}
+
 } // namespace
 
 namespace JpegKeeper {
@@ -247,17 +443,15 @@ Header inspect(const QByteArray &bytes)
 {
     Header header;
     ErrorManager errors;
-    setUp(errors);
     Decompress d(errors);
-    if (setjmp(errors.jump)) {
-        header.problem = Text::tr("damaged JPEG");
-        return header;
-    }
+    if (setjmp(errors.jump))
+        return { Text::tr("damaged JPEG"), QSize(), QByteArray(), 0 };
     source(d, bytes);
     jpeg_save_markers(&d.info, JPEG_APP0 + 2, 0xffff);
     jpeg_read_header(&d.info, TRUE);
     header.problem = headerProblem(d.info);
     header.size = QSize(int(d.info.image_width), int(d.info.image_height));
+    header.components = d.info.num_components;
     JOCTET *icc = nullptr;
     unsigned int iccSize = 0;
     if (jpeg_read_icc_profile(&d.info, &icc, &iccSize)) {
@@ -267,164 +461,75 @@ Header inspect(const QByteArray &bytes)
     return header;
 }
 
+QByteArray readHeader(QIODevice &file)
+{
+    // Segment by segment: FF, the marker, a 16-bit length that counts itself; fill bytes (FF FF)
+    // may stand between segments. The headers of real pictures are far below the bound.
+    constexpr qint64 maxHeader = 16 << 20;
+    QByteArray head = file.read(2);
+    if (head != "\xff\xd8")
+        return head;
+    while (head.size() < maxHeader) {
+        char byte = 0;
+        if (!file.getChar(&byte))
+            return head;
+        if (quint8(byte) != 0xff)
+            return head; // no marker where one must be: the header check says the file is damaged
+        head += byte;
+        if (!file.getChar(&byte))
+            return head;
+        head += byte;
+        const quint8 marker = quint8(byte);
+        if (marker == 0xff) {
+            head.chop(1); // a fill byte: the next one starts the marker again
+            continue;
+        }
+        const QByteArray length = file.read(2);
+        head += length;
+        if (length.size() < 2)
+            return head;
+        const int size = quint8(length.at(0)) << 8 | quint8(length.at(1));
+        head += file.read(std::max(0, size - 2));
+        if (marker == 0xda)
+            return head; // the first scan's header: its data follows
+    }
+    return head;
+}
+
+qint64 maxFileSize(const Header &header)
+{
+    // Even the worst case of Huffman coding stays below 4 bytes a sample; progressive
+    // refinement scans add less than as much again.
+    constexpr qint64 bytesPerSample = 8;
+    return qint64(header.size.width()) * header.size.height() * header.components * bytesPerSample +
+           (1 << 20);
+}
+
 Result stamp(const QByteArray &bytes,
              int orientation,
              const QRect &reach,
              const std::function<bool(QImage &)> &draw)
 {
-    Result result;
-    // Everything that lives across the jump is made before it: a jump skips no destructor.
-    ErrorManager errors;
-    setUp(errors);
-    Decompress src(errors);
-    Compress boxJpeg(errors, 1 << 20);
-    Decompress boxRead(errors);
-    Compress region(errors, 1 << 20);
-    Decompress patch(errors);
-    // About the source's size: the output differs from it only by the mark's blocks.
-    Compress out(errors, size_t(bytes.size()) + (1 << 20));
-    QImage before;
-    QImage picture;
-    QImage pixels;
-    std::vector<bool> drawn;
-    if (setjmp(errors.jump)) {
-        result.problem = Text::tr("damaged JPEG");
-        return result;
-    }
-    source(src, bytes);
-    jpeg_save_markers(&src.info, JPEG_APP0, 0xffff);      // JFIF
-    jpeg_save_markers(&src.info, JPEG_APP0 + 2, 0xffff);  // ICC
-    jpeg_save_markers(&src.info, JPEG_APP0 + 14, 0xffff); // Adobe
-    jpeg_read_header(&src.info, TRUE);
-    if (QString why = headerProblem(src.info); !why.isEmpty()) {
-        result.problem = why;
-        return result;
-    }
-    jvirt_barray_ptr *coefficients = jpeg_read_coefficients(&src.info);
-    const int width = int(src.info.image_width);
-    const int height = int(src.info.image_height);
-    const QSize upright = orientation >= 5 ? QSize(height, width) : QSize(width, height);
-    const Sampling sampling(src.info);
-
+    Session s(bytes);
+    if (setjmp(s.errors.jump))
+        return { QByteArray(), Text::tr("damaged JPEG") };
+    if (QString why = readSource(s); !why.isEmpty())
+        return { QByteArray(), why };
     if (!reach.isEmpty()) {
-        // The reach in the stored frame, grown to whole iMCUs plus one of context (so that
-        // chroma at the edge of a changed block is upsampled as in the whole picture).
-        const QPoint p1 = storedPoint(reach.left(), reach.top(), orientation, width, height);
-        const QPoint p2 = storedPoint(reach.right(), reach.bottom(), orientation, width, height);
-        const QRect stored = QRect(p1, p2).normalized();
-        const int mcuW = sampling.mcuW;
-        const int mcuH = sampling.mcuH;
-        const int x0 = std::max(0, (stored.left() / mcuW - 1) * mcuW);
-        const int y0 = std::max(0, (stored.top() / mcuH - 1) * mcuH);
-        const int x1 = std::min(width, (stored.right() / mcuW + 2) * mcuW);
-        const int y1 = std::min(height, (stored.bottom() / mcuH + 2) * mcuH);
-        const QRect box(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
-
-        // The picture upright at full size, its pixels set only inside the box: the rest of its
-        // memory is never touched, so it costs no page of its own.
-        before = decodeBox(src.info, coefficients, box, boxJpeg, boxRead);
-        picture = QImage(upright, QImage::Format_RGB32);
-        if (before.isNull() || picture.isNull()) {
-            result.problem = Text::tr("there is not enough memory for the picture");
-            return result;
-        }
-        // The pixel of the upright picture at stored point (x, y) of the box.
-        uchar *const bits = picture.bits();
-        const qsizetype stride = picture.bytesPerLine();
-        const auto at = [&](int x, int y) {
-            const QPoint u = uprightPoint(x0 + x, y0 + y, orientation, width, height);
-            return reinterpret_cast<QRgb *>(bits + u.y() * stride) + u.x();
-        };
-        for (int y = 0; y < box.height(); ++y) {
-            const auto *line = reinterpret_cast<const QRgb *>(before.constScanLine(y));
-            if (orientation == 1) {
-                std::memcpy(at(0, y), line, size_t(box.width()) * sizeof(QRgb));
-                continue;
-            }
-            for (int x = 0; x < box.width(); ++x)
-                *at(x, y) = line[x];
-        }
-        if (!draw(picture)) {
-            result.problem = Text::tr("there is not enough memory for the picture");
-            return result;
-        }
-
-        // The stamped pixels of the box in the stored frame, and which of them were drawn.
-        pixels = QImage(box.size(), QImage::Format_RGB32);
-        drawn.assign(size_t(box.width()) * size_t(box.height()), false);
-        for (int y = 0; y < box.height(); ++y) {
-            auto *line = reinterpret_cast<QRgb *>(pixels.scanLine(y));
-            const auto *was = reinterpret_cast<const QRgb *>(before.constScanLine(y));
-            for (int x = 0; x < box.width(); ++x) {
-                line[x] = *at(x, y);
-                drawn[size_t(y) * size_t(box.width()) + size_t(x)] = line[x] != was[x];
-            }
-        }
-
-        // The box encoded with the source's tables and sampling.
-        jpeg_copy_critical_parameters(&src.info, &region.info);
-        region.info.image_width = JDIMENSION(box.width());
-        region.info.image_height = JDIMENSION(box.height());
-        region.info.input_components = 4;
-        region.info.in_color_space = JCS_EXT_BGRX;
-        region.info.write_JFIF_header = FALSE;
-        region.info.write_Adobe_marker = FALSE;
-        jpeg_start_compress(&region.info, TRUE);
-        while (region.info.next_scanline < region.info.image_height) {
-            JSAMPROW row = pixels.scanLine(int(region.info.next_scanline));
-            jpeg_write_scanlines(&region.info, &row, 1);
-        }
-        jpeg_finish_compress(&region.info);
-
-        jpeg_mem_src(&patch.info, region.buffer, region.size);
-        jpeg_read_header(&patch.info, TRUE);
-        jvirt_barray_ptr *patched = jpeg_read_coefficients(&patch.info);
-
-        // Each component's blocks that hold a drawn pixel take the box's coefficients.
-        for (int c = 0; c < src.info.num_components; ++c) {
-            const QSize block = sampling.block(src.info.comp_info[c]);
-            const int columns = (box.width() + block.width() - 1) / block.width();
-            const int rows = (box.height() + block.height() - 1) / block.height();
-            for (int by = 0; by < rows; ++by) {
-                JBLOCKROW from = blockRow(patch.info, patched[c], by, false);
-                JBLOCKROW to = blockRow(src.info, coefficients[c], y0 / block.height() + by, true);
-                for (int bx = 0; bx < columns; ++bx) {
-                    bool touched = false;
-                    for (int y = by * block.height();
-                         y < std::min(box.height(), (by + 1) * block.height()) && !touched;
-                         ++y) {
-                        const size_t line = size_t(y) * size_t(box.width());
-                        for (int x = bx * block.width();
-                             x < std::min(box.width(), (bx + 1) * block.width()) && !touched;
-                             ++x)
-                            touched = drawn[line + size_t(x)];
-                    }
-                    if (touched)
-                        std::memcpy(to[x0 / block.width() + bx], from[bx], sizeof(JBLOCK));
-                }
-            }
-        }
+        s.box = boxAround(reach, orientation, s.src.info);
+        decodeBox(s);
+        const QSize size(int(s.src.info.image_width), int(s.src.info.image_height));
+        s.picture = QImage(orientation >= 5 ? size.transposed() : size, QImage::Format_RGB32);
+        if (s.before.isNull() || s.picture.isNull())
+            return { QByteArray(), Text::tr("there is not enough memory for the picture") };
+        placeUpright(s, orientation);
+        if (!draw(s.picture))
+            return { QByteArray(), Text::tr("there is not enough memory for the picture") };
+        collectDrawn(s, orientation);
+        patchBlocks(s);
     }
-
-    // The whole picture from its coefficients, with the source's own segments.
-    jpeg_copy_critical_parameters(&src.info, &out.info);
-    out.info.write_JFIF_header = FALSE;
-    out.info.write_Adobe_marker = FALSE;
-    out.info.restart_interval = src.info.restart_interval;
-    out.info.arith_code = src.info.arith_code;
-    // Progressive scans need their own Huffman tables; a sequential picture keeps the library's,
-    // as cameras do, which saves a second pass over the whole picture.
-    if (src.info.progressive_mode)
-        jpeg_simple_progression(&out.info);
-    jpeg_write_coefficients(&out.info, coefficients);
-    for (jpeg_saved_marker_ptr m = src.info.marker_list; m; m = m->next) {
-        if (isKeptSegment(m->marker, m->data, m->data_length))
-            jpeg_write_marker(&out.info, m->marker, m->data, m->data_length);
-    }
-    jpeg_finish_compress(&out.info);
-    jpeg_finish_decompress(&src.info);
-    result.bytes = out.bytes();
-    return result;
+    writeOutput(s);
+    return { s.out.bytes(), QString() };
 }
 
 } // namespace JpegKeeper

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class QIODevice;
+
 // Stamps a JPEG without a generation of loss: only the 8×8 blocks that a drawn pixel touches are
 // encoded again, with the source's own quantisation tables and sampling; every other block keeps
 // the source's coefficients bit for bit, and only the part of the picture the mark reaches is
@@ -20,10 +22,17 @@ struct Header
     QString problem; // why the compression cannot be kept ("CMYK JPEG", "12-bit JPEG" ...)
     QSize size;      // in the stored frame
     QByteArray iccProfile;
+    int components = 0;
 };
 
-// What the header of the JPEG in bytes says.
+// What the header of the JPEG in bytes says (the bytes up to its first scan are enough).
 Header inspect(const QByteArray &bytes);
+// The bytes of the JPEG in file up to the end of its first scan's header, read segment by
+// segment (what was read, when the file ends first or is no JPEG).
+QByteArray readHeader(QIODevice &file);
+// The most bytes a JPEG of this header can use: whatever follows them is no part of its scans,
+// however large the file.
+qint64 maxFileSize(const Header &header);
 
 struct Result
 {

@@ -1,21 +1,10 @@
 #include "batchrunner.h"
 
 #include <algorithm>
-#include <unistd.h>
 
+#include "memoryplan.h"
 #include "picturemetadata.h"
 #include "picturereader.h"
-
-namespace {
-
-qint64 physicalMemory()
-{
-    const long pages = sysconf(_SC_PHYS_PAGES);
-    const long pageSize = sysconf(_SC_PAGE_SIZE);
-    return pages > 0 && pageSize > 0 ? qint64(pages) * pageSize : qint64(4) << 30;
-}
-
-} // namespace
 
 int BatchReport::failureCount() const
 {
@@ -53,25 +42,14 @@ BatchRunner::~BatchRunner()
 
 int BatchRunner::workerCount(const RunSnapshot &snapshot)
 {
-    // Keep workers × (one source + one output) of the largest picture within a quarter of the
-    // machine's memory. Only the headers are read here.
+    // Only the headers are read here.
     qint64 largest = 1;
-    for (const QString &source : snapshot.sources) {
-        const QSize size = PictureReader::declaredSize(source);
-        if (size.isValid())
-            largest = std::max(largest, qint64(size.width()) * size.height() * 4);
-    }
-    const qint64 output = snapshot.outputSize.isValid()
-                            ? qint64(snapshot.outputSize.width()) * snapshot.outputSize.height() * 4
-                            : largest;
-    // The keep-JPEG mode also holds a copy of the picture and its coefficients (at most 4:4:4,
-    // three components of two bytes a pixel).
-    const qint64 keeping =
-      snapshot.policy.jpegMode == JpegMode::Keep ? largest + largest / 4 * 6 : 0;
-    const qint64 byMemory =
-      std::max<qint64>(1, physicalMemory() / 4 / (largest + output + keeping));
-    const qint64 byCores = std::max(1, QThread::idealThreadCount());
-    return int(std::min({ byMemory, byCores, qint64(std::max(1, int(snapshot.sources.size()))) }));
+    for (int i = 0; i < snapshot.sources.size(); ++i)
+        largest = std::max(largest, MemoryPlan::workingSet(snapshot, i));
+    return MemoryPlan::workers(largest,
+                               MemoryPlan::usableMemory(),
+                               QThread::idealThreadCount(),
+                               int(snapshot.sources.size()));
 }
 
 void BatchRunner::start(const RunSnapshot &snapshot, int workers)

@@ -107,7 +107,9 @@ KeepPlan planKeeping(const RunSnapshot &run, const QString &source, const QByteA
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(file.errorString());
-    plan.bytes = file.readAll();
+    // The header first: only a JPEG within the limits is read whole, and only as far as its
+    // scans can reach (a small picture padded to gigabytes costs no more than the picture).
+    plan.bytes = JpegKeeper::readHeader(file);
     if (!plan.bytes.startsWith("\xff\xd8"))
         return refuse(Text::tr("not a JPEG"));
     const JpegKeeper::Header header = JpegKeeper::inspect(plan.bytes);
@@ -129,6 +131,8 @@ KeepPlan planKeeping(const RunSnapshot &run, const QString &source, const QByteA
     if (plan.orientation != 1 && !run.policy.touchesMetadata())
         return refuse(Text::tr("turned, without metadata"));
     plan.size = plan.orientation >= 5 ? header.size.transposed() : header.size;
+    plan.bytes +=
+      file.read(std::max<qint64>(0, JpegKeeper::maxFileSize(header) - plan.bytes.size()));
     return plan;
 }
 
