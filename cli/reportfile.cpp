@@ -102,6 +102,14 @@ void ReportFile::add(const RunSnapshot &run, int index, const JobOutcome &outcom
                 orNull(outcome.status != Status::Written ? outcome.reason
                        : outcome.incomplete.isEmpty()    ? outcome.metadataReason
                                                          : outcome.incomplete));
+    // In the keep-JPEG mode a written JPEG says whether it kept its compression, and why not.
+    const QString suffix = QFileInfo(outcome.output).suffix().toLower();
+    if (run.policy.jpegMode == JpegMode::Keep && outcome.status == Status::Written &&
+        (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))) {
+        line.insert(QStringLiteral("jpeg"),
+                    outcome.jpegKept ? QStringLiteral("kept") : QStringLiteral("encoded"));
+        line.insert(QStringLiteral("jpegReason"), orNull(outcome.reencodedReason));
+    }
     const QByteArray text = QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
     ssize_t written;
     do {

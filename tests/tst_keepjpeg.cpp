@@ -238,7 +238,7 @@ void TestKeepJpeg::awkwardSources_data()
     QTest::newRow("fractional sampling (3×1 luma, 2×1 chroma)") << "fractional"
                                                                 << "JPEG with fractional sampling";
     QTest::newRow("truncated in its scan") << "truncated"
-                                           << "damaged JPEG";
+                                           << "Premature end of JPEG file";
     QTest::newRow("padded to 3 GB after its end") << "padded"
                                                   << "";
 }

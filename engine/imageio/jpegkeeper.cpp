@@ -31,6 +31,7 @@ struct ErrorManager
 {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX] = {}; // libjpeg's own words for the error
 
     ErrorManager()
     {
@@ -43,7 +44,9 @@ struct ErrorManager
 
 void errorExit(j_common_ptr info)
 {
-    std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->jump, 1);
+    auto *errors = reinterpret_cast<ErrorManager *>(info->err);
+    errors->pub.format_message(info, errors->message);
+    std::longjmp(errors->jump, 1);
 }
 
 void emitMessage(j_common_ptr info, int level)
@@ -445,7 +448,7 @@ Header inspect(const QByteArray &bytes)
     ErrorManager errors;
     Decompress d(errors);
     if (setjmp(errors.jump))
-        return { Text::tr("damaged JPEG"), QSize(), QByteArray(), 0 };
+        return { QString::fromLocal8Bit(errors.message), QSize(), QByteArray(), 0 };
     source(d, bytes);
     jpeg_save_markers(&d.info, JPEG_APP0 + 2, 0xffff);
     jpeg_read_header(&d.info, TRUE);
@@ -512,7 +515,7 @@ Result stamp(const QByteArray &bytes,
 {
     Session s(bytes);
     if (setjmp(s.errors.jump))
-        return { QByteArray(), Text::tr("damaged JPEG") };
+        return { QByteArray(), QString::fromLocal8Bit(s.errors.message) };
     if (QString why = readSource(s); !why.isEmpty())
         return { QByteArray(), why };
     if (!reach.isEmpty()) {

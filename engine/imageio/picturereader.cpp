@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QtEndian>
 
 #include "heifcodec.h"
@@ -27,12 +28,25 @@ struct Text
 thread_local QStringList *decoderWarnings = nullptr;
 QtMessageHandler nextHandler = nullptr;
 
+// Whether a warning of libjpeg's says that scan data was lost. Extraneous bytes before a header
+// marker (APPn, COM, DQT, DHT, SOFn, SOS) lose nothing; before the end of the picture or a
+// restart marker they are what was left of a damaged scan.
+bool losesScanData(const QString &text)
+{
+    static const QRegularExpression extraneous(
+      QStringLiteral("extraneous bytes before marker 0x([0-9a-fA-F]{2})"));
+    const QRegularExpressionMatch match = extraneous.match(text);
+    if (!match.hasMatch())
+        return true;
+    const int marker = match.captured(1).toInt(nullptr, 16);
+    return marker == 0xd9 || (marker >= 0xd0 && marker <= 0xd7);
+}
+
 void catchDecoderWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     const bool decoder = context.category && qstrcmp(context.category, "qt.gui.imageio.jpeg") == 0;
     if (decoderWarnings && decoder && (type == QtWarningMsg || type == QtInfoMsg)) {
-        // Extraneous bytes before a marker lose nothing of the picture.
-        if (!text.contains(QLatin1String("extraneous bytes")))
+        if (losesScanData(text))
             decoderWarnings->append(text);
         return;
     }
