@@ -207,7 +207,7 @@ void readTable(const QCommandLineParser &parser,
             else if (option->choiceFlags)
                 ok = option->set(options, longName);
             else if (!option->setFromCommandLine(options, parser.value(cli)))
-                fail(invalidValue(parser.value(cli), longName, option->rangeText()));
+                fail(invalidValue(parser.value(cli), longName, option->refusal(parser.value(cli))));
             Q_ASSERT(ok);
         }
     }

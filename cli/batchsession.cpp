@@ -42,7 +42,7 @@ std::optional<int> BatchSession::prepare()
     const RunPlan plan = planRun(m_command.request);
     if (!plan.ok()) {
         say(plan.message(m_command.request));
-        return plan.failure == RunPlan::Failure::Logo ? 2 : 1;
+        return plan.failure == RunPlan::Failure::OutputFolder ? 1 : 2;
     }
     m_run = plan.run;
     const QString &reportPath = m_command.reportPath;

@@ -12,6 +12,7 @@
 #include "choicenames.h"
 #include "configfile.h"
 #include "constants.h"
+#include "hiddencharacters.h"
 #include "inifile.h"
 #include "picturereader.h"
 
@@ -23,15 +24,6 @@ struct Text
 };
 
 const QString suffix = QStringLiteral(".conf");
-
-// C0 and C1 controls (a newline among them) and the marks that turn text around: a name holding
-// one would show as something else in the list and in a terminal.
-bool isHiddenControl(QChar c)
-{
-    const char16_t u = c.unicode();
-    return c.category() == QChar::Other_Control || u == 0x061C || u == 0x200E || u == 0x200F ||
-           (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
-}
 
 QString optionsText(const RunOptions &options)
 {
@@ -167,7 +159,7 @@ QString nameProblem(const QString &name)
         return Text::tr("A preset's name cannot hold \"/\".");
     if (name.startsWith(QLatin1Char('.')))
         return Text::tr("A preset's name cannot start with \".\".");
-    if (std::any_of(name.cbegin(), name.cend(), isHiddenControl))
+    if (std::any_of(name.cbegin(), name.cend(), isHiddenCharacter))
         return Text::tr("A preset's name cannot hold control or bidirectional characters.");
     if ((name + suffix).toUtf8().size() > 255)
         return Text::tr("The preset's name is too long.");

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "nametemplate.h"
 #include "positions.h"
 
 namespace {
@@ -176,7 +177,10 @@ std::vector<RunOption> makeOptions()
                         "Name each output after TEMPLATE, without suffix: {name} (the "
                         "source's name), {counter}, {counter:N}, {preset} or a text field"));
     name.get = [](const RunOptions &r) { return r.output.nameTemplate; };
+    name.check = NameTemplate::problem;
     name.set = [](RunOptions &r, const QString &value) {
+        if (!NameTemplate::problem(value).isEmpty())
+            return false;
         r.output.nameTemplate = value;
         return true;
     };
@@ -332,6 +336,11 @@ QString RunOption::rangeText() const
             break;
     }
     return QString();
+}
+
+QString RunOption::refusal(const QString &value) const
+{
+    return check ? check(value) : rangeText();
 }
 
 bool RunOption::setFromCommandLine(RunOptions &options, const QString &value) const

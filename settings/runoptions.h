@@ -47,11 +47,15 @@ struct RunOption
     std::function<QString(const RunOptions &)> get;
     // Sets the value from the configuration file's text; false leaves it unchanged.
     std::function<bool(RunOptions &, const QString &)> set;
+    // Text: why a value is refused, or empty (none: every text is taken).
+    std::function<QString(const QString &)> check;
 
     QString longName() const { return names.isEmpty() ? QString() : names.constLast(); }
     QString negation() const { return QStringLiteral("no-") + longName(); }
     // "1 to 100", "all, all-but-location, copyright or none".
     QString rangeText() const;
+    // Why value is refused: what check() says, or the range.
+    QString refusal(const QString &value) const;
     // Sets the value from the command line's text (a position's name, not its code).
     bool setFromCommandLine(RunOptions &options, const QString &value) const;
 };

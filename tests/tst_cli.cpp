@@ -73,6 +73,7 @@ private slots:
     void reportFile_data();
     void reportFile();
     void keptJpegsSayWhy();
+    void webpSizesAreRefusedBeforeDecoding();
     void hostileInputs_data();
     void hostileInputs();
     void settingsFiles_data();
@@ -577,6 +578,34 @@ void TestCli::keptJpegsSayWhy()
     QVERIFY(!lines.value("p.png").contains("jpeg")); // no JPEG written
 }
 
+void TestCli::webpSizesAreRefusedBeforeDecoding()
+{
+    QTemporaryDir dir;
+    const QString wide = writeImage(dir.path(), "wide.png", solidImage(16384, 8, Qt::blue));
+    const QString fine = writeImage(dir.path(), "fine.png", solidImage(64, 8, Qt::blue));
+    QByteArray errors;
+    // A size no WebP can have: bad usage, nothing made.
+    QCOMPARE(runBatch({ "-f", "webp", "-s", "16384x100", "-o", dir.filePath("a"), fine }, &errors),
+             2);
+    QVERIFY2(errors.contains("a WebP picture holds at most 16383 pixels a side"),
+             errors.constData());
+    QVERIFY(!QFileInfo::exists(dir.filePath("a")));
+    // A picture too wide at its own size: not written, the others are.
+    QCOMPARE(
+      runBatch(
+        { "-f", "webp", "-o", dir.filePath("b"), "--report", dir.filePath("r.json"), wide, fine }),
+      1);
+    const QList<QJsonObject> lines = reportLines(dir.filePath("r.json"));
+    QCOMPARE(lines.size(), 2);
+    for (const QJsonObject &line : lines) {
+        const bool isWide = line.value("source").toString() == wide;
+        QCOMPARE(line.value("status").toString(), QString(isWide ? "not-written" : "written"));
+        if (isWide)
+            QCOMPARE(line.value("reason").toString(),
+                     QString("a WebP picture holds at most 16383 pixels a side"));
+    }
+}
+
 void TestCli::hostileInputs_data()
 {
     QTest::addColumn<QByteArray>("name"); // the file's name, as bytes
@@ -586,9 +615,10 @@ void TestCli::hostileInputs_data()
     QTest::newRow("truncated JPEG") << QByteArray("t.jpg") << "truncated"
                                     << "written-incomplete"
                                     << "Corrupt JPEG data: premature end";
-    QTest::newRow("corrupt scan data") << QByteArray("c.jpg") << "junk-before-end"
-                                       << "written-incomplete"
-                                       << "Corrupt JPEG data: 25 extraneous bytes before marker 0xd9";
+    QTest::newRow("corrupt scan data")
+      << QByteArray("c.jpg") << "junk-before-end"
+      << "written-incomplete"
+      << "Corrupt JPEG data: 25 extraneous bytes before marker 0xd9";
     QTest::newRow("junk between header segments") << QByteArray("h.jpg") << "junk-in-header"
                                                   << "written"
                                                   << "";

@@ -239,6 +239,7 @@ void TestEffects::watermarkPageStoresAndRunRefusesABadLogo()
     });
     child<QPushButton>(&dialog, "OptionsBtn")->click();
     QVERIFY(previewShown);
+    QVERIFY(fake.messageTexts.isEmpty());
     const WatermarkEffects saved = ConfigFile::load().watermark;
     QCOMPARE(saved.margin, 5);
     QVERIFY(saved.outline && !saved.shadow && !saved.tile);

@@ -285,6 +285,12 @@ void TestMetadata::fieldsReadTheRecordedValues_data()
                                                << "2024-06-01"
                                                << "Cy Lo"
                                                << "X100V";
+    QTest::newRow("control and bidi characters dropped")
+      << QStringList{ QString::fromUtf8("Xmp.dc.creator=Anna\u202E Berg\xc2\x9b\u2066"),
+                      QString::fromUtf8("Exif.Image.Model=X100V\x1b[2J") }
+      << ""
+      << "Anna Berg"
+      << "X100V[2J";
     QTest::newRow("nothing recorded, unreadable date")
       << QStringList{ "Exif.Photo.DateTimeOriginal=    :  :     :  :  " } << ""
       << ""

@@ -21,6 +21,7 @@
 #include "settings/watermarksettings.h"
 #include "testsupport.h"
 #include "ui/dialog.h"
+#include "ui/outputoptions.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ private slots:
     void names_data();
     void names();
     void longNamesStayWithinAFileName();
+    void optionsRefuseATemplateThatCannotName();
     void plannerNamesFromMetadata();
     void presetFiles_data();
     void presetFiles();
@@ -149,6 +151,25 @@ void TestPresets::longNamesStayWithinAFileName()
         QVERIFY(name.startsWith(QChar(0xe9)));
     }
     QVERIFY(numberedFileName(base + ".jpeg", 12).endsWith(" (12).jpeg"));
+}
+
+void TestPresets::optionsRefuseATemplateThatCannotName()
+{
+    TestEnvironment env;
+    FakeUiServices fake;
+    OutputOptions options{ OutputPolicy(), WatermarkEffects(), PreviewRequest() };
+    auto *name = child<QLineEdit>(&options, "nameTemplate");
+    auto *ok = child<QDialogButtonBox>(&options, "buttonBox")->button(QDialogButtonBox::Ok);
+    name->setText("{counter:10}");
+    ok->click();
+    QCOMPARE(options.result(), int(QDialog::Rejected)); // still open
+    QCOMPARE(fake.messageTexts.size(), 1);
+    QVERIFY2(fake.messageTexts.at(0).contains("{counter:10} must be 1 to 9"),
+             qPrintable(fake.messageTexts.at(0)));
+    name->setText("{name}-{counter:3}");
+    ok->click();
+    QCOMPARE(options.result(), int(QDialog::Accepted));
+    QCOMPARE(options.policy().nameTemplate, QString("{name}-{counter:3}"));
 }
 
 void TestPresets::plannerNamesFromMetadata()

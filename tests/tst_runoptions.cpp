@@ -106,6 +106,11 @@ void TestRunOptions::values_data()
         "{name}, {counter:3}",
         { "--name", "{name}, {counter:3}" },
         true);
+    row("counter too wide", "nameTemplate", "{counter:10}", { "--name", "{counter:10}" }, false);
+    row("counter of no width", "nameTemplate", "{counter:0}", { "--name", "{counter:0}" }, false);
+    row("unknown field", "nameTemplate", "{nope}-web", { "--name", "{nope}-web" }, false);
+    row("unclosed brace", "nameTemplate", "{name", { "--name", "{name" }, false);
+    row("braces as text", "nameTemplate", "{{name}}", { "--name", "{{name}}" }, true);
 }
 
 void TestRunOptions::values()
@@ -135,7 +140,7 @@ void TestRunOptions::values()
     } else {
         QCOMPARE(error,
                  QString("invalid value '%1' for --%2 (%3)")
-                   .arg(arguments.at(1), option.longName(), option.rangeText()));
+                   .arg(arguments.at(1), option.longName(), option.refusal(arguments.at(1))));
     }
 }
 

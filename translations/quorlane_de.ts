@@ -596,6 +596,11 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>Das Logo %1 kann nicht gelesen werden (%2). Wählen Sie unter „Optionen...“ ein anderes oder entfernen Sie es.</translation>
     </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="565"/>
+        <source>The pictures cannot be written at this size: %1.</source>
+        <translation>Die Bilder können in dieser Größe nicht geschrieben werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>FieldMenu</name>
@@ -664,36 +669,48 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>JpegKeeper</name>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="106"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="109"/>
         <source>%1-bit JPEG</source>
         <translation>%1-Bit-JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="108"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="111"/>
         <source>CMYK JPEG</source>
         <translation>CMYK-JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="110"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="113"/>
         <source>JPEG in an unusual colour space</source>
         <translation>JPEG in einem ungewöhnlichen Farbraum</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="116"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="119"/>
         <source>JPEG with fractional sampling</source>
         <translation>JPEG mit gebrochener Unterabtastung</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="448"/>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="515"/>
-        <source>damaged JPEG</source>
-        <translation>beschädigtes JPEG</translation>
-    </message>
-    <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="524"/>
         <location filename="../engine/imageio/jpegkeeper.cpp" line="527"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="530"/>
         <source>there is not enough memory for the picture</source>
         <translation>nicht genug Speicher für das Bild</translation>
+    </message>
+</context>
+<context>
+    <name>NameTemplate</name>
+    <message>
+        <location filename="../engine/output/nametemplate.cpp" line="56"/>
+        <source>a &quot;{&quot; without its &quot;}&quot;</source>
+        <translation>ein „{“ ohne sein „}“</translation>
+    </message>
+    <message>
+        <location filename="../engine/output/nametemplate.cpp" line="62"/>
+        <source>the width of {%1} must be 1 to %2</source>
+        <translation>die Breite von {%1} muss 1 bis %2 sein</translation>
+    </message>
+    <message>
+        <location filename="../engine/output/nametemplate.cpp" line="64"/>
+        <source>there is no field {%1}</source>
+        <translation>es gibt kein Feld {%1}</translation>
     </message>
 </context>
 <context>
@@ -1037,17 +1054,22 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>Logo-Deckkraft:</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="157"/>
+        <location filename="../ui/outputoptions.cpp" line="158"/>
         <source>Choose a Logo</source>
         <translation>Logo wählen</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="159"/>
+        <location filename="../ui/outputoptions.cpp" line="160"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>Bilder (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
         <location filename="../ui/outputoptions.cpp" line="192"/>
+        <source>The output names cannot be made: %1.</source>
+        <translation>Die Ausgabenamen lassen sich nicht bilden: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/outputoptions.cpp" line="206"/>
         <source>For example: %1</source>
         <translation>Zum Beispiel: %1</translation>
     </message>
@@ -1091,37 +1113,37 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="162"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="176"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>das Bild gibt %1 Abtastwerte je Pixel an</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="194"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="208"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>das Bild ist beschädigt: sein %1-Block reicht über das Dateiende hinaus</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="273"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>der Dateiname ist in dieser Locale kein gültiges UTF-8</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="265"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="279"/>
         <source>it is a folder</source>
         <translation>es ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="267"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="281"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es ist ein FIFO, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="269"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="283"/>
         <source>it is a socket, not a regular file</source>
         <translation>es ist ein Socket, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="270"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="284"/>
         <source>it is a device, not a regular file</source>
         <translation>es ist ein Gerät, keine normale Datei</translation>
     </message>
@@ -1172,37 +1194,37 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>Presets</name>
     <message>
-        <location filename="../settings/preset.cpp" line="165"/>
+        <location filename="../settings/preset.cpp" line="158"/>
         <source>A preset needs a name.</source>
         <translation>Eine Vorlage braucht einen Namen.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="167"/>
+        <location filename="../settings/preset.cpp" line="160"/>
         <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
         <translation>Der Name einer Vorlage darf kein „/“ enthalten.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="169"/>
+        <location filename="../settings/preset.cpp" line="162"/>
         <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
         <translation>Der Name einer Vorlage darf nicht mit „.“ beginnen.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="171"/>
+        <location filename="../settings/preset.cpp" line="164"/>
         <source>A preset&apos;s name cannot hold control or bidirectional characters.</source>
         <translation>Der Name einer Vorlage darf keine Steuer- oder Richtungszeichen enthalten.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="173"/>
+        <location filename="../settings/preset.cpp" line="166"/>
         <source>The preset&apos;s name is too long.</source>
         <translation>Der Name der Vorlage ist zu lang.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="180"/>
+        <location filename="../settings/preset.cpp" line="173"/>
         <source>no such preset</source>
         <translation>keine solche Vorlage</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="192"/>
+        <location filename="../settings/preset.cpp" line="185"/>
         <source>not a preset file</source>
         <translation>keine Vorlagendatei</translation>
     </message>
@@ -1233,132 +1255,132 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>RunOptions</name>
     <message>
-        <location filename="../settings/runoptions.cpp" line="122"/>
+        <location filename="../settings/runoptions.cpp" line="123"/>
         <source>Quality for JPEG, WebP, AVIF and HEIC</source>
         <translation>Qualität für JPEG, WebP, AVIF und HEIC</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="130"/>
+        <location filename="../settings/runoptions.cpp" line="131"/>
         <source>How a fixed size treats proportions</source>
         <translation>Wie eine feste Größe die Proportionen behandelt</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="133"/>
+        <location filename="../settings/runoptions.cpp" line="134"/>
         <source>Stretch to exactly SIZE.</source>
         <translation>Auf genau SIZE strecken.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="134"/>
+        <location filename="../settings/runoptions.cpp" line="135"/>
         <source>Fit inside SIZE, keeping proportions; never enlarge.</source>
         <translation>In SIZE einpassen, Proportionen behalten; nie vergrößern.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="142"/>
+        <location filename="../settings/runoptions.cpp" line="143"/>
         <source>Metadata to keep</source>
         <translation>Zu behaltende Metadaten</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="149"/>
+        <location filename="../settings/runoptions.cpp" line="150"/>
         <source>Write the text as the copyright notice.</source>
         <translation>Den Text als Copyright-Vermerk schreiben.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="150"/>
+        <location filename="../settings/runoptions.cpp" line="151"/>
         <source>Leave the copyright notice as the metadata has it.</source>
         <translation>Den Copyright-Vermerk der Metadaten lassen.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="157"/>
+        <location filename="../settings/runoptions.cpp" line="158"/>
         <source>When the output folder has a picture of the same name</source>
         <translation>Wenn der Ausgabeordner ein Bild gleichen Namens hat</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="165"/>
+        <location filename="../settings/runoptions.cpp" line="166"/>
         <source>Colours: keep each picture&apos;s profile, or convert every picture to sRGB</source>
         <translation>Farben: das Profil jedes Bildes behalten oder jedes Bild in sRGB umwandeln</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="175"/>
+        <location filename="../settings/runoptions.cpp" line="176"/>
         <source>Name each output after TEMPLATE, without suffix: {name} (the source&apos;s name), {counter}, {counter:N}, {preset} or a text field</source>
         <translation>Jede Ausgabe nach TEMPLATE benennen, ohne Endung: {name} (der Name der Quelle), {counter}, {counter:N}, {preset} oder ein Textfeld</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="191"/>
+        <location filename="../settings/runoptions.cpp" line="195"/>
         <source>Keep a JPEG&apos;s own compression when its size and format stay: only the watermark&apos;s blocks change.</source>
         <translation>Die eigene Kompression eines JPEG behalten, wenn Größe und Format bleiben: nur die Blöcke des Wasserzeichens ändern sich.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="195"/>
+        <location filename="../settings/runoptions.cpp" line="199"/>
         <source>Encode every picture anew.</source>
         <translation>Jedes Bild neu kodieren.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="212"/>
+        <location filename="../settings/runoptions.cpp" line="216"/>
         <source>Keep the mark N percent of the shorter side off the edges</source>
         <translation>Das Zeichen N Prozent der kürzeren Seite von den Rändern fernhalten</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="222"/>
+        <location filename="../settings/runoptions.cpp" line="226"/>
         <source>Outline the text in black or white.</source>
         <translation>Den Text schwarz oder weiß umranden.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="223"/>
+        <location filename="../settings/runoptions.cpp" line="227"/>
         <source>No outline.</source>
         <translation>Keine Kontur.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="229"/>
+        <location filename="../settings/runoptions.cpp" line="233"/>
         <source>Give the text a soft shadow.</source>
         <translation>Dem Text einen weichen Schatten geben.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="230"/>
+        <location filename="../settings/runoptions.cpp" line="234"/>
         <source>No shadow.</source>
         <translation>Kein Schatten.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="237"/>
+        <location filename="../settings/runoptions.cpp" line="241"/>
         <source>Turn the text by DEG degrees counter-clockwise</source>
         <translation>Den Text um DEG Grad gegen den Uhrzeigersinn drehen</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="245"/>
+        <location filename="../settings/runoptions.cpp" line="249"/>
         <source>Repeat the text over the whole picture.</source>
         <translation>Den Text über das ganze Bild wiederholen.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="246"/>
+        <location filename="../settings/runoptions.cpp" line="250"/>
         <source>Stamp the text once.</source>
         <translation>Den Text einmal stempeln.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="255"/>
+        <location filename="../settings/runoptions.cpp" line="259"/>
         <source>Stamp the picture FILE (PNG, SVG, ...) before the text; &apos;&apos; for none</source>
         <translation>Das Bild FILE (PNG, SVG, ...) vor den Text stempeln; &apos;&apos; für keines</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="269"/>
+        <location filename="../settings/runoptions.cpp" line="273"/>
         <source>The logo&apos;s width in percent of the picture&apos;s</source>
         <translation>Die Breite des Logos in Prozent der Bildbreite</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="278"/>
+        <location filename="../settings/runoptions.cpp" line="282"/>
         <source>Where the logo goes</source>
         <translation>Wohin das Logo kommt</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="295"/>
+        <location filename="../settings/runoptions.cpp" line="299"/>
         <source>The logo&apos;s opacity</source>
         <translation>Die Deckkraft des Logos</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="318"/>
+        <location filename="../settings/runoptions.cpp" line="322"/>
         <source>%1 or %2</source>
         <translation>%1 oder %2</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="326"/>
+        <location filename="../settings/runoptions.cpp" line="330"/>
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
     </message>
@@ -1552,7 +1574,12 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>nicht genug Speicher, um das Wasserzeichen zu zeichnen</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="283"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="252"/>
+        <source>a WebP picture holds at most %1 pixels a side</source>
+        <translation>ein WebP-Bild fasst höchstens %1 Pixel je Seite</translation>
+    </message>
+    <message>
+        <location filename="../engine/run/watermarkjob.cpp" line="291"/>
         <source>it would replace a source picture of this run</source>
         <translation>es würde ein Quellbild dieses Laufs ersetzen</translation>
     </message>

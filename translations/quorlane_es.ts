@@ -596,6 +596,11 @@ Cancelar para elegir otra carpeta</translation>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>El logotipo %1 no se puede leer (%2). Elija otro en «Opciones...» o quítelo.</translation>
     </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="565"/>
+        <source>The pictures cannot be written at this size: %1.</source>
+        <translation>Las imágenes no se pueden escribir con este tamaño: %1.</translation>
+    </message>
 </context>
 <context>
     <name>FieldMenu</name>
@@ -664,36 +669,48 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>JpegKeeper</name>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="106"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="109"/>
         <source>%1-bit JPEG</source>
         <translation>JPEG de %1 bits</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="108"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="111"/>
         <source>CMYK JPEG</source>
         <translation>JPEG CMYK</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="110"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="113"/>
         <source>JPEG in an unusual colour space</source>
         <translation>JPEG en un espacio de color poco común</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="116"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="119"/>
         <source>JPEG with fractional sampling</source>
         <translation>JPEG con submuestreo fraccionario</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="448"/>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="515"/>
-        <source>damaged JPEG</source>
-        <translation>JPEG dañado</translation>
-    </message>
-    <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="524"/>
         <location filename="../engine/imageio/jpegkeeper.cpp" line="527"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="530"/>
         <source>there is not enough memory for the picture</source>
         <translation>no hay memoria suficiente para la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>NameTemplate</name>
+    <message>
+        <location filename="../engine/output/nametemplate.cpp" line="56"/>
+        <source>a &quot;{&quot; without its &quot;}&quot;</source>
+        <translation>una «{» sin su «}»</translation>
+    </message>
+    <message>
+        <location filename="../engine/output/nametemplate.cpp" line="62"/>
+        <source>the width of {%1} must be 1 to %2</source>
+        <translation>el ancho de {%1} debe ser de 1 a %2</translation>
+    </message>
+    <message>
+        <location filename="../engine/output/nametemplate.cpp" line="64"/>
+        <source>there is no field {%1}</source>
+        <translation>no existe el campo {%1}</translation>
     </message>
 </context>
 <context>
@@ -1037,17 +1054,22 @@ Cancelar para elegir otra carpeta</translation>
         <translation>Opacidad del logo:</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="157"/>
+        <location filename="../ui/outputoptions.cpp" line="158"/>
         <source>Choose a Logo</source>
         <translation>Elegir un logotipo</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="159"/>
+        <location filename="../ui/outputoptions.cpp" line="160"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>Imágenes (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
         <location filename="../ui/outputoptions.cpp" line="192"/>
+        <source>The output names cannot be made: %1.</source>
+        <translation>No se pueden formar los nombres de salida: %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/outputoptions.cpp" line="206"/>
         <source>For example: %1</source>
         <translation>Por ejemplo: %1</translation>
     </message>
@@ -1091,37 +1113,37 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="162"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="176"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>la imagen declara %1 muestras por píxel</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="194"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="208"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>la imagen está dañada: su bloque %1 va más allá del final</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="273"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>el nombre del archivo no es UTF-8 válido en esta configuración regional</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="265"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="279"/>
         <source>it is a folder</source>
         <translation>es una carpeta</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="267"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="281"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es un FIFO, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="269"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="283"/>
         <source>it is a socket, not a regular file</source>
         <translation>es un socket, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="270"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="284"/>
         <source>it is a device, not a regular file</source>
         <translation>es un dispositivo, no un archivo normal</translation>
     </message>
@@ -1172,37 +1194,37 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>Presets</name>
     <message>
-        <location filename="../settings/preset.cpp" line="165"/>
+        <location filename="../settings/preset.cpp" line="158"/>
         <source>A preset needs a name.</source>
         <translation>Un preajuste necesita un nombre.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="167"/>
+        <location filename="../settings/preset.cpp" line="160"/>
         <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
         <translation>El nombre de un preajuste no puede contener «/».</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="169"/>
+        <location filename="../settings/preset.cpp" line="162"/>
         <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
         <translation>El nombre de un preajuste no puede empezar por «.».</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="171"/>
+        <location filename="../settings/preset.cpp" line="164"/>
         <source>A preset&apos;s name cannot hold control or bidirectional characters.</source>
         <translation>El nombre de un preajuste no puede contener caracteres de control ni de dirección.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="173"/>
+        <location filename="../settings/preset.cpp" line="166"/>
         <source>The preset&apos;s name is too long.</source>
         <translation>El nombre del preajuste es demasiado largo.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="180"/>
+        <location filename="../settings/preset.cpp" line="173"/>
         <source>no such preset</source>
         <translation>no existe ese preajuste</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="192"/>
+        <location filename="../settings/preset.cpp" line="185"/>
         <source>not a preset file</source>
         <translation>no es un archivo de preajuste</translation>
     </message>
@@ -1233,132 +1255,132 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>RunOptions</name>
     <message>
-        <location filename="../settings/runoptions.cpp" line="122"/>
+        <location filename="../settings/runoptions.cpp" line="123"/>
         <source>Quality for JPEG, WebP, AVIF and HEIC</source>
         <translation>Calidad para JPEG, WebP, AVIF y HEIC</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="130"/>
+        <location filename="../settings/runoptions.cpp" line="131"/>
         <source>How a fixed size treats proportions</source>
         <translation>Cómo trata las proporciones un tamaño fijo</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="133"/>
+        <location filename="../settings/runoptions.cpp" line="134"/>
         <source>Stretch to exactly SIZE.</source>
         <translation>Estirar exactamente a SIZE.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="134"/>
+        <location filename="../settings/runoptions.cpp" line="135"/>
         <source>Fit inside SIZE, keeping proportions; never enlarge.</source>
         <translation>Encajar en SIZE manteniendo las proporciones; nunca ampliar.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="142"/>
+        <location filename="../settings/runoptions.cpp" line="143"/>
         <source>Metadata to keep</source>
         <translation>Metadatos que conservar</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="149"/>
+        <location filename="../settings/runoptions.cpp" line="150"/>
         <source>Write the text as the copyright notice.</source>
         <translation>Escribir el texto como aviso de copyright.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="150"/>
+        <location filename="../settings/runoptions.cpp" line="151"/>
         <source>Leave the copyright notice as the metadata has it.</source>
         <translation>Dejar el aviso de copyright que tengan los metadatos.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="157"/>
+        <location filename="../settings/runoptions.cpp" line="158"/>
         <source>When the output folder has a picture of the same name</source>
         <translation>Cuando la carpeta de salida tiene una imagen del mismo nombre</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="165"/>
+        <location filename="../settings/runoptions.cpp" line="166"/>
         <source>Colours: keep each picture&apos;s profile, or convert every picture to sRGB</source>
         <translation>Colores: conservar el perfil de cada imagen o convertir cada imagen a sRGB</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="175"/>
+        <location filename="../settings/runoptions.cpp" line="176"/>
         <source>Name each output after TEMPLATE, without suffix: {name} (the source&apos;s name), {counter}, {counter:N}, {preset} or a text field</source>
         <translation>Nombrar cada salida según TEMPLATE, sin extensión: {name} (el nombre de la fuente), {counter}, {counter:N}, {preset} o un campo de texto</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="191"/>
+        <location filename="../settings/runoptions.cpp" line="195"/>
         <source>Keep a JPEG&apos;s own compression when its size and format stay: only the watermark&apos;s blocks change.</source>
         <translation>Conservar la compresión propia de un JPEG cuando su tamaño y formato se mantienen: solo cambian los bloques de la marca.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="195"/>
+        <location filename="../settings/runoptions.cpp" line="199"/>
         <source>Encode every picture anew.</source>
         <translation>Codificar de nuevo cada imagen.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="212"/>
+        <location filename="../settings/runoptions.cpp" line="216"/>
         <source>Keep the mark N percent of the shorter side off the edges</source>
         <translation>Mantener la marca a N por ciento del lado corto de los bordes</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="222"/>
+        <location filename="../settings/runoptions.cpp" line="226"/>
         <source>Outline the text in black or white.</source>
         <translation>Contornear el texto en negro o blanco.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="223"/>
+        <location filename="../settings/runoptions.cpp" line="227"/>
         <source>No outline.</source>
         <translation>Sin contorno.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="229"/>
+        <location filename="../settings/runoptions.cpp" line="233"/>
         <source>Give the text a soft shadow.</source>
         <translation>Dar al texto una sombra suave.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="230"/>
+        <location filename="../settings/runoptions.cpp" line="234"/>
         <source>No shadow.</source>
         <translation>Sin sombra.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="237"/>
+        <location filename="../settings/runoptions.cpp" line="241"/>
         <source>Turn the text by DEG degrees counter-clockwise</source>
         <translation>Girar el texto DEG grados en sentido antihorario</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="245"/>
+        <location filename="../settings/runoptions.cpp" line="249"/>
         <source>Repeat the text over the whole picture.</source>
         <translation>Repetir el texto sobre toda la imagen.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="246"/>
+        <location filename="../settings/runoptions.cpp" line="250"/>
         <source>Stamp the text once.</source>
         <translation>Estampar el texto una vez.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="255"/>
+        <location filename="../settings/runoptions.cpp" line="259"/>
         <source>Stamp the picture FILE (PNG, SVG, ...) before the text; &apos;&apos; for none</source>
         <translation>Estampar la imagen FILE (PNG, SVG, ...) antes del texto; &apos;&apos; para ninguna</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="269"/>
+        <location filename="../settings/runoptions.cpp" line="273"/>
         <source>The logo&apos;s width in percent of the picture&apos;s</source>
         <translation>El ancho del logotipo en porcentaje del de la imagen</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="278"/>
+        <location filename="../settings/runoptions.cpp" line="282"/>
         <source>Where the logo goes</source>
         <translation>Dónde va el logotipo</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="295"/>
+        <location filename="../settings/runoptions.cpp" line="299"/>
         <source>The logo&apos;s opacity</source>
         <translation>La opacidad del logotipo</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="318"/>
+        <location filename="../settings/runoptions.cpp" line="322"/>
         <source>%1 or %2</source>
         <translation>%1 o %2</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="326"/>
+        <location filename="../settings/runoptions.cpp" line="330"/>
         <source>%1 to %2</source>
         <translation>%1 a %2</translation>
     </message>
@@ -1552,7 +1574,12 @@ Cancelar para elegir otra carpeta</translation>
         <translation>no hay memoria suficiente para dibujar la marca de agua</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="283"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="252"/>
+        <source>a WebP picture holds at most %1 pixels a side</source>
+        <translation>una imagen WebP admite como máximo %1 píxeles por lado</translation>
+    </message>
+    <message>
+        <location filename="../engine/run/watermarkjob.cpp" line="291"/>
         <source>it would replace a source picture of this run</source>
         <translation>reemplazaría una imagen de origen de esta tanda</translation>
     </message>

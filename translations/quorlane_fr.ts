@@ -596,6 +596,11 @@ Annuler pour choisir un autre dossier</translation>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>Le logo %1 ne peut pas être lu (%2). Choisissez-en un autre dans « Options... » ou retirez-le.</translation>
     </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="565"/>
+        <source>The pictures cannot be written at this size: %1.</source>
+        <translation>Les images ne peuvent pas être écrites à cette taille : %1.</translation>
+    </message>
 </context>
 <context>
     <name>FieldMenu</name>
@@ -664,36 +669,48 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>JpegKeeper</name>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="106"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="109"/>
         <source>%1-bit JPEG</source>
         <translation>JPEG %1 bits</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="108"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="111"/>
         <source>CMYK JPEG</source>
         <translation>JPEG CMJN</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="110"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="113"/>
         <source>JPEG in an unusual colour space</source>
         <translation>JPEG dans un espace colorimétrique inhabituel</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="116"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="119"/>
         <source>JPEG with fractional sampling</source>
         <translation>JPEG à sous-échantillonnage fractionnaire</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="448"/>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="515"/>
-        <source>damaged JPEG</source>
-        <translation>JPEG endommagé</translation>
-    </message>
-    <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="524"/>
         <location filename="../engine/imageio/jpegkeeper.cpp" line="527"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="530"/>
         <source>there is not enough memory for the picture</source>
         <translation>pas assez de mémoire pour l&apos;image</translation>
+    </message>
+</context>
+<context>
+    <name>NameTemplate</name>
+    <message>
+        <location filename="../engine/output/nametemplate.cpp" line="56"/>
+        <source>a &quot;{&quot; without its &quot;}&quot;</source>
+        <translation>un « { » sans son « } »</translation>
+    </message>
+    <message>
+        <location filename="../engine/output/nametemplate.cpp" line="62"/>
+        <source>the width of {%1} must be 1 to %2</source>
+        <translation>la largeur de {%1} doit aller de 1 à %2</translation>
+    </message>
+    <message>
+        <location filename="../engine/output/nametemplate.cpp" line="64"/>
+        <source>there is no field {%1}</source>
+        <translation>il n&apos;existe pas de champ {%1}</translation>
     </message>
 </context>
 <context>
@@ -1037,17 +1054,22 @@ Annuler pour choisir un autre dossier</translation>
         <translation>Opacité du logo :</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="157"/>
+        <location filename="../ui/outputoptions.cpp" line="158"/>
         <source>Choose a Logo</source>
         <translation>Choisir un logo</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="159"/>
+        <location filename="../ui/outputoptions.cpp" line="160"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>Images (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
         <location filename="../ui/outputoptions.cpp" line="192"/>
+        <source>The output names cannot be made: %1.</source>
+        <translation>Les noms de sortie ne peuvent pas être formés : %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/outputoptions.cpp" line="206"/>
         <source>For example: %1</source>
         <translation>Par exemple : %1</translation>
     </message>
@@ -1091,37 +1113,37 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="162"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="176"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>l&apos;image déclare %1 échantillons par pixel</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="194"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="208"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>l&apos;image est endommagée : son bloc %1 dépasse la fin du fichier</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="273"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>le nom du fichier n&apos;est pas de l&apos;UTF-8 valide dans cette locale</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="265"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="279"/>
         <source>it is a folder</source>
         <translation>c&apos;est un dossier</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="267"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="281"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>c&apos;est une FIFO, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="269"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="283"/>
         <source>it is a socket, not a regular file</source>
         <translation>c&apos;est une socket, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="270"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="284"/>
         <source>it is a device, not a regular file</source>
         <translation>c&apos;est un périphérique, pas un fichier ordinaire</translation>
     </message>
@@ -1172,37 +1194,37 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>Presets</name>
     <message>
-        <location filename="../settings/preset.cpp" line="165"/>
+        <location filename="../settings/preset.cpp" line="158"/>
         <source>A preset needs a name.</source>
         <translation>Un modèle doit avoir un nom.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="167"/>
+        <location filename="../settings/preset.cpp" line="160"/>
         <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
         <translation>Le nom d&apos;un modèle ne peut pas contenir « / ».</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="169"/>
+        <location filename="../settings/preset.cpp" line="162"/>
         <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
         <translation>Le nom d&apos;un modèle ne peut pas commencer par « . ».</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="171"/>
+        <location filename="../settings/preset.cpp" line="164"/>
         <source>A preset&apos;s name cannot hold control or bidirectional characters.</source>
         <translation>Le nom d&apos;un modèle ne peut pas contenir de caractères de contrôle ou de direction.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="173"/>
+        <location filename="../settings/preset.cpp" line="166"/>
         <source>The preset&apos;s name is too long.</source>
         <translation>Le nom du modèle est trop long.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="180"/>
+        <location filename="../settings/preset.cpp" line="173"/>
         <source>no such preset</source>
         <translation>modèle introuvable</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="192"/>
+        <location filename="../settings/preset.cpp" line="185"/>
         <source>not a preset file</source>
         <translation>pas un fichier de modèle</translation>
     </message>
@@ -1233,132 +1255,132 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>RunOptions</name>
     <message>
-        <location filename="../settings/runoptions.cpp" line="122"/>
+        <location filename="../settings/runoptions.cpp" line="123"/>
         <source>Quality for JPEG, WebP, AVIF and HEIC</source>
         <translation>Qualité pour JPEG, WebP, AVIF et HEIC</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="130"/>
+        <location filename="../settings/runoptions.cpp" line="131"/>
         <source>How a fixed size treats proportions</source>
         <translation>Comment une taille fixe traite les proportions</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="133"/>
+        <location filename="../settings/runoptions.cpp" line="134"/>
         <source>Stretch to exactly SIZE.</source>
         <translation>Étirer exactement à SIZE.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="134"/>
+        <location filename="../settings/runoptions.cpp" line="135"/>
         <source>Fit inside SIZE, keeping proportions; never enlarge.</source>
         <translation>Tenir dans SIZE en gardant les proportions ; jamais agrandir.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="142"/>
+        <location filename="../settings/runoptions.cpp" line="143"/>
         <source>Metadata to keep</source>
         <translation>Métadonnées à garder</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="149"/>
+        <location filename="../settings/runoptions.cpp" line="150"/>
         <source>Write the text as the copyright notice.</source>
         <translation>Écrire le texte comme mention de copyright.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="150"/>
+        <location filename="../settings/runoptions.cpp" line="151"/>
         <source>Leave the copyright notice as the metadata has it.</source>
         <translation>Laisser la mention de copyright des métadonnées.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="157"/>
+        <location filename="../settings/runoptions.cpp" line="158"/>
         <source>When the output folder has a picture of the same name</source>
         <translation>Quand le dossier de sortie a une image de même nom</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="165"/>
+        <location filename="../settings/runoptions.cpp" line="166"/>
         <source>Colours: keep each picture&apos;s profile, or convert every picture to sRGB</source>
         <translation>Couleurs : garder le profil de chaque image, ou convertir chaque image en sRGB</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="175"/>
+        <location filename="../settings/runoptions.cpp" line="176"/>
         <source>Name each output after TEMPLATE, without suffix: {name} (the source&apos;s name), {counter}, {counter:N}, {preset} or a text field</source>
         <translation>Nommer chaque sortie d&apos;après TEMPLATE, sans extension : {name} (le nom de la source), {counter}, {counter:N}, {preset} ou un champ de texte</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="191"/>
+        <location filename="../settings/runoptions.cpp" line="195"/>
         <source>Keep a JPEG&apos;s own compression when its size and format stay: only the watermark&apos;s blocks change.</source>
         <translation>Garder la compression propre d&apos;un JPEG quand sa taille et son format restent : seuls les blocs du filigrane changent.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="195"/>
+        <location filename="../settings/runoptions.cpp" line="199"/>
         <source>Encode every picture anew.</source>
         <translation>Encoder chaque image à nouveau.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="212"/>
+        <location filename="../settings/runoptions.cpp" line="216"/>
         <source>Keep the mark N percent of the shorter side off the edges</source>
         <translation>Tenir la marque à N pour cent du petit côté des bords</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="222"/>
+        <location filename="../settings/runoptions.cpp" line="226"/>
         <source>Outline the text in black or white.</source>
         <translation>Entourer le texte de noir ou de blanc.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="223"/>
+        <location filename="../settings/runoptions.cpp" line="227"/>
         <source>No outline.</source>
         <translation>Pas de contour.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="229"/>
+        <location filename="../settings/runoptions.cpp" line="233"/>
         <source>Give the text a soft shadow.</source>
         <translation>Donner au texte une ombre douce.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="230"/>
+        <location filename="../settings/runoptions.cpp" line="234"/>
         <source>No shadow.</source>
         <translation>Pas d&apos;ombre.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="237"/>
+        <location filename="../settings/runoptions.cpp" line="241"/>
         <source>Turn the text by DEG degrees counter-clockwise</source>
         <translation>Tourner le texte de DEG degrés dans le sens antihoraire</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="245"/>
+        <location filename="../settings/runoptions.cpp" line="249"/>
         <source>Repeat the text over the whole picture.</source>
         <translation>Répéter le texte sur toute l&apos;image.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="246"/>
+        <location filename="../settings/runoptions.cpp" line="250"/>
         <source>Stamp the text once.</source>
         <translation>Apposer le texte une fois.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="255"/>
+        <location filename="../settings/runoptions.cpp" line="259"/>
         <source>Stamp the picture FILE (PNG, SVG, ...) before the text; &apos;&apos; for none</source>
         <translation>Apposer l&apos;image FILE (PNG, SVG, ...) avant le texte ; &apos;&apos; pour aucune</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="269"/>
+        <location filename="../settings/runoptions.cpp" line="273"/>
         <source>The logo&apos;s width in percent of the picture&apos;s</source>
         <translation>La largeur du logo en pour cent de celle de l&apos;image</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="278"/>
+        <location filename="../settings/runoptions.cpp" line="282"/>
         <source>Where the logo goes</source>
         <translation>Où va le logo</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="295"/>
+        <location filename="../settings/runoptions.cpp" line="299"/>
         <source>The logo&apos;s opacity</source>
         <translation>L&apos;opacité du logo</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="318"/>
+        <location filename="../settings/runoptions.cpp" line="322"/>
         <source>%1 or %2</source>
         <translation>%1 ou %2</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="326"/>
+        <location filename="../settings/runoptions.cpp" line="330"/>
         <source>%1 to %2</source>
         <translation>%1 à %2</translation>
     </message>
@@ -1552,7 +1574,12 @@ Annuler pour choisir un autre dossier</translation>
         <translation>pas assez de mémoire pour dessiner le filigrane</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="283"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="252"/>
+        <source>a WebP picture holds at most %1 pixels a side</source>
+        <translation>une image WebP contient au plus %1 pixels de côté</translation>
+    </message>
+    <message>
+        <location filename="../engine/run/watermarkjob.cpp" line="291"/>
         <source>it would replace a source picture of this run</source>
         <translation>elle remplacerait une image source de ce traitement</translation>
     </message>

@@ -596,6 +596,11 @@ OK で同じフォルダーを使い続けます。
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>ロゴ %1 を読めません（%2）。「オプション...」で別のロゴを選ぶか、外してください。</translation>
     </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="565"/>
+        <source>The pictures cannot be written at this size: %1.</source>
+        <translation>このサイズでは画像を書き出せません: %1。</translation>
+    </message>
 </context>
 <context>
     <name>FieldMenu</name>
@@ -664,36 +669,48 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>JpegKeeper</name>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="106"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="109"/>
         <source>%1-bit JPEG</source>
         <translation>%1 ビット JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="108"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="111"/>
         <source>CMYK JPEG</source>
         <translation>CMYK JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="110"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="113"/>
         <source>JPEG in an unusual colour space</source>
         <translation>特殊な色空間の JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="116"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="119"/>
         <source>JPEG with fractional sampling</source>
         <translation>分数サンプリングの JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="448"/>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="515"/>
-        <source>damaged JPEG</source>
-        <translation>破損した JPEG</translation>
-    </message>
-    <message>
-        <location filename="../engine/imageio/jpegkeeper.cpp" line="524"/>
         <location filename="../engine/imageio/jpegkeeper.cpp" line="527"/>
+        <location filename="../engine/imageio/jpegkeeper.cpp" line="530"/>
         <source>there is not enough memory for the picture</source>
         <translation>画像に必要なメモリが足りません</translation>
+    </message>
+</context>
+<context>
+    <name>NameTemplate</name>
+    <message>
+        <location filename="../engine/output/nametemplate.cpp" line="56"/>
+        <source>a &quot;{&quot; without its &quot;}&quot;</source>
+        <translation>「}」のない「{」があります</translation>
+    </message>
+    <message>
+        <location filename="../engine/output/nametemplate.cpp" line="62"/>
+        <source>the width of {%1} must be 1 to %2</source>
+        <translation>{%1} の桁数は 1 から %2 でなければなりません</translation>
+    </message>
+    <message>
+        <location filename="../engine/output/nametemplate.cpp" line="64"/>
+        <source>there is no field {%1}</source>
+        <translation>フィールド {%1} はありません</translation>
     </message>
 </context>
 <context>
@@ -1037,17 +1054,22 @@ OK で同じフォルダーを使い続けます。
         <translation>ロゴの不透明度:</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="157"/>
+        <location filename="../ui/outputoptions.cpp" line="158"/>
         <source>Choose a Logo</source>
         <translation>ロゴを選択</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="159"/>
+        <location filename="../ui/outputoptions.cpp" line="160"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>画像 (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
         <location filename="../ui/outputoptions.cpp" line="192"/>
+        <source>The output names cannot be made: %1.</source>
+        <translation>出力名を作れません: %1。</translation>
+    </message>
+    <message>
+        <location filename="../ui/outputoptions.cpp" line="206"/>
         <source>For example: %1</source>
         <translation>例: %1</translation>
     </message>
@@ -1091,37 +1113,37 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="162"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="176"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>画像が1ピクセルあたり %1 個のサンプルを宣言しています</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="194"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="208"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>画像が破損しています: %1 チャンクがファイルの終わりを越えています</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="259"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="273"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>ファイル名がこのロケールで有効な UTF-8 ではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="265"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="279"/>
         <source>it is a folder</source>
         <translation>フォルダーです</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="267"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="281"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>FIFO です。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="269"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="283"/>
         <source>it is a socket, not a regular file</source>
         <translation>ソケットです。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="270"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="284"/>
         <source>it is a device, not a regular file</source>
         <translation>デバイスです。通常のファイルではありません</translation>
     </message>
@@ -1172,37 +1194,37 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>Presets</name>
     <message>
-        <location filename="../settings/preset.cpp" line="165"/>
+        <location filename="../settings/preset.cpp" line="158"/>
         <source>A preset needs a name.</source>
         <translation>プリセットには名前が必要です。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="167"/>
+        <location filename="../settings/preset.cpp" line="160"/>
         <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
         <translation>プリセット名に「/」は使えません。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="169"/>
+        <location filename="../settings/preset.cpp" line="162"/>
         <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
         <translation>プリセット名を「.」で始めることはできません。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="171"/>
+        <location filename="../settings/preset.cpp" line="164"/>
         <source>A preset&apos;s name cannot hold control or bidirectional characters.</source>
         <translation>プリセット名に制御文字や方向制御文字は使えません。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="173"/>
+        <location filename="../settings/preset.cpp" line="166"/>
         <source>The preset&apos;s name is too long.</source>
         <translation>プリセット名が長すぎます。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="180"/>
+        <location filename="../settings/preset.cpp" line="173"/>
         <source>no such preset</source>
         <translation>そのプリセットはありません</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="192"/>
+        <location filename="../settings/preset.cpp" line="185"/>
         <source>not a preset file</source>
         <translation>プリセットファイルではありません</translation>
     </message>
@@ -1233,132 +1255,132 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>RunOptions</name>
     <message>
-        <location filename="../settings/runoptions.cpp" line="122"/>
+        <location filename="../settings/runoptions.cpp" line="123"/>
         <source>Quality for JPEG, WebP, AVIF and HEIC</source>
         <translation>JPEG、WebP、AVIF、HEIC の画質</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="130"/>
+        <location filename="../settings/runoptions.cpp" line="131"/>
         <source>How a fixed size treats proportions</source>
         <translation>固定サイズでの縦横比の扱い</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="133"/>
+        <location filename="../settings/runoptions.cpp" line="134"/>
         <source>Stretch to exactly SIZE.</source>
         <translation>SIZE ちょうどに引き伸ばします。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="134"/>
+        <location filename="../settings/runoptions.cpp" line="135"/>
         <source>Fit inside SIZE, keeping proportions; never enlarge.</source>
         <translation>縦横比を保って SIZE に収めます。拡大はしません。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="142"/>
+        <location filename="../settings/runoptions.cpp" line="143"/>
         <source>Metadata to keep</source>
         <translation>残すメタデータ</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="149"/>
+        <location filename="../settings/runoptions.cpp" line="150"/>
         <source>Write the text as the copyright notice.</source>
         <translation>文字列を著作権表示として書き込みます。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="150"/>
+        <location filename="../settings/runoptions.cpp" line="151"/>
         <source>Leave the copyright notice as the metadata has it.</source>
         <translation>メタデータの著作権表示をそのままにします。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="157"/>
+        <location filename="../settings/runoptions.cpp" line="158"/>
         <source>When the output folder has a picture of the same name</source>
         <translation>出力フォルダーに同名の画像がある場合</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="165"/>
+        <location filename="../settings/runoptions.cpp" line="166"/>
         <source>Colours: keep each picture&apos;s profile, or convert every picture to sRGB</source>
         <translation>色: 各画像のプロファイルを保つか、すべての画像を sRGB に変換する</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="175"/>
+        <location filename="../settings/runoptions.cpp" line="176"/>
         <source>Name each output after TEMPLATE, without suffix: {name} (the source&apos;s name), {counter}, {counter:N}, {preset} or a text field</source>
         <translation>各出力に TEMPLATE に従って名前を付けます（拡張子なし）: {name}（元の名前）、{counter}、{counter:N}、{preset}、またはテキストフィールド</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="191"/>
+        <location filename="../settings/runoptions.cpp" line="195"/>
         <source>Keep a JPEG&apos;s own compression when its size and format stay: only the watermark&apos;s blocks change.</source>
         <translation>サイズと形式が同じとき JPEG 自体の圧縮を保ちます。透かしのブロックだけが変わります。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="195"/>
+        <location filename="../settings/runoptions.cpp" line="199"/>
         <source>Encode every picture anew.</source>
         <translation>すべての画像を新たにエンコードします。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="212"/>
+        <location filename="../settings/runoptions.cpp" line="216"/>
         <source>Keep the mark N percent of the shorter side off the edges</source>
         <translation>透かしを短辺の N パーセントだけ端から離します</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="222"/>
+        <location filename="../settings/runoptions.cpp" line="226"/>
         <source>Outline the text in black or white.</source>
         <translation>文字を黒または白で縁取ります。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="223"/>
+        <location filename="../settings/runoptions.cpp" line="227"/>
         <source>No outline.</source>
         <translation>縁取りなし。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="229"/>
+        <location filename="../settings/runoptions.cpp" line="233"/>
         <source>Give the text a soft shadow.</source>
         <translation>文字にソフトな影を付けます。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="230"/>
+        <location filename="../settings/runoptions.cpp" line="234"/>
         <source>No shadow.</source>
         <translation>影なし。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="237"/>
+        <location filename="../settings/runoptions.cpp" line="241"/>
         <source>Turn the text by DEG degrees counter-clockwise</source>
         <translation>文字を反時計回りに DEG 度回転します</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="245"/>
+        <location filename="../settings/runoptions.cpp" line="249"/>
         <source>Repeat the text over the whole picture.</source>
         <translation>文字を画像全体に繰り返します。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="246"/>
+        <location filename="../settings/runoptions.cpp" line="250"/>
         <source>Stamp the text once.</source>
         <translation>文字を1回だけ入れます。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="255"/>
+        <location filename="../settings/runoptions.cpp" line="259"/>
         <source>Stamp the picture FILE (PNG, SVG, ...) before the text; &apos;&apos; for none</source>
         <translation>文字の前に画像 FILE（PNG、SVG など）を入れます。&apos;&apos; でなし</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="269"/>
+        <location filename="../settings/runoptions.cpp" line="273"/>
         <source>The logo&apos;s width in percent of the picture&apos;s</source>
         <translation>画像の幅に対するロゴの幅（パーセント）</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="278"/>
+        <location filename="../settings/runoptions.cpp" line="282"/>
         <source>Where the logo goes</source>
         <translation>ロゴの位置</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="295"/>
+        <location filename="../settings/runoptions.cpp" line="299"/>
         <source>The logo&apos;s opacity</source>
         <translation>ロゴの不透明度</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="318"/>
+        <location filename="../settings/runoptions.cpp" line="322"/>
         <source>%1 or %2</source>
         <translation>%1 または %2</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="326"/>
+        <location filename="../settings/runoptions.cpp" line="330"/>
         <source>%1 to %2</source>
         <translation>%1 から %2</translation>
     </message>
@@ -1545,7 +1567,12 @@ OK で同じフォルダーを使い続けます。
         <translation>透かしを描くメモリが足りません</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="283"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="252"/>
+        <source>a WebP picture holds at most %1 pixels a side</source>
+        <translation>WebP 画像の1辺は最大 %1 ピクセルです</translation>
+    </message>
+    <message>
+        <location filename="../engine/run/watermarkjob.cpp" line="291"/>
         <source>it would replace a source picture of this run</source>
         <translation>この処理の元画像を置き換えることになります</translation>
     </message>

@@ -559,6 +559,14 @@ void Dialog::startPlanned(const RunPlan &plan)
         setRunLocked(false);
         return;
     }
+    if (plan.failure == RunPlan::Failure::OutputSize) {
+        QMessageBox box(QMessageBox::Warning,
+                        QStringLiteral("Quorlane"),
+                        tr("The pictures cannot be written at this size: %1.").arg(plan.reason));
+        UiServices::current().execMessageBox(box);
+        setRunLocked(false);
+        return;
+    }
     // Everything the run needs is taken now; the window is locked until it ends.
     m_lastRun = plan.run;
 

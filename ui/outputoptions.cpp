@@ -2,6 +2,7 @@
 #include "ui_outputoptions.h"
 
 #include <QMenu>
+#include <QMessageBox>
 #include <QRadioButton>
 
 #include <array>
@@ -177,6 +178,19 @@ void OutputOptions::refreshPreview()
     request.style.effects = effects();
     request.viewSize = m_ui->effectsPreview->minimumSize();
     m_preview.request(request);
+}
+
+void OutputOptions::accept()
+{
+    const QString problem = NameTemplate::problem(m_ui->nameTemplate->text());
+    if (problem.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning,
+                    QStringLiteral("Quorlane"),
+                    tr("The output names cannot be made: %1.").arg(problem));
+    UiServices::current().execMessageBox(box);
 }
 
 void OutputOptions::showNameExample()

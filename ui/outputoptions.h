@@ -31,6 +31,9 @@ public:
     WatermarkEffects effects() const;
     bool isPreviewPending() const { return m_preview.isPending(); }
 
+    // OK: refused, with a message, while the name template cannot name outputs.
+    void accept() override;
+
 signals:
     void previewRefreshed();
 

@@ -15,6 +15,7 @@
 #include <mutex>
 
 #include "heifcodec.h"
+#include "hiddencharacters.h"
 #include "version.h"
 
 // Muted by default: the metadata library's own complaints about odd files are no user's concern.
@@ -234,15 +235,14 @@ QByteArray withMetadata(const QByteArray &encoded,
     return written;
 }
 
-// A value as text, without the padding cameras leave (spaces, NULs), or empty when missing.
+// A value as text, without the padding cameras leave (spaces, NULs) and without control and
+// bidi characters, or empty when missing.
 template<typename Data, typename Iterator>
 QString textAt(const Data &data, Iterator it)
 {
     if (it == data.end())
         return QString();
-    QString text = QString::fromStdString(it->toString());
-    text.remove(QChar(0));
-    return text.trimmed();
+    return withoutHiddenCharacters(QString::fromStdString(it->toString())).trimmed();
 }
 
 QString textOf(const Exiv2::ExifData &data, const char *key)

@@ -1,8 +1,14 @@
 #include "nametemplate.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(NameTemplate)
+};
 
 constexpr int maxNameBytes = 255;
 constexpr int maxCounterWidth = 9;
@@ -34,6 +40,32 @@ bool counterValue(const QString &name, int counter, QString *value)
 }
 
 } // namespace
+
+QString NameTemplate::problem(const QString &text)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if ((c == QLatin1Char('{') || c == QLatin1Char('}')) && text.mid(i + 1, 1) == c) {
+            ++i; // "{{" and "}}" are literal braces
+            continue;
+        }
+        if (c != QLatin1Char('{'))
+            continue;
+        const int end = int(text.indexOf(QLatin1Char('}'), i + 1));
+        if (end < 0)
+            return Text::tr("a \"{\" without its \"}\"");
+        const QString field = text.mid(i + 1, end - i - 1);
+        QString value;
+        const bool known = field == QLatin1String("name") || field == QLatin1String("preset") ||
+                           fieldValue(field, FieldValues(), &value);
+        if (field.startsWith(QLatin1String("counter:")) && !counterValue(field, 1, &value))
+            return Text::tr("the width of {%1} must be 1 to %2").arg(field).arg(maxCounterWidth);
+        if (!known && !counterValue(field, 1, &value))
+            return Text::tr("there is no field {%1}").arg(field);
+        i = end;
+    }
+    return QString();
+}
 
 NameTemplate::NameTemplate(const QString &text)
   : m_text(text)

@@ -22,6 +22,10 @@ public:
 
     explicit NameTemplate(const QString &text);
 
+    // Why text cannot name outputs (an unknown field, a counter's width outside 1 to 9, a "{"
+    // without its "}"), or empty.
+    static QString problem(const QString &text);
+
     // The default names every output after its source, exactly as the file names it.
     bool isDefault() const { return m_text == QLatin1String(defaultText); }
     bool needsMetadata() const;

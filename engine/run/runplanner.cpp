@@ -70,6 +70,8 @@ QString RunPlan::message(const RunRequest &request) const
         case Failure::OutputFolder:
             return Text::tr("cannot make the output folder '%1'")
               .arg(QDir::toNativeSeparators(request.outputDir));
+        case Failure::OutputSize:
+            return reason;
         case Failure::None:
             break;
     }
@@ -97,6 +99,12 @@ RunPlan planRun(const RunRequest &request)
             plan.failure = RunPlan::Failure::Logo;
             return plan;
         }
+    }
+    // A size no picture of the format can have is refused before anything is made.
+    plan.reason = outputSizeProblem(request.format.toLatin1(), request.outputSize);
+    if (!plan.reason.isEmpty()) {
+        plan.failure = RunPlan::Failure::OutputSize;
+        return plan;
     }
     if (!makeFolder(request.outputDir, request.folderRule)) {
         plan.failure = RunPlan::Failure::OutputFolder;

@@ -33,11 +33,11 @@ struct RunRequest
 
 struct RunPlan
 {
-    enum class Failure { None, Logo, OutputFolder };
+    enum class Failure { None, Logo, OutputFolder, OutputSize };
 
     RunSnapshot run;
     Failure failure = Failure::None;
-    QString reason; // the logo reader's words, for a front end's own message
+    QString reason; // the logo reader's words, or why the output size cannot be written
 
     bool ok() const { return failure == Failure::None; }
     // The failure as one sentence.

@@ -245,6 +245,14 @@ FieldValues fieldValuesOf(const QString &path, const QSize &size, const PictureM
     };
 }
 
+QString outputSizeProblem(const QByteArray &format, const QSize &size)
+{
+    constexpr int maxWebpSide = 16383;
+    if (format == "webp" && (size.width() > maxWebpSide || size.height() > maxWebpSide))
+        return Text::tr("a WebP picture holds at most %1 pixels a side").arg(maxWebpSide);
+    return QString();
+}
+
 QSize outputSizeFor(const QSize &source, const QSize &box, ResizeMode mode)
 {
     if (mode == ResizeMode::Stretch)
@@ -285,6 +293,16 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
         }
     }
     const QByteArray format = QFileInfo(output).suffix().toLower().toLatin1();
+    // Refused from the header, before the picture is decoded for nothing.
+    const QSize declared = format == "webp" ? PictureReader::declaredSize(source) : QSize();
+    const QSize written = run.outputSize.isValid() && declared.isValid()
+                            ? outputSizeFor(declared, run.outputSize, run.policy.resize)
+                            : declared;
+    if (const QString problem = outputSizeProblem(format, written); !problem.isEmpty()) {
+        outcome.status = JobOutcome::Status::NotWritten;
+        outcome.reason = problem;
+        return outcome;
+    }
     QByteArray bytes;
     if (run.policy.jpegMode == JpegMode::Keep) {
         const KeepPlan keep = planKeeping(run, source, format);

@@ -33,6 +33,10 @@ struct JobOutcome
 // metadata holds.
 FieldValues fieldValuesOf(const QString &path, const QSize &size, const PictureMetadata &metadata);
 
+// Why a picture of size cannot be written in format (a lower-case suffix), or empty: WebP holds
+// at most 16383 pixels a side.
+QString outputSizeProblem(const QByteArray &format, const QSize &size);
+
 // The size a picture of size source gets in a box: stretched to it, or fitted inside it keeping
 // its proportions (never enlarged, each side at least one pixel).
 QSize outputSizeFor(const QSize &source, const QSize &box, ResizeMode mode);
