@@ -2,6 +2,7 @@
 
 #include <QSettings>
 
+#include "constants.h"
 #include "inifile.h"
 
 namespace {
@@ -30,8 +31,9 @@ void read(const QSettings &file, RunOptions &options)
 {
     for (const RunOption &option : runOptions()) {
         const QVariant value = file.value(keyOf(option));
-        if (value.isValid())
-            option.set(options, value.toString()); // a refused value keeps the default
+        // A refused value, or one too long for any of ours, keeps the default.
+        if (value.isValid() && fitsFileText(value.toString()))
+            option.set(options, value.toString());
     }
 }
 

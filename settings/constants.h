@@ -1,9 +1,19 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
+
+// The longest text our files may hold (the settings file, quorlane.conf, presets): a longer one is
+// refused whole, never cut, and the default is used, so that a crafted file cannot stall a run.
+inline constexpr qsizetype maxFileTextBytes = 64 * 1024;
+
+inline bool fitsFileText(const QString &text)
+{
+    return text.size() <= maxFileTextBytes && text.toUtf8().size() <= maxFileTextBytes;
+}
 
 // The fixed choices of the main window. The combo boxes are filled from these tables in this
 // order, and the batch run looks the chosen row up by the combo box's index.

@@ -50,8 +50,9 @@ void readFlag(const QSettings &file, const QString &key, bool *value)
 
 void readText(const QSettings &file, Preset &preset)
 {
-    if (file.contains(QStringLiteral("Text/text")))
-        preset.text.typed = file.value(QStringLiteral("Text/text")).toString();
+    const QString text = file.value(QStringLiteral("Text/text")).toString();
+    if (file.contains(QStringLiteral("Text/text")) && fitsFileText(text))
+        preset.text.typed = text;
     readFlag(file, QStringLiteral("Text/sign"), &preset.text.copyrightSign);
     const int position =
       int(ChoiceNames::positions().indexOf(file.value(QStringLiteral("Text/position")).toString()));
@@ -69,8 +70,9 @@ void readText(const QSettings &file, Preset &preset)
     if (colour.isValid())
         style.fontColor = colour;
     QFont font;
-    if (file.contains(QStringLiteral("Text/font")) &&
-        font.fromString(file.value(QStringLiteral("Text/font")).toString()))
+    const QString described = file.value(QStringLiteral("Text/font")).toString();
+    if (file.contains(QStringLiteral("Text/font")) && fitsFileText(described) &&
+        font.fromString(described))
         style.font = font;
 }
 
@@ -85,7 +87,9 @@ void readRun(const QSettings &file, Preset &preset)
       file.value(QStringLiteral("Output/format")).toString().toLower()));
     if (format >= 0)
         preset.format = QLatin1String(outputFormats.at(size_t(format)));
-    preset.outputFolder = file.value(QStringLiteral("Output/folder")).toString();
+    if (const QString folder = file.value(QStringLiteral("Output/folder")).toString();
+        fitsFileText(folder))
+        preset.outputFolder = folder;
 }
 
 void write(QSettings &file, const Preset &preset)

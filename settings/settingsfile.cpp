@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "atomicfile.h"
+#include "constants.h"
 #include "positions.h"
 #include "watermark.h"
 
@@ -55,7 +56,8 @@ QString boolText(bool value)
 
 void takeElement(const QXmlStreamAttributes &a, SettingsFile::Values &v)
 {
-    v.text = a.value(QLatin1String("WatermarkText")).toString();
+    if (const QString text = a.value(QLatin1String("WatermarkText")).toString(); fitsFileText(text))
+        v.text = text;
     const long long position = number(a, QLatin1String("WatermarkPos"));
     v.position = Position::isValid(position) ? int(position) : 0;
     // A missing or unreadable opacity is the default, never 0: that would hide the mark.
@@ -72,7 +74,8 @@ void takeElement(const QXmlStreamAttributes &a, SettingsFile::Values &v)
     v.autoFontSize = flag(a, QLatin1String("use_adv_intelli_font"));
 
     const long long pointSize = number(a, QLatin1String("fontsize"));
-    QFont font(a.value(QLatin1String("fontfamily")).toString());
+    const QString family = a.value(QLatin1String("fontfamily")).toString();
+    QFont font(fitsFileText(family) ? family : QString());
     font.setPointSize(pointSize <= 0 ? 12 : int(std::min(pointSize, 1000LL)));
     font.setWeight(
       QFont::Weight(SettingsFile::legacyToWeight(number(a, QLatin1String("fontWeight")))));

@@ -97,6 +97,12 @@ QFont FakeUiServices::getFont(bool *ok, const QFont &initial)
     return fontAccepted ? fontToChoose : initial;
 }
 
+void FakeUiServices::backgroundTaskStarts()
+{
+    if (onBackgroundTask)
+        onBackgroundTask();
+}
+
 QColor FakeUiServices::getColor(const QColor &)
 {
     ++colourDialogs;

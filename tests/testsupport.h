@@ -52,6 +52,7 @@ public:
     void openUrl(const QUrl &url) override;
     QFont getFont(bool *ok, const QFont &initial) override;
     QColor getColor(const QColor &initial) override;
+    void backgroundTaskStarts() override;
 
     // Answers.
     QStringList filesToOpen;
@@ -61,6 +62,7 @@ public:
     bool fontAccepted = false;
     QFont fontToChoose;
     QColor colourToChoose;
+    std::function<void()> onBackgroundTask; // on the task's own thread
 
     // Records.
     struct FileDialogCall

@@ -31,6 +31,8 @@ class TestEffects : public QObject
 
 private slots:
     void extremeSvgLogoIsRefused();
+    void svgLogoReadsNoOtherFile_data();
+    void svgLogoReadsNoOtherFile();
     void hugeTextIsClippedToThePicture_data();
     void hugeTextIsClippedToThePicture();
     void turnedTextFitsWidthAndHeight_data();
@@ -269,6 +271,56 @@ void TestEffects::extremeSvgLogoIsRefused()
     QString error;
     QVERIFY(readLogo(svg.fileName(), &error).isNull());
     QCOMPARE(error, QString("the SVG picture is too tall for its width"));
+}
+
+void TestEffects::svgLogoReadsNoOtherFile_data()
+{
+    QTest::addColumn<QByteArray>("body"); // inside <svg>; PRIVATE stands for a local picture
+    QTest::addColumn<bool>("gzip");
+    QTest::addColumn<QString>("refused"); // the reference named, or empty: drawn
+    QTest::newRow("an image by absolute path")
+      << QByteArray("<image xlink:href='PRIVATE' width='10' height='10'/>") << false << "PRIVATE";
+    QTest::newRow("an image by plain href, gzipped")
+      << QByteArray("<image href='PRIVATE' width='10' height='10'/>") << true << "PRIVATE";
+    QTest::newRow("another SVG") << QByteArray("<use xlink:href='other.svg#a'/>") << false
+                                 << "other.svg#a";
+    QTest::newRow("its own parts and inline data")
+      << QByteArray("<defs><rect id='a' width='4' height='4'/></defs><use xlink:href='#a'/>"
+                    "<image href='data:image/png;base64,AAAA' width='1' height='1'/>")
+      << false << "";
+}
+
+void TestEffects::svgLogoReadsNoOtherFile()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, gzip);
+    QFETCH(QString, refused);
+    QTemporaryDir dir;
+    const QString secret = writeImage(dir.path(), "private.png", solidImage(10, 10, Qt::red));
+    body.replace("PRIVATE", QFile::encodeName(secret));
+    QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' "
+                     "xmlns:xlink='http://www.w3.org/1999/xlink' viewBox='0 0 10 10'>" +
+                     body + "</svg>";
+    QString path = dir.filePath("logo.svg");
+    if (gzip) {
+        QProcess gzipper;
+        gzipper.start("gzip", { "-c" });
+        gzipper.write(svg);
+        gzipper.closeWriteChannel();
+        QVERIFY(gzipper.waitForFinished());
+        svg = gzipper.readAllStandardOutput();
+        path += 'z';
+    }
+    writeFile(path, svg);
+    QString error;
+    const QImage logo = readLogo(path, &error);
+    refused.replace("PRIVATE", secret);
+    if (refused.isEmpty()) {
+        QVERIFY2(!logo.isNull(), qPrintable(error));
+    } else {
+        QVERIFY(logo.isNull());
+        QCOMPARE(error, QString("the SVG picture refers to another file (%1)").arg(refused));
+    }
 }
 
 void TestEffects::hugeTextIsClippedToThePicture_data()

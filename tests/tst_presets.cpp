@@ -220,6 +220,11 @@ void TestPresets::presetFiles_data()
       << QByteArray("[Text]\nposition=middle\n[Output]\njpegQuality=101\nsize=0x5\nformat=gif\n")
       << true << defaults.text.typed << defaults.position << 75 << QSize() << "Original"
       << "{name}";
+    QTest::newRow("a 65 KB text and template: the defaults")
+      << "[Text]\ntext=" + QByteArray(65 * 1024, 'x') + "\n[Output]\nnameTemplate={name}" +
+           QByteArray(65 * 1024, 'y') + "\nformat=png\n"
+      << true << defaults.text.typed << defaults.position << 75 << QSize() << "png"
+      << "{name}";
     QTest::newRow("missing file") << QByteArray() << false << QString() << 0 << 0 << QSize()
                                   << QString() << QString();
 }

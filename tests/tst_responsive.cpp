@@ -2,12 +2,32 @@
 #include <QtWidgets>
 
 #include "engine/run/picturefolder.h"
+#include "settings/configfile.h"
 #include "settings/settingsfile.h"
 #include "settings/watermarksettings.h"
 #include "testsupport.h"
 #include "ui/dialog.h"
 
 namespace {
+
+// Calls back as the watched window is asked to close, before its own close handler runs.
+class CloseWatcher : public QObject
+{
+public:
+    explicit CloseWatcher(std::function<void()> onClose)
+      : m_onClose(std::move(onClose))
+    {
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            m_onClose();
+        return false;
+    }
+
+private:
+    std::function<void()> m_onClose;
+};
 
 QListWidget *list(Dialog &d)
 {
@@ -47,6 +67,8 @@ private slots:
     void folderWalk_data();
     void folderWalk();
     void addFolderButtonAddsInOrder();
+    void closingWaitsForBackgroundWork_data();
+    void closingWaitsForBackgroundWork();
 };
 
 void TestResponsive::supersededRefreshNeverShows()
@@ -219,6 +241,56 @@ void TestResponsive::addFolderButtonAddsInOrder()
     QCOMPARE(child<QProgressBar>(&dialog, "progressBar")->value(), 0);
     QVERIFY(previewSettled(dialog));
     QCOMPARE(WatermarkSettings::instance().previewSourcePath, env.path() + "/shoot/IMG_1.png");
+}
+
+void TestResponsive::closingWaitsForBackgroundWork_data()
+{
+    QTest::addColumn<bool>("plan"); // a plan that reads the pictures, else a folder walk
+    QTest::newRow("a folder walk") << false;
+    QTest::newRow("a plan making the output folder") << true;
+}
+
+void TestResponsive::closingWaitsForBackgroundWork()
+{
+    QFETCH(bool, plan);
+    TestEnvironment env;
+    FakeUiServices fake;
+    for (int i = 1; i <= 300; ++i)
+        writeImage(
+          env.path() + "/shoot", QStringLiteral("IMG_%1.png").arg(i), solidImage(4, 4, Qt::red));
+    if (plan) {
+        // Names from the pictures' metadata are planned on another thread.
+        RunOptions options = ConfigFile::load();
+        options.output.nameTemplate = "{date}-{name}";
+        QVERIFY(ConfigFile::save(options));
+    }
+    Dialog dialog;
+    QVERIFY(previewSettled(dialog));
+    WatermarkSettings::instance().outputDirPath = env.path() + "/made-by-the-plan";
+    // The task waits at its start until the window is asked to close.
+    QSemaphore started, gate;
+    fake.onBackgroundTask = [&] {
+        started.release();
+        gate.acquire();
+    };
+    CloseWatcher closing([&] { gate.release(); });
+    dialog.installEventFilter(&closing);
+    fake.directoryToChoose = env.path() + "/shoot";
+    if (plan) {
+        fake.filesToOpen = PictureFolder::picturesIn({ env.path() + "/shoot" });
+        child<QPushButton>(&dialog, "AddFileBtn")->click();
+        child<QPushButton>(&dialog, "Run")->click();
+    } else {
+        child<QPushButton>(&dialog, "AddFolderBtn")->click();
+    }
+    QVERIFY(started.tryAcquire(1, 10000));
+    QVERIFY(dialog.hasBackgroundWork());
+    dialog.close();
+    QVERIFY(!dialog.hasBackgroundWork()); // done before the window closed
+    QCoreApplication::processEvents();
+    QVERIFY(dialog.lastRun().sources.isEmpty()); // and its result started nothing
+    if (plan)
+        QVERIFY(QFileInfo(env.path() + "/made-by-the-plan").isDir());
 }
 
 QTEST_MAIN(TestResponsive)

@@ -111,6 +111,9 @@ void TestRunOptions::values_data()
     row("unknown field", "nameTemplate", "{nope}-web", { "--name", "{nope}-web" }, false);
     row("unclosed brace", "nameTemplate", "{name", { "--name", "{name" }, false);
     row("braces as text", "nameTemplate", "{{name}}", { "--name", "{{name}}" }, true);
+    const QByteArray long64 = "{name}" + QByteArray(64 * 1024, 'z');
+    QTest::newRow("a 64 KB template in the file")
+      << "nameTemplate" << QString(long64) << QStringList() << false;
 }
 
 void TestRunOptions::values()

@@ -230,6 +230,9 @@ void TestSettingsFile::malformedFiles_data()
       << "second" << 9;
     QTest::newRow("case-sensitive name")
       << head + "<Settings WatermarkText=\"x\" trans=\"9\"/>" << QString() << 127;
+    QTest::newRow("a 65 KB text: the default, never cut")
+      << head + "<settings WatermarkText=\"" + QByteArray(65 * 1024, 'x') + "\" trans=\"9\"/>"
+      << QString() << 9;
     QTest::newRow("reordered attributes") << head + "<settings trans=\"77\" WatermarkText=\"r\"/>"
                                           << "r" << 77;
     QTest::newRow("entity bomb")

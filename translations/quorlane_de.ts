@@ -436,7 +436,7 @@ oder Dateien auf das Fenster ziehen</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="330"/>
+        <location filename="../ui/dialog.cpp" line="363"/>
         <source>Add Folder</source>
         <translation>Ordner</translation>
     </message>
@@ -546,37 +546,37 @@ oder Dateien auf das Fenster ziehen</translation>
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="18"/>
+        <location filename="../settings/constants.h" line="28"/>
         <source>Original</source>
         <translation>Original</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="22"/>
+        <location filename="../settings/constants.h" line="32"/>
         <source>Thumbnails</source>
         <translation>Miniaturen</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="23"/>
+        <location filename="../settings/constants.h" line="33"/>
         <source>Custom Size</source>
         <translation>Eigene Größe</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="417"/>
+        <location filename="../ui/dialog.cpp" line="450"/>
         <source>Select Files for Watermarking</source>
         <translation>Dateien zum Stempeln wählen</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="419"/>
+        <location filename="../ui/dialog.cpp" line="452"/>
         <source>Images (%1)</source>
         <translation>Bilder (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="460"/>
+        <location filename="../ui/dialog.cpp" line="493"/>
         <source>Select Output Directory</source>
         <translation>Ausgabeordner wählen</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="470"/>
+        <location filename="../ui/dialog.cpp" line="503"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -587,17 +587,17 @@ OK, um denselben Ordner weiter zu verwenden.
 Abbrechen, um einen anderen Ordner zu wählen</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="476"/>
+        <location filename="../ui/dialog.cpp" line="509"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>Trotzdem anlegen, ich weiß, was ich tue</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="555"/>
+        <location filename="../ui/dialog.cpp" line="589"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>Das Logo %1 kann nicht gelesen werden (%2). Wählen Sie unter „Optionen...“ ein anderes oder entfernen Sie es.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="565"/>
+        <location filename="../ui/dialog.cpp" line="599"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>Die Bilder können in dieser Größe nicht geschrieben werden: %1.</translation>
     </message>
@@ -1194,37 +1194,37 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>Presets</name>
     <message>
-        <location filename="../settings/preset.cpp" line="158"/>
+        <location filename="../settings/preset.cpp" line="161"/>
         <source>A preset needs a name.</source>
         <translation>Eine Vorlage braucht einen Namen.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="160"/>
+        <location filename="../settings/preset.cpp" line="163"/>
         <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
         <translation>Der Name einer Vorlage darf kein „/“ enthalten.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="162"/>
+        <location filename="../settings/preset.cpp" line="165"/>
         <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
         <translation>Der Name einer Vorlage darf nicht mit „.“ beginnen.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="164"/>
+        <location filename="../settings/preset.cpp" line="167"/>
         <source>A preset&apos;s name cannot hold control or bidirectional characters.</source>
         <translation>Der Name einer Vorlage darf keine Steuer- oder Richtungszeichen enthalten.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="166"/>
+        <location filename="../settings/preset.cpp" line="169"/>
         <source>The preset&apos;s name is too long.</source>
         <translation>Der Name der Vorlage ist zu lang.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="173"/>
+        <location filename="../settings/preset.cpp" line="176"/>
         <source>no such preset</source>
         <translation>keine solche Vorlage</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="185"/>
+        <location filename="../settings/preset.cpp" line="188"/>
         <source>not a preset file</source>
         <translation>keine Vorlagendatei</translation>
     </message>
@@ -1503,17 +1503,17 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>SettingsFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="105"/>
+        <location filename="../settings/settingsfile.cpp" line="108"/>
         <source>the file is empty</source>
         <translation>die Datei ist leer</translation>
     </message>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="113"/>
+        <location filename="../settings/settingsfile.cpp" line="116"/>
         <source>not a settings file: %1 (line %2)</source>
         <translation>keine Einstellungsdatei: %1 (Zeile %2)</translation>
     </message>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="116"/>
+        <location filename="../settings/settingsfile.cpp" line="119"/>
         <source>it has no settings element</source>
         <translation>sie hat kein settings-Element</translation>
     </message>
@@ -1521,12 +1521,17 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>WatermarkEffects</name>
     <message>
-        <location filename="../engine/imageio/logoreader.cpp" line="25"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="77"/>
+        <source>the SVG picture refers to another file (%1)</source>
+        <translation>das SVG-Bild verweist auf eine andere Datei (%1)</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/logoreader.cpp" line="87"/>
         <source>the SVG picture is too tall for its width</source>
         <translation>das SVG-Bild ist zu hoch für seine Breite</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/logoreader.cpp" line="30"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="92"/>
         <source>not a valid SVG picture</source>
         <translation>kein gültiges SVG-Bild</translation>
     </message>

@@ -436,7 +436,7 @@ o suéltelos en la ventana</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="330"/>
+        <location filename="../ui/dialog.cpp" line="363"/>
         <source>Add Folder</source>
         <translation>Carpeta</translation>
     </message>
@@ -546,37 +546,37 @@ o suéltelos en la ventana</translation>
         <translation>Detener</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="18"/>
+        <location filename="../settings/constants.h" line="28"/>
         <source>Original</source>
         <translation>Original</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="22"/>
+        <location filename="../settings/constants.h" line="32"/>
         <source>Thumbnails</source>
         <translation>Miniaturas</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="23"/>
+        <location filename="../settings/constants.h" line="33"/>
         <source>Custom Size</source>
         <translation>Personalizado</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="417"/>
+        <location filename="../ui/dialog.cpp" line="450"/>
         <source>Select Files for Watermarking</source>
         <translation>Seleccionar archivos para marcar</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="419"/>
+        <location filename="../ui/dialog.cpp" line="452"/>
         <source>Images (%1)</source>
         <translation>Imágenes (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="460"/>
+        <location filename="../ui/dialog.cpp" line="493"/>
         <source>Select Output Directory</source>
         <translation>Seleccionar la carpeta de salida</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="470"/>
+        <location filename="../ui/dialog.cpp" line="503"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -587,17 +587,17 @@ Aceptar para seguir con la misma carpeta.
 Cancelar para elegir otra carpeta</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="476"/>
+        <location filename="../ui/dialog.cpp" line="509"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>Crear de todos modos, sé lo que hago</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="555"/>
+        <location filename="../ui/dialog.cpp" line="589"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>El logotipo %1 no se puede leer (%2). Elija otro en «Opciones...» o quítelo.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="565"/>
+        <location filename="../ui/dialog.cpp" line="599"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>Las imágenes no se pueden escribir con este tamaño: %1.</translation>
     </message>
@@ -1194,37 +1194,37 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>Presets</name>
     <message>
-        <location filename="../settings/preset.cpp" line="158"/>
+        <location filename="../settings/preset.cpp" line="161"/>
         <source>A preset needs a name.</source>
         <translation>Un preajuste necesita un nombre.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="160"/>
+        <location filename="../settings/preset.cpp" line="163"/>
         <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
         <translation>El nombre de un preajuste no puede contener «/».</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="162"/>
+        <location filename="../settings/preset.cpp" line="165"/>
         <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
         <translation>El nombre de un preajuste no puede empezar por «.».</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="164"/>
+        <location filename="../settings/preset.cpp" line="167"/>
         <source>A preset&apos;s name cannot hold control or bidirectional characters.</source>
         <translation>El nombre de un preajuste no puede contener caracteres de control ni de dirección.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="166"/>
+        <location filename="../settings/preset.cpp" line="169"/>
         <source>The preset&apos;s name is too long.</source>
         <translation>El nombre del preajuste es demasiado largo.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="173"/>
+        <location filename="../settings/preset.cpp" line="176"/>
         <source>no such preset</source>
         <translation>no existe ese preajuste</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="185"/>
+        <location filename="../settings/preset.cpp" line="188"/>
         <source>not a preset file</source>
         <translation>no es un archivo de preajuste</translation>
     </message>
@@ -1503,17 +1503,17 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>SettingsFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="105"/>
+        <location filename="../settings/settingsfile.cpp" line="108"/>
         <source>the file is empty</source>
         <translation>el archivo está vacío</translation>
     </message>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="113"/>
+        <location filename="../settings/settingsfile.cpp" line="116"/>
         <source>not a settings file: %1 (line %2)</source>
         <translation>no es un archivo de ajustes: %1 (línea %2)</translation>
     </message>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="116"/>
+        <location filename="../settings/settingsfile.cpp" line="119"/>
         <source>it has no settings element</source>
         <translation>no tiene elemento settings</translation>
     </message>
@@ -1521,12 +1521,17 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>WatermarkEffects</name>
     <message>
-        <location filename="../engine/imageio/logoreader.cpp" line="25"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="77"/>
+        <source>the SVG picture refers to another file (%1)</source>
+        <translation>la imagen SVG remite a otro archivo (%1)</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/logoreader.cpp" line="87"/>
         <source>the SVG picture is too tall for its width</source>
         <translation>la imagen SVG es demasiado alta para su ancho</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/logoreader.cpp" line="30"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="92"/>
         <source>not a valid SVG picture</source>
         <translation>no es una imagen SVG válida</translation>
     </message>

@@ -436,7 +436,7 @@ ou déposez-les sur la fenêtre</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="330"/>
+        <location filename="../ui/dialog.cpp" line="363"/>
         <source>Add Folder</source>
         <translation>Dossier</translation>
     </message>
@@ -546,37 +546,37 @@ ou déposez-les sur la fenêtre</translation>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="18"/>
+        <location filename="../settings/constants.h" line="28"/>
         <source>Original</source>
         <translation>Original</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="22"/>
+        <location filename="../settings/constants.h" line="32"/>
         <source>Thumbnails</source>
         <translation>Vignettes</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="23"/>
+        <location filename="../settings/constants.h" line="33"/>
         <source>Custom Size</source>
         <translation>Taille perso.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="417"/>
+        <location filename="../ui/dialog.cpp" line="450"/>
         <source>Select Files for Watermarking</source>
         <translation>Choisir les fichiers à marquer</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="419"/>
+        <location filename="../ui/dialog.cpp" line="452"/>
         <source>Images (%1)</source>
         <translation>Images (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="460"/>
+        <location filename="../ui/dialog.cpp" line="493"/>
         <source>Select Output Directory</source>
         <translation>Choisir le dossier de sortie</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="470"/>
+        <location filename="../ui/dialog.cpp" line="503"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -587,17 +587,17 @@ OK pour garder ce dossier.
 Annuler pour choisir un autre dossier</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="476"/>
+        <location filename="../ui/dialog.cpp" line="509"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>Créer quand même, je sais ce que je fais</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="555"/>
+        <location filename="../ui/dialog.cpp" line="589"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>Le logo %1 ne peut pas être lu (%2). Choisissez-en un autre dans « Options... » ou retirez-le.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="565"/>
+        <location filename="../ui/dialog.cpp" line="599"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>Les images ne peuvent pas être écrites à cette taille : %1.</translation>
     </message>
@@ -1194,37 +1194,37 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>Presets</name>
     <message>
-        <location filename="../settings/preset.cpp" line="158"/>
+        <location filename="../settings/preset.cpp" line="161"/>
         <source>A preset needs a name.</source>
         <translation>Un modèle doit avoir un nom.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="160"/>
+        <location filename="../settings/preset.cpp" line="163"/>
         <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
         <translation>Le nom d&apos;un modèle ne peut pas contenir « / ».</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="162"/>
+        <location filename="../settings/preset.cpp" line="165"/>
         <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
         <translation>Le nom d&apos;un modèle ne peut pas commencer par « . ».</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="164"/>
+        <location filename="../settings/preset.cpp" line="167"/>
         <source>A preset&apos;s name cannot hold control or bidirectional characters.</source>
         <translation>Le nom d&apos;un modèle ne peut pas contenir de caractères de contrôle ou de direction.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="166"/>
+        <location filename="../settings/preset.cpp" line="169"/>
         <source>The preset&apos;s name is too long.</source>
         <translation>Le nom du modèle est trop long.</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="173"/>
+        <location filename="../settings/preset.cpp" line="176"/>
         <source>no such preset</source>
         <translation>modèle introuvable</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="185"/>
+        <location filename="../settings/preset.cpp" line="188"/>
         <source>not a preset file</source>
         <translation>pas un fichier de modèle</translation>
     </message>
@@ -1503,17 +1503,17 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>SettingsFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="105"/>
+        <location filename="../settings/settingsfile.cpp" line="108"/>
         <source>the file is empty</source>
         <translation>le fichier est vide</translation>
     </message>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="113"/>
+        <location filename="../settings/settingsfile.cpp" line="116"/>
         <source>not a settings file: %1 (line %2)</source>
         <translation>pas un fichier de réglages : %1 (ligne %2)</translation>
     </message>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="116"/>
+        <location filename="../settings/settingsfile.cpp" line="119"/>
         <source>it has no settings element</source>
         <translation>il n&apos;a pas d&apos;élément settings</translation>
     </message>
@@ -1521,12 +1521,17 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>WatermarkEffects</name>
     <message>
-        <location filename="../engine/imageio/logoreader.cpp" line="25"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="77"/>
+        <source>the SVG picture refers to another file (%1)</source>
+        <translation>l&apos;image SVG renvoie à un autre fichier (%1)</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/logoreader.cpp" line="87"/>
         <source>the SVG picture is too tall for its width</source>
         <translation>l&apos;image SVG est trop haute pour sa largeur</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/logoreader.cpp" line="30"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="92"/>
         <source>not a valid SVG picture</source>
         <translation>pas une image SVG valide</translation>
     </message>

@@ -436,7 +436,7 @@ Or Drop files on the window</source>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="330"/>
+        <location filename="../ui/dialog.cpp" line="363"/>
         <source>Add Folder</source>
         <translation>フォルダー</translation>
     </message>
@@ -546,37 +546,37 @@ Or Drop files on the window</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="18"/>
+        <location filename="../settings/constants.h" line="28"/>
         <source>Original</source>
         <translation>元のまま</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="22"/>
+        <location filename="../settings/constants.h" line="32"/>
         <source>Thumbnails</source>
         <translation>サムネイル</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="23"/>
+        <location filename="../settings/constants.h" line="33"/>
         <source>Custom Size</source>
         <translation>カスタム</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="417"/>
+        <location filename="../ui/dialog.cpp" line="450"/>
         <source>Select Files for Watermarking</source>
         <translation>透かしを入れるファイルを選択</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="419"/>
+        <location filename="../ui/dialog.cpp" line="452"/>
         <source>Images (%1)</source>
         <translation>画像 (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="460"/>
+        <location filename="../ui/dialog.cpp" line="493"/>
         <source>Select Output Directory</source>
         <translation>出力フォルダーを選択</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="470"/>
+        <location filename="../ui/dialog.cpp" line="503"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -587,17 +587,17 @@ OK で同じフォルダーを使い続けます。
 キャンセルで中止してフォルダーを変更します</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="476"/>
+        <location filename="../ui/dialog.cpp" line="509"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>承知の上で作成する</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="555"/>
+        <location filename="../ui/dialog.cpp" line="589"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>ロゴ %1 を読めません（%2）。「オプション...」で別のロゴを選ぶか、外してください。</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="565"/>
+        <location filename="../ui/dialog.cpp" line="599"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>このサイズでは画像を書き出せません: %1。</translation>
     </message>
@@ -1194,37 +1194,37 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>Presets</name>
     <message>
-        <location filename="../settings/preset.cpp" line="158"/>
+        <location filename="../settings/preset.cpp" line="161"/>
         <source>A preset needs a name.</source>
         <translation>プリセットには名前が必要です。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="160"/>
+        <location filename="../settings/preset.cpp" line="163"/>
         <source>A preset&apos;s name cannot hold &quot;/&quot;.</source>
         <translation>プリセット名に「/」は使えません。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="162"/>
+        <location filename="../settings/preset.cpp" line="165"/>
         <source>A preset&apos;s name cannot start with &quot;.&quot;.</source>
         <translation>プリセット名を「.」で始めることはできません。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="164"/>
+        <location filename="../settings/preset.cpp" line="167"/>
         <source>A preset&apos;s name cannot hold control or bidirectional characters.</source>
         <translation>プリセット名に制御文字や方向制御文字は使えません。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="166"/>
+        <location filename="../settings/preset.cpp" line="169"/>
         <source>The preset&apos;s name is too long.</source>
         <translation>プリセット名が長すぎます。</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="173"/>
+        <location filename="../settings/preset.cpp" line="176"/>
         <source>no such preset</source>
         <translation>そのプリセットはありません</translation>
     </message>
     <message>
-        <location filename="../settings/preset.cpp" line="185"/>
+        <location filename="../settings/preset.cpp" line="188"/>
         <source>not a preset file</source>
         <translation>プリセットファイルではありません</translation>
     </message>
@@ -1496,17 +1496,17 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>SettingsFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="105"/>
+        <location filename="../settings/settingsfile.cpp" line="108"/>
         <source>the file is empty</source>
         <translation>ファイルが空です</translation>
     </message>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="113"/>
+        <location filename="../settings/settingsfile.cpp" line="116"/>
         <source>not a settings file: %1 (line %2)</source>
         <translation>設定ファイルではありません: %1（%2 行目）</translation>
     </message>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="116"/>
+        <location filename="../settings/settingsfile.cpp" line="119"/>
         <source>it has no settings element</source>
         <translation>settings 要素がありません</translation>
     </message>
@@ -1514,12 +1514,17 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>WatermarkEffects</name>
     <message>
-        <location filename="../engine/imageio/logoreader.cpp" line="25"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="77"/>
+        <source>the SVG picture refers to another file (%1)</source>
+        <translation>SVG 画像が別のファイルを参照しています（%1）</translation>
+    </message>
+    <message>
+        <location filename="../engine/imageio/logoreader.cpp" line="87"/>
         <source>the SVG picture is too tall for its width</source>
         <translation>SVG 画像が幅に対して高すぎます</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/logoreader.cpp" line="30"/>
+        <location filename="../engine/imageio/logoreader.cpp" line="92"/>
         <source>not a valid SVG picture</source>
         <translation>有効な SVG 画像ではありません</translation>
     </message>

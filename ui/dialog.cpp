@@ -40,6 +40,16 @@ Q_LOGGING_CATEGORY(lcUi, "quorlane.ui", QtWarningMsg)
 
 namespace {
 
+// A task of the window's on the global pool, announced to the services first.
+template<typename Task>
+auto inBackground(Task task)
+{
+    return QtConcurrent::run([task] {
+        UiServices::current().backgroundTaskStarts();
+        return task();
+    });
+}
+
 constexpr int editDelayMs = 1500;
 constexpr int maxSummaryLines = 20;
 const QString outputSubfolder = QStringLiteral("Qrl_Output#");
@@ -124,8 +134,12 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
     connect(m_ui->comboFormats, &QComboBox::currentIndexChanged, m_presets, [this] {
         m_presets->updateChanged();
     });
-    connect(
-      &m_plan, &QFutureWatcher<RunPlan>::finished, this, [this] { startPlanned(m_plan.result()); });
+    connect(&m_plan, &QFutureWatcher<RunPlan>::finished, this, [this] {
+        if (m_dropBackgroundResults)
+            setRunLocked(m_runner.isRunning());
+        else
+            startPlanned(m_plan.result());
+    });
     m_ui->Run->setDefault(true);
     connect(&m_editTimer, &QTimer::timeout, this, &Dialog::EditingDone);
     connect(this, &Dialog::newProgress, this, &Dialog::UpdateProgress);
@@ -134,6 +148,7 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
 
 Dialog::~Dialog()
 {
+    finishBackgroundWork();
     // The runner, destroyed after this body, stops and waits for its workers; they never touch
     // a widget.
     delete m_previewScene;
@@ -252,6 +267,7 @@ void Dialog::closeEvent(QCloseEvent *event)
 {
     m_closing = true;
     m_preview.cancel(); // the settings keep what the preview last showed
+    finishBackgroundWork();
     if (m_runner.isRunning()) {
         m_runner.stop();
         m_runner.waitForDone();
@@ -264,6 +280,19 @@ void Dialog::closeEvent(QCloseEvent *event)
         qCWarning(lcUi) << "cannot write the settings" << path << error;
     QDialog::closeEvent(event);
     m_closing = false;
+}
+
+void Dialog::finishBackgroundWork()
+{
+    // A walk's rows are of no use to a closed window, and a plan must start no run: their
+    // results are dropped once they are done (nothing they do is left half done).
+    m_waitingWalks.clear();
+    m_walk.waitForFinished();
+    m_plan.waitForFinished();
+    m_dropBackgroundResults = true;
+    if (m_walking && !m_runner.isRunning())
+        setRunLocked(false);
+    m_walking = false;
 }
 
 void Dialog::dragEnterEvent(QDragEnterEvent *event)
@@ -307,14 +336,18 @@ void Dialog::walkFolders(const QStringList &paths)
         return;
     }
     m_walking = true;
-    m_walk.setFuture(QtConcurrent::run(PictureFolder::picturesIn, paths));
+    m_dropBackgroundResults = false;
+    m_walk.setFuture(inBackground([paths] { return PictureFolder::picturesIn(paths); }));
 }
 
 void Dialog::foldersWalked()
 {
+    if (m_dropBackgroundResults)
+        return;
     addPictures(m_walk.result());
     if (!m_waitingWalks.isEmpty()) {
-        m_walk.setFuture(QtConcurrent::run(PictureFolder::picturesIn, m_waitingWalks.takeFirst()));
+        const QStringList paths = m_waitingWalks.takeFirst();
+        m_walk.setFuture(inBackground([paths] { return PictureFolder::picturesIn(paths); }));
         return;
     }
     m_walking = false;
@@ -540,7 +573,8 @@ void Dialog::Run()
     if (planReadsPictures(request)) {
         // Names from the pictures' metadata read every file: never on the window's thread.
         setRunLocked(true);
-        m_plan.setFuture(QtConcurrent::run(planRun, request));
+        m_dropBackgroundResults = false;
+        m_plan.setFuture(inBackground([request] { return planRun(request); }));
         return;
     }
     startPlanned(planRun(request));

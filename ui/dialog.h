@@ -45,6 +45,8 @@ public:
     bool isPreviewPending() const { return m_preview.isPending(); }
     // Until the walked pictures are in the list, not just until the walk's thread is done.
     bool isAddingFolders() const { return m_walking; }
+    // A folder walk or a plan still running on another thread.
+    bool hasBackgroundWork() const { return m_walk.isRunning() || m_plan.isRunning(); }
 
 public slots:
     void reject() override;
@@ -106,6 +108,8 @@ private:
     void applyPreset(const Preset &preset);
     void presetMayHaveChanged();
     void makeSample();
+    // Waits for the folder walks and the plan in flight and drops their results.
+    void finishBackgroundWork();
     // Where the sample shown without a selected file is kept.
     QString samplePath() const;
     void setPosition(int code);
@@ -136,6 +140,7 @@ private:
     bool m_walking = false;
     QFutureWatcher<RunPlan> m_plan;
     PresetChooser *m_presets = nullptr;
+    bool m_dropBackgroundResults = false; // the window closed while they were under way
     BatchRunner m_runner;
     OutputPolicy m_outputPolicy;
     RunSnapshot m_lastRun;

@@ -53,6 +53,8 @@ QColor UiServices::getColor(const QColor &initial)
     return QColorDialog::getColor(initial, nullptr);
 }
 
+void UiServices::backgroundTaskStarts() {}
+
 UiServices &UiServices::current()
 {
     static UiServices real;

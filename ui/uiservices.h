@@ -33,6 +33,9 @@ public:
     virtual void openUrl(const QUrl &url);
     virtual QFont getFont(bool *ok, const QFont &initial);
     virtual QColor getColor(const QColor &initial);
+    // Called on a worker thread as each of the window's background tasks (a folder walk, a
+    // plan that reads the pictures) starts; tests hold a task there.
+    virtual void backgroundTaskStarts();
 
     // The services in use: the real ones unless a test installed others.
     static UiServices &current();
