@@ -153,23 +153,28 @@ void TestBatchRunner::outputNames_data()
     QTest::addColumn<QStringList>("sources");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("folds"); // the output folder folds case (exFAT, SMB)
     QTest::newRow("original keeps the name")
-      << QStringList{ "/p/Beach.JPG" } << "Original" << QStringList{ "Beach.JPG" };
+      << QStringList{ "/p/Beach.JPG" } << "Original" << QStringList{ "Beach.JPG" } << false;
     QTest::newRow("png replaces the last suffix")
       << QStringList{ "/p/Beach.JPG", "/p/archive.2011.tif", "/p/a.b.c.jpg" } << "png"
-      << QStringList{ "Beach.png", "archive.2011.png", "a.b.c.png" };
+      << QStringList{ "Beach.png", "archive.2011.png", "a.b.c.png" } << false;
     QTest::newRow("same name twice")
       << QStringList{ "/x/a.jpg", "/y/a.jpg", "/z/a.jpg" } << "Original"
-      << QStringList{ "a.jpg", "a (2).jpg", "a (3).jpg" };
-    QTest::newRow("same source twice")
-      << QStringList{ "/x/a.jpg", "/x/a.jpg" } << "bmp" << QStringList{ "a.bmp", "a (2).bmp" };
+      << QStringList{ "a.jpg", "a (2).jpg", "a (3).jpg" } << false;
+    QTest::newRow("same source twice") << QStringList{ "/x/a.jpg", "/x/a.jpg" } << "bmp"
+                                       << QStringList{ "a.bmp", "a (2).bmp" } << false;
     QTest::newRow("no suffix") << QStringList{ "/x/holidayjpg", "/y/holidayjpg" } << "Original"
-                               << QStringList{ "holidayjpg", "holidayjpg (2)" };
+                               << QStringList{ "holidayjpg", "holidayjpg (2)" } << false;
     QTest::newRow("different case is another name")
-      << QStringList{ "/x/A.jpg", "/y/a.jpg" } << "Original" << QStringList{ "A.jpg", "a.jpg" };
+      << QStringList{ "/x/A.jpg", "/y/a.jpg" } << "Original" << QStringList{ "A.jpg", "a.jpg" }
+      << false;
+    QTest::newRow("on a folder that folds case, different case is the same name")
+      << QStringList{ "/x/Photo.jpg", "/y/photo.jpg", "/z/PHOTO.JPG" } << "Original"
+      << QStringList{ "Photo.jpg", "photo (2).jpg", "PHOTO (3).JPG" } << true;
     QTest::newRow("a numbered name already taken")
       << QStringList{ "/x/a (2).jpg", "/y/a.jpg", "/z/a.jpg" } << "Original"
-      << QStringList{ "a (2).jpg", "a.jpg", "a (3).jpg" };
+      << QStringList{ "a (2).jpg", "a.jpg", "a (3).jpg" } << false;
 }
 
 void TestBatchRunner::outputNames()
@@ -177,10 +182,16 @@ void TestBatchRunner::outputNames()
     QFETCH(QStringList, sources);
     QFETCH(QString, format);
     QFETCH(QStringList, names);
+    QFETCH(bool, folds);
     QStringList expected;
     for (const QString &name : names)
         expected << "/out/" + name;
-    QCOMPARE(assignOutputPaths(sources, "/out", format).paths, expected);
+    const Qt::CaseSensitivity folder = folds ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    QCOMPARE(assignOutputPaths(sources, "/out", format, ExistingFiles::Replace, {}, folder).paths,
+             expected);
+    QTemporaryDir dir;
+    QCOMPARE(fileNameCase(dir.path()), Qt::CaseSensitive); // this machine's temporary folder
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 void TestBatchRunner::formatsAndSizes_data()

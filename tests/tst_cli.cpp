@@ -73,6 +73,7 @@ private slots:
     void reportFile_data();
     void reportFile();
     void keptJpegsSayWhy();
+    void publishesOnAnNfsLikeFolder();
     void webpSizesAreRefusedBeforeDecoding();
     void hostileInputs_data();
     void hostileInputs();
@@ -576,6 +577,29 @@ void TestCli::keptJpegsSayWhy()
     QCOMPARE(lines.value("cut.jpg").value("jpegReason").toString(),
              QString("Premature end of JPEG file")); // libjpeg's words
     QVERIFY(!lines.value("p.png").contains("jpeg")); // no JPEG written
+}
+
+void TestCli::publishesOnAnNfsLikeFolder()
+{
+#ifndef SLOWLINK
+    QSKIP("the preloaded shim is not built under the sanitizers");
+#else
+    QTemporaryDir dir;
+    const QString a = writeImage(dir.filePath("in"), "a.png", solidImage(40, 30, Qt::red));
+    const QString b = writeImage(dir.filePath("in"), "b.png", solidImage(40, 30, Qt::blue));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_PRELOAD", SLOWLINK);
+    environment.insert("QUORLANE_FAKE_NFS", "1");
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUORLANE_BATCH),
+                  { "-q", "--if-exists", "number", "-o", dir.filePath("out"), a, b });
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    // Each picture once, under its own name: an EEXIST for a link that was made is no taken name.
+    QCOMPARE(allFiles(dir.filePath("out")), QStringList({ "a.png", "b.png" }));
+    QCOMPARE(QImage(dir.filePath("out/b.png")).pixelColor(0, 29).blue(), 255);
+#endif
 }
 
 void TestCli::webpSizesAreRefusedBeforeDecoding()

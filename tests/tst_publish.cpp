@@ -31,15 +31,18 @@ void TestPublish::publish_data()
 {
     QTest::addColumn<ExistingFiles>("existing");
     QTest::addColumn<bool>("unnamed");
+    QTest::addColumn<bool>("proc"); // /proc there, through which an unnamed file is named
     QTest::addColumn<QString>(
       "before"); // at a.jpg: "", "race" (taken meanwhile), "link", "dangling"
     QTest::addColumn<QString>("published"); // the name it gets, or "" when skipped
 
-    for (const bool unnamed : { true, false }) {
-        const char *kind = unnamed ? "unnamed" : "named";
+    for (const char *kind : { "unnamed", "named", "unnamed, no /proc" }) {
+        const bool unnamed = qstrcmp(kind, "named") != 0;
+        const bool proc = qstrcmp(kind, "unnamed, no /proc") != 0;
         const auto row =
           [&](const char *name, ExistingFiles existing, const char *before, const char *published) {
-              QTest::addRow("%s, %s", name, kind) << existing << unnamed << before << published;
+              QTest::addRow("%s, %s", name, kind)
+                << existing << unnamed << proc << before << published;
           };
         row("replace", ExistingFiles::Replace, "", "a.jpg");
         row("number, taken meanwhile", ExistingFiles::Number, "race", "a (2).jpg");
@@ -55,6 +58,7 @@ void TestPublish::publish()
 {
     QFETCH(ExistingFiles, existing);
     QFETCH(bool, unnamed);
+    QFETCH(bool, proc);
     QFETCH(QString, before);
     QFETCH(QString, published);
     QTemporaryDir dir;
@@ -74,6 +78,8 @@ void TestPublish::publish()
 
     PublishSeams seams;
     seams.unnamedTemporary = unnamed;
+    if (!proc)
+        seams.procFds = "/nonexistent/self/fd"; // a chroot without /proc
     int calls = 0;
     seams.beforeName = [&](const QString &path) {
         // Another writer takes the name between the check and the publish.

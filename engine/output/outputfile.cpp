@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -32,15 +33,18 @@ struct Text
 class TemporaryFile
 {
 public:
-    TemporaryFile(const QByteArray &folder, bool unnamed)
+    TemporaryFile(const QByteArray &folder, bool unnamed, const char *procFds)
       : m_folder(folder)
+      , m_procFds(procFds)
     {
         m_dirFd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (m_dirFd < 0) {
             m_error = errno;
             return;
         }
-        if (unnamed)
+        // An unnamed file gets its name through /proc: without it (some chroots) only a named
+        // one can be published.
+        if (unnamed && ::access(procFds, X_OK) == 0)
             m_fd = ::openat(m_dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
         if (m_fd < 0 && !makeName(&m_name, [this](const QByteArray &name) {
                 m_fd = ::openat(m_dirFd,
@@ -80,6 +84,11 @@ public:
             at += n;
             left -= n;
         }
+        // On the disk before it has a name: a power cut leaves the picture whole or not there.
+        if (::fdatasync(m_fd) != 0 && errno != EINVAL) {
+            m_error = errno;
+            return false;
+        }
         // An unnamed file stays open until it is linked; NFS reports some write errors only when
         // a file is closed.
         if (!m_name.isEmpty() && ::close(std::exchange(m_fd, -1)) != 0) {
@@ -93,7 +102,7 @@ public:
     int linkWithoutReplacing(const QByteArray &name)
     {
         if (m_name.isEmpty()) {
-            const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+            const QByteArray self = m_procFds + '/' + QByteArray::number(m_fd);
             return ::linkat(
                      AT_FDCWD, self.constData(), m_dirFd, name.constData(), AT_SYMLINK_FOLLOW) == 0
                      ? 0
@@ -106,8 +115,10 @@ public:
         }
         if (errno != EINVAL && errno != ENOSYS)
             return errno;
-        // NFS cannot rename without replacing, but it can link.
-        if (::linkat(m_dirFd, m_name.constData(), m_dirFd, name.constData(), 0) != 0)
+        // NFS cannot rename without replacing, but it can link. A retransmitted request may
+        // answer EEXIST for a link that was made: then the name is this very file.
+        if (::linkat(m_dirFd, m_name.constData(), m_dirFd, name.constData(), 0) != 0 &&
+            !(errno == EEXIST && isThisFile(name)))
             return errno == EPERM ? ENOTSUP : errno;
         dropName();
         return 0;
@@ -131,6 +142,15 @@ public:
     }
 
 private:
+    // Whether name in the folder is the named temporary file itself.
+    bool isThisFile(const QByteArray &name) const
+    {
+        struct stat mine = {}, there = {};
+        return ::fstatat(m_dirFd, m_name.constData(), &mine, AT_SYMLINK_NOFOLLOW) == 0 &&
+               ::fstatat(m_dirFd, name.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
+               mine.st_dev == there.st_dev && mine.st_ino == there.st_ino && mine.st_nlink >= 2;
+    }
+
     // Tries names of our pattern until create() does not answer EEXIST.
     template<typename Create>
     bool makeName(QByteArray *name, Create create)
@@ -169,6 +189,7 @@ private:
     }
 
     QByteArray m_folder;
+    QByteArray m_procFds;
     QByteArray m_name; // of a named temporary file, in m_folder
     int m_dirFd = -1;
     int m_fd = -1;
@@ -223,6 +244,22 @@ QString systemErrorText(int error)
     }
 }
 
+namespace {
+
+// The folder's entries on the disk (where its file system can say so), so that a published
+// name survives a power cut.
+void syncFolder(const QString &folder)
+{
+    const int fd =
+      ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
 PublishResult publishFile(const QByteArray &bytes,
                           const QString &path,
                           ExistingFiles existing,
@@ -231,7 +268,7 @@ PublishResult publishFile(const QByteArray &bytes,
 {
     PublishResult result{ path, QString(), false };
     const QFileInfo info(path);
-    TemporaryFile file(QFile::encodeName(info.path()), seams.unnamedTemporary);
+    TemporaryFile file(QFile::encodeName(info.path()), seams.unnamedTemporary, seams.procFds);
     if (file.error() != 0 || !file.write(bytes)) {
         result.error = systemErrorText(file.error());
         return result;
@@ -241,6 +278,8 @@ PublishResult publishFile(const QByteArray &bytes,
             seams.beforeName(path);
         if (const int error = file.replace(QFile::encodeName(info.fileName())))
             result.error = systemErrorText(error);
+        else
+            syncFolder(info.path());
         return result;
     }
     // A taken name moves on from its own number: "a (2).jpg" is followed by "a (3).jpg".
@@ -253,8 +292,10 @@ PublishResult publishFile(const QByteArray &bytes,
             seams.beforeName(result.path);
         const int error =
           file.linkWithoutReplacing(QFile::encodeName(QFileInfo(result.path).fileName()));
-        if (error == 0)
+        if (error == 0) {
+            syncFolder(info.path());
             return result;
+        }
         if (error != EEXIST) {
             result.error = systemErrorText(error);
             return result;

@@ -31,6 +31,7 @@ struct PublishSeams
 {
     std::function<void(const QString &path)> beforeName;
     bool unnamedTemporary = true;
+    const char *procFds = "/proc/self/fd"; // where unnamed files are found to be named
 };
 
 // Writes bytes as path so that no reader ever sees a partial file and no other writer's file is

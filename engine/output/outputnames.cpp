@@ -1,10 +1,30 @@
 #include "outputnames.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "nametemplate.h"
+
+Qt::CaseSensitivity fileNameCase(const QString &folder)
+{
+    // A name of our own in lower case, looked up in upper case.
+    const QByteArray probe =
+      QFile::encodeName(folder) + "/.quorlane-case-" + QByteArray::number(::getpid()) + ".tmp";
+    const int fd = ::open(probe.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return Qt::CaseSensitive;
+    ::close(fd);
+    struct stat info = {};
+    const bool folds = ::stat(probe.toUpper().constData(), &info) == 0;
+    ::unlink(probe.constData());
+    return folds ? Qt::CaseInsensitive : Qt::CaseSensitive;
+}
 
 QString numberedFileName(const QString &fileName, int n)
 {
@@ -19,11 +39,16 @@ OutputPaths assignOutputPaths(const QStringList &sources,
                               const QString &outputDir,
                               const QString &format,
                               ExistingFiles existing,
-                              const QStringList &baseNames)
+                              const QStringList &baseNames,
+                              Qt::CaseSensitivity names)
 {
     const bool keepFormat = format == QLatin1String("Original");
+    // On a folder that folds case, "Photo.jpg" and "photo.jpg" are one name.
+    const auto key = [names](const QString &name) {
+        return names == Qt::CaseSensitive ? name : name.toCaseFolded();
+    };
     const auto unavailable = [&](const QSet<QString> &taken, const QString &path) {
-        return taken.contains(path) ||
+        return taken.contains(key(path)) ||
                (existing == ExistingFiles::Number && QFileInfo::exists(path));
     };
     OutputPaths result;
@@ -38,14 +63,14 @@ OutputPaths assignOutputPaths(const QStringList &sources,
             ? info.fileName()
             : fileNameWithin(base, QString(), keepFormat ? info.suffix() : format);
         QString path = outputDir + QLatin1Char('/') + fileName;
-        int &n = nextNumber[fileName];
+        int &n = nextNumber[key(fileName)];
         if (n == 0)
             n = 2;
         else if (unavailable(taken, path))
             path = outputDir + QLatin1Char('/') + numberedFileName(fileName, n);
         for (; unavailable(taken, path); ++n)
             path = outputDir + QLatin1Char('/') + numberedFileName(fileName, n);
-        taken.insert(path);
+        taken.insert(key(path));
         result.paths << path;
         result.skipped << (existing == ExistingFiles::Skip && QFileInfo::exists(path));
     }

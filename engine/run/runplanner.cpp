@@ -115,7 +115,8 @@ RunPlan planRun(const RunRequest &request)
                                                 run.outputDir,
                                                 request.format,
                                                 request.policy.existingFiles,
-                                                templateNames(request));
+                                                templateNames(request),
+                                                fileNameCase(run.outputDir));
     run.outputs = paths.paths;
     run.skipped = paths.skipped;
     return plan;
