@@ -60,23 +60,33 @@ bool isHeifBrand(const char *fourcc)
     });
 }
 
+} // namespace
+
 // The file's primary image, or an error that says why there is none.
-struct Opened
+struct HeifCodec::File::Opened
 {
+    QString path;
     Context context;
     Handle handle;
     QString error;
 };
 
+namespace {
+
 // The longest side the decoder may take from an item's 'ispe'. It does not bound a grid's
 // canvas, which decode() checks itself.
 constexpr int maxSide = 1 << 15;
 
-Opened open(const QString &path)
+using Opened = HeifCodec::File::Opened;
+
+Opened openFile(const QString &path)
 {
     Opened opened;
+    opened.path = path;
     opened.context.reset(heif_context_alloc());
     heif_context_set_maximum_image_size_limit(opened.context.get(), maxSide);
+    // Grid tiles on the worker's own thread: the run already uses every core.
+    heif_context_set_max_decoding_threads(opened.context.get(), 0);
     heif_error error = heif_context_read_from_file(
       opened.context.get(), QFile::encodeName(path).constData(), nullptr);
     if (error.code != heif_error_Ok) {
@@ -254,19 +264,46 @@ bool writes(const QByteArray &format)
     return format == "avif" || format == "heic" || format == "heif" || format == "hif";
 }
 
+File File::open(const QString &path)
+{
+    File file;
+    file.d = std::make_shared<Opened>(openFile(path));
+    return file;
+}
+
+QString File::error() const
+{
+    return d->error;
+}
+
 QSize declaredSize(const QString &path)
 {
-    const Opened opened = open(path);
-    if (!opened.handle)
-        return QSize();
-    return QSize(heif_image_handle_get_width(opened.handle.get()),
-                 heif_image_handle_get_height(opened.handle.get()));
+    return File::open(path).declaredSize();
 }
 
 Decoded decode(const QString &path, qint64 maxBytes)
 {
+    return File::open(path).decode(maxBytes);
+}
+
+MetadataBlocks readMetadata(const QString &path)
+{
+    return File::open(path).metadata();
+}
+
+QSize File::declaredSize() const
+{
+    if (!d->handle)
+        return QSize();
+    return QSize(heif_image_handle_get_width(d->handle.get()),
+                 heif_image_handle_get_height(d->handle.get()));
+}
+
+Decoded File::decode(qint64 maxBytes) const
+{
     Decoded decoded;
-    const Opened opened = open(path);
+    const Opened &opened = *d;
+    const QString &path = opened.path;
     if (!opened.handle) {
         decoded.error = opened.error;
         return decoded;
@@ -352,10 +389,10 @@ Decoded decode(const QString &path, qint64 maxBytes)
     return decoded;
 }
 
-MetadataBlocks readMetadata(const QString &path)
+MetadataBlocks File::metadata() const
 {
     MetadataBlocks metadata;
-    const Opened opened = open(path);
+    const Opened &opened = *d;
     if (!opened.handle) {
         metadata.error = opened.error;
         return metadata;

@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
+
 #include "metadatablocks.h"
 
 // HEIF-family pictures (HEIC, HEIF, HIF, AVIF), read and written with libheif. A file is one of
@@ -31,6 +33,24 @@ QSize declaredSize(const QString &path);
 
 // The primary image's EXIF and XMP blocks.
 MetadataBlocks readMetadata(const QString &path);
+
+// A HEIF-family file parsed once: its size, its metadata and its pixels come from the same
+// parse, so that a job reads the file's boxes once. Cheap to copy.
+class File
+{
+public:
+    static File open(const QString &path);
+    // Why the file's primary image cannot be had, or empty.
+    QString error() const;
+    QSize declaredSize() const;
+    MetadataBlocks metadata() const;
+    Decoded decode(qint64 maxBytes) const;
+
+    struct Opened;
+
+private:
+    std::shared_ptr<const Opened> d;
+};
 
 // format "avif" encodes AV1, "heic", "heif" and "hif" encode HEVC. quality is the JPEG quality
 // scale (1 to 100). The blocks of metadata are attached as they are; the picture's colour space

@@ -345,9 +345,8 @@ bool PictureMetadata::formatHoldsMetadata(const QByteArray &format)
 namespace {
 
 // The blocks libheif hands out, parsed by the metadata library. Throws.
-void readHeifBlocks(const QString &path, Exiv2::ExifData &exif, Exiv2::XmpData &xmp)
+void readHeifBlocks(const MetadataBlocks &blocks, Exiv2::ExifData &exif, Exiv2::XmpData &xmp)
 {
-    const MetadataBlocks blocks = HeifCodec::readMetadata(path);
     if (!blocks.error.isEmpty())
         throw std::runtime_error(blocks.error.toStdString());
     if (!blocks.exif.isEmpty())
@@ -360,26 +359,37 @@ void readHeifBlocks(const QString &path, Exiv2::ExifData &exif, Exiv2::XmpData &
 
 } // namespace
 
+PictureMetadata PictureMetadata::fromBlocks(const MetadataBlocks &blocks)
+{
+    return parsed([&](Data &data) { readHeifBlocks(blocks, data.exif, data.xmp); });
+}
+
 PictureMetadata PictureMetadata::read(const QString &path)
+{
+    if (HeifCodec::isHeifFile(path))
+        return fromBlocks(HeifCodec::readMetadata(path));
+    return parsed([&](Data &data) {
+        const std::string file = QFile::encodeName(path).toStdString();
+        const int type = Exiv2::ImageFactory::getType(file);
+        if (type != Exiv2::ImageType::jpeg && type != Exiv2::ImageType::png &&
+            type != Exiv2::ImageType::tiff && type != Exiv2::ImageType::webp)
+            return; // no metadata of a kind we keep
+        auto image = Exiv2::ImageFactory::open(file, false);
+        image->readMetadata();
+        data.exif = image->exifData();
+        data.iptc = image->iptcData();
+        data.xmp = image->xmpData();
+    });
+}
+
+template<typename Parse>
+PictureMetadata PictureMetadata::parsed(const Parse &parse)
 {
     initialize(); // done by main() already; here for programs that have none (tests, tools)
     PictureMetadata metadata;
     auto data = std::make_shared<Data>();
     try {
-        const std::string file = QFile::encodeName(path).toStdString();
-        if (HeifCodec::isHeifFile(path)) {
-            readHeifBlocks(path, data->exif, data->xmp);
-        } else {
-            const int type = Exiv2::ImageFactory::getType(file);
-            if (type != Exiv2::ImageType::jpeg && type != Exiv2::ImageType::png &&
-                type != Exiv2::ImageType::tiff && type != Exiv2::ImageType::webp)
-                return metadata;
-            auto image = Exiv2::ImageFactory::open(file, false);
-            image->readMetadata();
-            data->exif = image->exifData();
-            data->iptc = image->iptcData();
-            data->xmp = image->xmpData();
-        }
+        parse(*data);
     } catch (const std::exception &error) {
         metadata.m_readError = describe(error);
         return metadata;

@@ -22,6 +22,8 @@ public:
     // Reads the metadata of a JPEG, PNG, TIFF, WebP or HEIF-family file; other files give empty
     // metadata.
     static PictureMetadata read(const QString &path);
+    // The metadata of a HEIF-family picture from the blocks its codec read.
+    static PictureMetadata fromBlocks(const MetadataBlocks &blocks);
     // Whether format (a lower-case suffix) can carry metadata.
     static bool formatHoldsMetadata(const QByteArray &format);
 
@@ -48,6 +50,9 @@ public:
 
 private:
     struct Data;
+    // Runs parse on fresh data; the metadata library's exceptions become the read error.
+    template<typename Parse>
+    static PictureMetadata parsed(const Parse &parse);
     // What target keeps of this picture's metadata. False, with only the reason in dropped, when
     // nothing can be kept; dropped also lists what was lost on the way.
     bool keptFor(const Target &target, Data &kept, QStringList &dropped) const;

@@ -237,12 +237,7 @@ std::optional<PictureReader::Result> heifPicture(const QString &path)
 {
     if (!PictureReader::fileProblem(path).isEmpty() || !HeifCodec::isHeifFile(path))
         return std::nullopt;
-    HeifCodec::Decoded decoded =
-      HeifCodec::decode(path, qint64(PictureReader::allocationLimitMB) << 20);
-    PictureReader::Result result;
-    result.image = std::move(decoded.image);
-    result.error = decoded.error;
-    return result;
+    return PictureReader::read(HeifCodec::File::open(path));
 }
 
 // A second image on the same pixels: it owns no memory and has no text metadata.
@@ -290,6 +285,15 @@ QImage paintable(QImage image)
         return image;
     return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
                                                          : QImage::Format_RGB32);
+}
+
+Result read(const HeifCodec::File &file)
+{
+    HeifCodec::Decoded decoded = file.decode(qint64(allocationLimitMB) << 20);
+    Result result;
+    result.image = std::move(decoded.image);
+    result.error = decoded.error;
+    return result;
 }
 
 Result read(const QString &path)

@@ -5,6 +5,10 @@
 
 class QImageReader;
 
+namespace HeifCodec {
+class File;
+}
+
 // Reads every picture the program shows or writes, so the same rules hold everywhere: EXIF
 // orientation applied, a raised allocation limit for large photos, and palette, monochrome and
 // grayscale pictures converted to 32-bit colour so that a coloured watermark can be painted.
@@ -21,6 +25,8 @@ struct Result
 };
 
 Result read(const QString &path);
+// A HEIF-family picture already opened (its metadata read from the same parse).
+Result read(const HeifCodec::File &file);
 
 // Why path cannot be a picture to read, or empty: only regular files are opened (a FIFO or a
 // device would block), and a missing file, a folder or a link loop each say what they are.

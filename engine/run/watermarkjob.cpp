@@ -8,6 +8,8 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <optional>
+
 #include "heifcodec.h"
 #include "jpegkeeper.h"
 #include "outputfile.h"
@@ -182,10 +184,11 @@ QByteArray stampAndEncode(const RunSnapshot &run,
                           const QString &source,
                           const QByteArray &format,
                           const PictureMetadata &metadata,
+                          const std::optional<HeifCodec::File> &heif,
                           DecodeBuffer &buffer,
                           JobOutcome &outcome)
 {
-    PictureReader::Result read = buffer.read(source);
+    PictureReader::Result read = heif ? PictureReader::read(*heif) : buffer.read(source);
     if (!read.ok()) {
         outcome.reason = read.error;
         return QByteArray();
@@ -278,9 +281,13 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     }
     // Read once, before drawing; the copy into the output reuses it.
     const bool copiesMetadata = run.policy.touchesMetadata();
-    const PictureMetadata metadata = copiesMetadata || run.text.needsMetadata()
-                                       ? PictureMetadata::read(source)
-                                       : PictureMetadata();
+    // A HEIF-family file is parsed once for its metadata and its pixels.
+    const std::optional<HeifCodec::File> heif =
+      HeifCodec::isHeifFile(source) ? std::optional(HeifCodec::File::open(source)) : std::nullopt;
+    const bool readsMetadata = copiesMetadata || run.text.needsMetadata();
+    const PictureMetadata metadata = !readsMetadata ? PictureMetadata()
+                                     : heif         ? PictureMetadata::fromBlocks(heif->metadata())
+                                                    : PictureMetadata::read(source);
 
     // The output folder may hold the sources: never replace any picture of the run. Only
     // "Replace" can; the directory entry is what it replaces, so a link there is no source.
@@ -311,7 +318,7 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
             bytes = stampKeeping(run, source, metadata, keep, outcome);
     }
     if (!outcome.jpegKept)
-        bytes = stampAndEncode(run, source, format, metadata, buffer, outcome);
+        bytes = stampAndEncode(run, source, format, metadata, heif, buffer, outcome);
     if (bytes.isEmpty())
         return outcome;
 
