@@ -43,6 +43,8 @@ public:
     // Asks for a new preview; it is drawn on a worker thread and shown when ready.
     void refreshPreview();
     bool isPreviewPending() const { return m_preview.isPending(); }
+    // A refresh is due once typing pauses.
+    bool isEditPending() const { return m_editTimer.isActive(); }
     // Until the walked pictures are in the list, not just until the walk's thread is done.
     bool isAddingFolders() const { return m_walking; }
     // A folder walk or a plan still running on another thread.
