@@ -17,6 +17,7 @@ QSettings openConfig()
 }
 
 const QString lastPresetKey = QStringLiteral("Window/preset");
+const QString geometryKey = QStringLiteral("Window/geometry");
 
 } // namespace
 
@@ -66,6 +67,20 @@ bool saveLastPreset(const QString &name, QString *error)
     return writeIniFile(
       openConfig().fileName(),
       [&](QSettings &file) { file.setValue(lastPresetKey, name); },
+      true,
+      error);
+}
+
+QByteArray windowGeometry()
+{
+    return openConfig().value(geometryKey).toByteArray();
+}
+
+bool saveWindowGeometry(const QByteArray &geometry, QString *error)
+{
+    return writeIniFile(
+      openConfig().fileName(),
+      [&](QSettings &file) { file.setValue(geometryKey, geometry); },
       true,
       error);
 }

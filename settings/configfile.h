@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 #include "runoptions.h"
 
 class QSettings;
@@ -16,6 +18,10 @@ bool save(const RunOptions &options, QString *error = nullptr);
 // The name of the preset the window chose last, or empty.
 QString lastPreset();
 bool saveLastPreset(const QString &name, QString *error = nullptr);
+
+// The main window's size and place as QWidget::saveGeometry() gave them, or empty.
+QByteArray windowGeometry();
+bool saveWindowGeometry(const QByteArray &geometry, QString *error = nullptr);
 
 // The option table's keys in any file of the same groups (a preset): read leaves the values of
 // missing or refused keys as they are.

@@ -103,6 +103,12 @@ void FakeUiServices::backgroundTaskStarts()
         onBackgroundTask();
 }
 
+void FakeUiServices::thumbnailTaskStarts()
+{
+    if (onThumbnailTask)
+        onThumbnailTask();
+}
+
 QColor FakeUiServices::getColor(const QColor &)
 {
     ++colourDialogs;

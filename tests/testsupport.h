@@ -53,6 +53,7 @@ public:
     QFont getFont(bool *ok, const QFont &initial) override;
     QColor getColor(const QColor &initial) override;
     void backgroundTaskStarts() override;
+    void thumbnailTaskStarts() override;
 
     // Answers.
     QStringList filesToOpen;
@@ -63,6 +64,7 @@ public:
     QFont fontToChoose;
     QColor colourToChoose;
     std::function<void()> onBackgroundTask; // on the task's own thread
+    std::function<void()> onThumbnailTask;  // on the task's own thread
 
     // Records.
     struct FileDialogCall

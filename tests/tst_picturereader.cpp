@@ -3,6 +3,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <exiv2/exiv2.hpp>
+
 #include "engine/imageio/picturereader.h"
 #include "testsupport.h"
 
@@ -56,6 +58,8 @@ class TestPictureReader : public QObject
 
 private slots:
     void exifOrientationIsApplied();
+    void thumbnails_data();
+    void thumbnails();
     void paintableFormats_data();
     void paintableFormats();
     void pictureAboveQtsDefaultLimitIsRead();
@@ -65,6 +69,9 @@ private slots:
     void tiffWithAbsurdSamplesIsRefusedBeforeDecoding();
     void bigTiffWithAbsurdSamplesIsRefusedBeforeDecoding();
     void pngChunkPastTheEndIsRefusedBeforeDecoding();
+
+private:
+    QTemporaryDir m_dir; // the thumbnail table's pictures
 };
 
 void TestPictureReader::exifOrientationIsApplied()
@@ -243,6 +250,56 @@ void TestPictureReader::pngChunkPastTheEndIsRefusedBeforeDecoding()
     const QString cut = writeBytes(dir.filePath("cut.png"), png.left(png.indexOf("IDAT") + 10));
     QVERIFY(!PictureReader::read(cut).ok());
     QVERIFY(PictureReader::read(cut).error != why);
+}
+
+void TestPictureReader::thumbnails_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QColor>("colour"); // invalid: no thumbnail
+
+    const QString dir = m_dir.path() + QStringLiteral("/thumbnails");
+    QDir().mkpath(dir);
+    const QImage blue = solidImage(800, 600, Qt::blue);
+    // The camera's small picture is used where there is one, turned as the picture is.
+    for (const quint16 orientation : { 1, 6 }) {
+        const QString path = writeFile(dir + QStringLiteral("/exif-%1.jpg").arg(orientation),
+                                       withOrientation(jpegBytes(blue), orientation));
+        const QByteArray red = jpegBytes(solidImage(160, 120, Qt::red));
+        auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+        image->readMetadata();
+        Exiv2::ExifData exif = image->exifData();
+        Exiv2::ExifThumb(exif).setJpegThumbnail(
+          reinterpret_cast<const Exiv2::byte *>(red.constData()), long(red.size()));
+        image->setExifData(exif);
+        image->writeMetadata();
+        QTest::addRow("EXIF thumbnail, orientation %d", orientation)
+          << path << (orientation == 1 ? QSize(24, 18) : QSize(18, 24)) << QColor(Qt::red);
+    }
+    QTest::newRow("JPEG without one: an eighth-size decode")
+      << writeFile(dir + "/plain.jpg", withOrientation(jpegBytes(blue), 8)) << QSize(18, 24)
+      << QColor(Qt::blue);
+    QTest::newRow("PNG: the whole picture")
+      << writeImage(dir, "tall.png", solidImage(30, 60, Qt::green)) << QSize(12, 24)
+      << QColor(Qt::green);
+    QTest::newRow("not a picture")
+      << writeFile(dir + "/notes.jpg", "text") << QSize(0, 0) << QColor();
+    QTest::newRow("a folder") << dir << QSize(0, 0) << QColor();
+}
+
+void TestPictureReader::thumbnails()
+{
+    QFETCH(QString, source);
+    QFETCH(QSize, size);
+    QFETCH(QColor, colour);
+    const PictureReader::Result result = PictureReader::readThumbnail(source, 24);
+    QCOMPARE(result.image.size(), size);
+    if (!colour.isValid())
+        return;
+    const QColor centre = result.image.pixelColor(size.width() / 2, size.height() / 2);
+    QVERIFY2(qAbs(centre.red() - colour.red()) < 40 && qAbs(centre.blue() - colour.blue()) < 40 &&
+               qAbs(centre.green() - colour.green()) < 40,
+             qPrintable(centre.name()));
 }
 
 QTEST_MAIN(TestPictureReader)

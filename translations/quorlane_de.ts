@@ -409,6 +409,7 @@ Einstellungen</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="201"/>
+        <location filename="../ui/dialog.cpp" line="470"/>
         <source>Files selected for Watermarking</source>
         <translation>Zu stempelnde Dateien</translation>
     </message>
@@ -436,7 +437,7 @@ oder Dateien auf das Fenster ziehen</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="363"/>
+        <location filename="../ui/dialog.cpp" line="411"/>
         <source>Add Folder</source>
         <translation>Ordner</translation>
     </message>
@@ -561,22 +562,32 @@ oder Dateien auf das Fenster ziehen</translation>
         <translation>Eigene Größe</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="450"/>
+        <location filename="../ui/dialog.cpp" line="471"/>
+        <source>Files selected for Watermarking (%1)</source>
+        <translation>Zu stempelnde Dateien (%1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="476"/>
+        <source>%1 of %2 — %p%</source>
+        <translation>%1 von %2 — %p %</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="548"/>
         <source>Select Files for Watermarking</source>
         <translation>Dateien zum Stempeln wählen</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="452"/>
+        <location filename="../ui/dialog.cpp" line="550"/>
         <source>Images (%1)</source>
         <translation>Bilder (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="493"/>
+        <location filename="../ui/dialog.cpp" line="591"/>
         <source>Select Output Directory</source>
         <translation>Ausgabeordner wählen</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="503"/>
+        <location filename="../ui/dialog.cpp" line="601"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -587,17 +598,17 @@ OK, um denselben Ordner weiter zu verwenden.
 Abbrechen, um einen anderen Ordner zu wählen</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="509"/>
+        <location filename="../ui/dialog.cpp" line="607"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>Trotzdem anlegen, ich weiß, was ich tue</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="589"/>
+        <location filename="../ui/dialog.cpp" line="687"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>Das Logo %1 kann nicht gelesen werden (%2). Wählen Sie unter „Optionen...“ ein anderes oder entfernen Sie es.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="599"/>
+        <location filename="../ui/dialog.cpp" line="697"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>Die Bilder können in dieser Größe nicht geschrieben werden: %1.</translation>
     </message>
@@ -613,42 +624,42 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>HeifCodec</name>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="282"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="375"/>
         <source>the picture is too large (%1 × %2)</source>
         <translation>das Bild ist zu groß (%1 × %2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="295"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="388"/>
         <source>the picture&apos;s grid of tiles cannot be read</source>
         <translation>das Kachelraster des Bildes ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="300"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="393"/>
         <source>its grid of tiles is %1 × %2, but the picture says %3 × %4</source>
         <translation>sein Kachelraster misst %1 × %2, das Bild gibt aber %3 × %4 an</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="325"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="286"/>
         <source>the decoder gave no picture</source>
         <translation>der Decoder lieferte kein Bild</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="334"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="295"/>
         <source>the decoded picture is %1 × %2, but the picture says %3 × %4</source>
         <translation>das dekodierte Bild misst %1 × %2, das Bild gibt aber %3 × %4 an</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="387"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="453"/>
         <source>no %1 encoder (%2)</source>
         <translation>kein %1-Encoder (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="428"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="494"/>
         <source>EXIF dropped (%1)</source>
         <translation>EXIF verworfen (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="434"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="500"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP verworfen (%1)</translation>
     </message>
@@ -716,27 +727,27 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>OutputFile</name>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="186"/>
+        <location filename="../engine/output/outputfile.cpp" line="207"/>
         <source>the file name has no suffix to choose an image format by</source>
         <translation>der Dateiname hat keine Endung, nach der ein Bildformat gewählt werden kann</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="190"/>
+        <location filename="../engine/output/outputfile.cpp" line="211"/>
         <source>no image writer for the suffix &quot;%1&quot;</source>
         <translation>kein Bildschreiber für die Endung „%1“</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="215"/>
+        <location filename="../engine/output/outputfile.cpp" line="236"/>
         <source>no space left on the device</source>
         <translation>kein Platz mehr auf dem Gerät</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="217"/>
+        <location filename="../engine/output/outputfile.cpp" line="238"/>
         <source>the file is larger than this system allows</source>
         <translation>die Datei ist größer, als dieses System erlaubt</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="219"/>
+        <location filename="../engine/output/outputfile.cpp" line="240"/>
         <source>this file system can neither rename without replacing nor make hard links (FAT, exFAT?): choose &quot;Replace&quot; or another folder</source>
         <translation>dieses Dateisystem kann weder ohne Ersetzen umbenennen noch harte Links anlegen (FAT, exFAT?): „Ersetzen“ oder einen anderen Ordner wählen</translation>
     </message>
@@ -1077,35 +1088,35 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>PictureMetadata</name>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="387"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="412"/>
         <source>unknown error</source>
         <translation>unbekannter Fehler</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="397"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="422"/>
         <source>its metadata could not be read (%1)</source>
         <translation>seine Metadaten konnten nicht gelesen werden (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="410"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="435"/>
         <source>its metadata could not be copied (%1)</source>
         <translation>seine Metadaten konnten nicht kopiert werden (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="415"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="440"/>
         <source>its metadata could not be copied</source>
         <translation>seine Metadaten konnten nicht kopiert werden</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="437"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="448"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="475"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="462"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="473"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="500"/>
         <source>%1 dropped (%2)</source>
         <translation>%1 verworfen (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="445"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="478"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="470"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="503"/>
         <source>%1 dropped</source>
         <translation>%1 verworfen</translation>
     </message>
@@ -1113,37 +1124,37 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="176"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="178"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>das Bild gibt %1 Abtastwerte je Pixel an</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="208"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="210"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>das Bild ist beschädigt: sein %1-Block reicht über das Dateiende hinaus</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="273"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="289"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>der Dateiname ist in dieser Locale kein gültiges UTF-8</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="279"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="295"/>
         <source>it is a folder</source>
         <translation>es ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="281"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="297"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es ist ein FIFO, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="283"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="299"/>
         <source>it is a socket, not a regular file</source>
         <translation>es ist ein Socket, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="284"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="300"/>
         <source>it is a device, not a regular file</source>
         <translation>es ist ein Gerät, keine normale Datei</translation>
     </message>
@@ -1227,6 +1238,44 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <location filename="../settings/preset.cpp" line="188"/>
         <source>not a preset file</source>
         <translation>keine Vorlagendatei</translation>
+    </message>
+</context>
+<context>
+    <name>Quorlane</name>
+    <message>
+        <location filename="../ui/main.cpp" line="37"/>
+        <source>Stamps a text watermark onto a batch of pictures. The pictures and folders given start in the window&apos;s list, as if dropped on it.</source>
+        <translation>Versieht viele Bilder auf einmal mit einem Text-Wasserzeichen. Die angegebenen Bilder und Ordner stehen beim Start in der Liste des Fensters, als wären sie darauf abgelegt worden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="40"/>
+        <source>Pictures or folders of pictures.</source>
+        <translation>Bilder oder Ordner mit Bildern.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="41"/>
+        <source>[FILE|FOLDER...]</source>
+        <translation>[DATEI|ORDNER...]</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="43"/>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="44"/>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="62"/>
+        <source>Try &apos;quorlane --help&apos; for more information.</source>
+        <translation>„quorlane --help“ zeigt mehr Informationen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="70"/>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
     </message>
 </context>
 <context>
@@ -1539,52 +1588,52 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="102"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
         <source>resized</source>
         <translation>in der Größe geändert</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
         <source>written in another format</source>
         <translation>in einem anderen Format geschrieben</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="108"/>
         <source>tiled watermark</source>
         <translation>gekacheltes Wasserzeichen</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="127"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="129"/>
         <source>converted to sRGB</source>
         <translation>in sRGB umgewandelt</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="114"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="116"/>
         <source>not a JPEG</source>
         <translation>kein JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="121"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="123"/>
         <source>too large</source>
         <translation>zu groß</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="132"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="134"/>
         <source>turned, without metadata</source>
         <translation>gedreht, ohne Metadaten</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="203"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="206"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>nicht genug Speicher, um das Wasserzeichen zu zeichnen</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="252"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="255"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>ein WebP-Bild fasst höchstens %1 Pixel je Seite</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="291"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="298"/>
         <source>it would replace a source picture of this run</source>
         <translation>es würde ein Quellbild dieses Laufs ersetzen</translation>
     </message>

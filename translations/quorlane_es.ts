@@ -409,6 +409,7 @@ avanzados</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="201"/>
+        <location filename="../ui/dialog.cpp" line="470"/>
         <source>Files selected for Watermarking</source>
         <translation>Archivos para marcar</translation>
     </message>
@@ -436,7 +437,7 @@ o suéltelos en la ventana</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="363"/>
+        <location filename="../ui/dialog.cpp" line="411"/>
         <source>Add Folder</source>
         <translation>Carpeta</translation>
     </message>
@@ -561,22 +562,32 @@ o suéltelos en la ventana</translation>
         <translation>Personalizado</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="450"/>
+        <location filename="../ui/dialog.cpp" line="471"/>
+        <source>Files selected for Watermarking (%1)</source>
+        <translation>Archivos para marcar (%1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="476"/>
+        <source>%1 of %2 — %p%</source>
+        <translation>%1 de %2 — %p %</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="548"/>
         <source>Select Files for Watermarking</source>
         <translation>Seleccionar archivos para marcar</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="452"/>
+        <location filename="../ui/dialog.cpp" line="550"/>
         <source>Images (%1)</source>
         <translation>Imágenes (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="493"/>
+        <location filename="../ui/dialog.cpp" line="591"/>
         <source>Select Output Directory</source>
         <translation>Seleccionar la carpeta de salida</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="503"/>
+        <location filename="../ui/dialog.cpp" line="601"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -587,17 +598,17 @@ Aceptar para seguir con la misma carpeta.
 Cancelar para elegir otra carpeta</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="509"/>
+        <location filename="../ui/dialog.cpp" line="607"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>Crear de todos modos, sé lo que hago</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="589"/>
+        <location filename="../ui/dialog.cpp" line="687"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>El logotipo %1 no se puede leer (%2). Elija otro en «Opciones...» o quítelo.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="599"/>
+        <location filename="../ui/dialog.cpp" line="697"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>Las imágenes no se pueden escribir con este tamaño: %1.</translation>
     </message>
@@ -613,42 +624,42 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>HeifCodec</name>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="282"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="375"/>
         <source>the picture is too large (%1 × %2)</source>
         <translation>la imagen es demasiado grande (%1 × %2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="295"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="388"/>
         <source>the picture&apos;s grid of tiles cannot be read</source>
         <translation>no se puede leer la cuadrícula de teselas de la imagen</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="300"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="393"/>
         <source>its grid of tiles is %1 × %2, but the picture says %3 × %4</source>
         <translation>su cuadrícula de teselas mide %1 × %2, pero la imagen declara %3 × %4</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="325"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="286"/>
         <source>the decoder gave no picture</source>
         <translation>el decodificador no dio ninguna imagen</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="334"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="295"/>
         <source>the decoded picture is %1 × %2, but the picture says %3 × %4</source>
         <translation>la imagen decodificada mide %1 × %2, pero la imagen declara %3 × %4</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="387"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="453"/>
         <source>no %1 encoder (%2)</source>
         <translation>no hay codificador %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="428"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="494"/>
         <source>EXIF dropped (%1)</source>
         <translation>EXIF descartado (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="434"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="500"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP descartado (%1)</translation>
     </message>
@@ -716,27 +727,27 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>OutputFile</name>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="186"/>
+        <location filename="../engine/output/outputfile.cpp" line="207"/>
         <source>the file name has no suffix to choose an image format by</source>
         <translation>el nombre del archivo no tiene extensión con la que elegir un formato de imagen</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="190"/>
+        <location filename="../engine/output/outputfile.cpp" line="211"/>
         <source>no image writer for the suffix &quot;%1&quot;</source>
         <translation>no hay escritor de imágenes para la extensión «%1»</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="215"/>
+        <location filename="../engine/output/outputfile.cpp" line="236"/>
         <source>no space left on the device</source>
         <translation>no queda espacio en el dispositivo</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="217"/>
+        <location filename="../engine/output/outputfile.cpp" line="238"/>
         <source>the file is larger than this system allows</source>
         <translation>el archivo es mayor de lo que permite este sistema</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="219"/>
+        <location filename="../engine/output/outputfile.cpp" line="240"/>
         <source>this file system can neither rename without replacing nor make hard links (FAT, exFAT?): choose &quot;Replace&quot; or another folder</source>
         <translation>este sistema de archivos no puede renombrar sin reemplazar ni crear enlaces duros (¿FAT, exFAT?): elija «Reemplazar» u otra carpeta</translation>
     </message>
@@ -1077,35 +1088,35 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>PictureMetadata</name>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="387"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="412"/>
         <source>unknown error</source>
         <translation>error desconocido</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="397"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="422"/>
         <source>its metadata could not be read (%1)</source>
         <translation>sus metadatos no se pudieron leer (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="410"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="435"/>
         <source>its metadata could not be copied (%1)</source>
         <translation>sus metadatos no se pudieron copiar (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="415"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="440"/>
         <source>its metadata could not be copied</source>
         <translation>sus metadatos no se pudieron copiar</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="437"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="448"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="475"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="462"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="473"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="500"/>
         <source>%1 dropped (%2)</source>
         <translation>%1 descartado (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="445"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="478"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="470"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="503"/>
         <source>%1 dropped</source>
         <translation>%1 descartado</translation>
     </message>
@@ -1113,37 +1124,37 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="176"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="178"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>la imagen declara %1 muestras por píxel</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="208"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="210"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>la imagen está dañada: su bloque %1 va más allá del final</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="273"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="289"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>el nombre del archivo no es UTF-8 válido en esta configuración regional</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="279"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="295"/>
         <source>it is a folder</source>
         <translation>es una carpeta</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="281"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="297"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es un FIFO, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="283"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="299"/>
         <source>it is a socket, not a regular file</source>
         <translation>es un socket, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="284"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="300"/>
         <source>it is a device, not a regular file</source>
         <translation>es un dispositivo, no un archivo normal</translation>
     </message>
@@ -1227,6 +1238,44 @@ Cancelar para elegir otra carpeta</translation>
         <location filename="../settings/preset.cpp" line="188"/>
         <source>not a preset file</source>
         <translation>no es un archivo de preajuste</translation>
+    </message>
+</context>
+<context>
+    <name>Quorlane</name>
+    <message>
+        <location filename="../ui/main.cpp" line="37"/>
+        <source>Stamps a text watermark onto a batch of pictures. The pictures and folders given start in the window&apos;s list, as if dropped on it.</source>
+        <translation>Estampa una marca de agua de texto en un lote de imágenes. Las imágenes y carpetas indicadas aparecen al empezar en la lista de la ventana, como si se hubieran soltado en ella.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="40"/>
+        <source>Pictures or folders of pictures.</source>
+        <translation>Imágenes o carpetas de imágenes.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="41"/>
+        <source>[FILE|FOLDER...]</source>
+        <translation>[ARCHIVO|CARPETA...]</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="43"/>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="44"/>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="62"/>
+        <source>Try &apos;quorlane --help&apos; for more information.</source>
+        <translation>Pruebe «quorlane --help» para más información.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="70"/>
+        <source>Usage:</source>
+        <translation>Uso:</translation>
     </message>
 </context>
 <context>
@@ -1539,52 +1588,52 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="102"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
         <source>resized</source>
         <translation>redimensionada</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
         <source>written in another format</source>
         <translation>escrita en otro formato</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="108"/>
         <source>tiled watermark</source>
         <translation>marca de agua en mosaico</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="127"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="129"/>
         <source>converted to sRGB</source>
         <translation>convertida a sRGB</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="114"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="116"/>
         <source>not a JPEG</source>
         <translation>no es un JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="121"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="123"/>
         <source>too large</source>
         <translation>demasiado grande</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="132"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="134"/>
         <source>turned, without metadata</source>
         <translation>girada, sin metadatos</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="203"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="206"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>no hay memoria suficiente para dibujar la marca de agua</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="252"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="255"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>una imagen WebP admite como máximo %1 píxeles por lado</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="291"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="298"/>
         <source>it would replace a source picture of this run</source>
         <translation>reemplazaría una imagen de origen de esta tanda</translation>
     </message>

@@ -409,6 +409,7 @@ avancés</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="201"/>
+        <location filename="../ui/dialog.cpp" line="470"/>
         <source>Files selected for Watermarking</source>
         <translation>Fichiers à marquer</translation>
     </message>
@@ -436,7 +437,7 @@ ou déposez-les sur la fenêtre</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="363"/>
+        <location filename="../ui/dialog.cpp" line="411"/>
         <source>Add Folder</source>
         <translation>Dossier</translation>
     </message>
@@ -561,22 +562,32 @@ ou déposez-les sur la fenêtre</translation>
         <translation>Taille perso.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="450"/>
+        <location filename="../ui/dialog.cpp" line="471"/>
+        <source>Files selected for Watermarking (%1)</source>
+        <translation>Fichiers à marquer (%1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="476"/>
+        <source>%1 of %2 — %p%</source>
+        <translation>%1 sur %2 — %p %</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="548"/>
         <source>Select Files for Watermarking</source>
         <translation>Choisir les fichiers à marquer</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="452"/>
+        <location filename="../ui/dialog.cpp" line="550"/>
         <source>Images (%1)</source>
         <translation>Images (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="493"/>
+        <location filename="../ui/dialog.cpp" line="591"/>
         <source>Select Output Directory</source>
         <translation>Choisir le dossier de sortie</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="503"/>
+        <location filename="../ui/dialog.cpp" line="601"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -587,17 +598,17 @@ OK pour garder ce dossier.
 Annuler pour choisir un autre dossier</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="509"/>
+        <location filename="../ui/dialog.cpp" line="607"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>Créer quand même, je sais ce que je fais</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="589"/>
+        <location filename="../ui/dialog.cpp" line="687"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>Le logo %1 ne peut pas être lu (%2). Choisissez-en un autre dans « Options... » ou retirez-le.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="599"/>
+        <location filename="../ui/dialog.cpp" line="697"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>Les images ne peuvent pas être écrites à cette taille : %1.</translation>
     </message>
@@ -613,42 +624,42 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>HeifCodec</name>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="282"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="375"/>
         <source>the picture is too large (%1 × %2)</source>
         <translation>l&apos;image est trop grande (%1 × %2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="295"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="388"/>
         <source>the picture&apos;s grid of tiles cannot be read</source>
         <translation>la grille de tuiles de l&apos;image est illisible</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="300"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="393"/>
         <source>its grid of tiles is %1 × %2, but the picture says %3 × %4</source>
         <translation>sa grille de tuiles fait %1 × %2, mais l&apos;image annonce %3 × %4</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="325"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="286"/>
         <source>the decoder gave no picture</source>
         <translation>le décodeur n&apos;a donné aucune image</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="334"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="295"/>
         <source>the decoded picture is %1 × %2, but the picture says %3 × %4</source>
         <translation>l&apos;image décodée fait %1 × %2, mais l&apos;image annonce %3 × %4</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="387"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="453"/>
         <source>no %1 encoder (%2)</source>
         <translation>pas d&apos;encodeur %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="428"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="494"/>
         <source>EXIF dropped (%1)</source>
         <translation>EXIF abandonné (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="434"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="500"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP abandonné (%1)</translation>
     </message>
@@ -716,27 +727,27 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>OutputFile</name>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="186"/>
+        <location filename="../engine/output/outputfile.cpp" line="207"/>
         <source>the file name has no suffix to choose an image format by</source>
         <translation>le nom du fichier n&apos;a pas d&apos;extension pour choisir un format d&apos;image</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="190"/>
+        <location filename="../engine/output/outputfile.cpp" line="211"/>
         <source>no image writer for the suffix &quot;%1&quot;</source>
         <translation>aucun enregistreur d&apos;images pour l&apos;extension « %1 »</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="215"/>
+        <location filename="../engine/output/outputfile.cpp" line="236"/>
         <source>no space left on the device</source>
         <translation>plus de place sur le périphérique</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="217"/>
+        <location filename="../engine/output/outputfile.cpp" line="238"/>
         <source>the file is larger than this system allows</source>
         <translation>le fichier dépasse la taille permise par ce système</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="219"/>
+        <location filename="../engine/output/outputfile.cpp" line="240"/>
         <source>this file system can neither rename without replacing nor make hard links (FAT, exFAT?): choose &quot;Replace&quot; or another folder</source>
         <translation>ce système de fichiers ne sait ni renommer sans remplacer ni créer de liens physiques (FAT, exFAT ?) : choisissez « Remplacer » ou un autre dossier</translation>
     </message>
@@ -1077,35 +1088,35 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>PictureMetadata</name>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="387"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="412"/>
         <source>unknown error</source>
         <translation>erreur inconnue</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="397"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="422"/>
         <source>its metadata could not be read (%1)</source>
         <translation>ses métadonnées n&apos;ont pas pu être lues (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="410"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="435"/>
         <source>its metadata could not be copied (%1)</source>
         <translation>ses métadonnées n&apos;ont pas pu être copiées (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="415"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="440"/>
         <source>its metadata could not be copied</source>
         <translation>ses métadonnées n&apos;ont pas pu être copiées</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="437"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="448"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="475"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="462"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="473"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="500"/>
         <source>%1 dropped (%2)</source>
         <translation>%1 abandonné (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="445"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="478"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="470"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="503"/>
         <source>%1 dropped</source>
         <translation>%1 abandonné</translation>
     </message>
@@ -1113,37 +1124,37 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="176"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="178"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>l&apos;image déclare %1 échantillons par pixel</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="208"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="210"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>l&apos;image est endommagée : son bloc %1 dépasse la fin du fichier</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="273"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="289"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>le nom du fichier n&apos;est pas de l&apos;UTF-8 valide dans cette locale</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="279"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="295"/>
         <source>it is a folder</source>
         <translation>c&apos;est un dossier</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="281"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="297"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>c&apos;est une FIFO, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="283"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="299"/>
         <source>it is a socket, not a regular file</source>
         <translation>c&apos;est une socket, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="284"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="300"/>
         <source>it is a device, not a regular file</source>
         <translation>c&apos;est un périphérique, pas un fichier ordinaire</translation>
     </message>
@@ -1227,6 +1238,44 @@ Annuler pour choisir un autre dossier</translation>
         <location filename="../settings/preset.cpp" line="188"/>
         <source>not a preset file</source>
         <translation>pas un fichier de modèle</translation>
+    </message>
+</context>
+<context>
+    <name>Quorlane</name>
+    <message>
+        <location filename="../ui/main.cpp" line="37"/>
+        <source>Stamps a text watermark onto a batch of pictures. The pictures and folders given start in the window&apos;s list, as if dropped on it.</source>
+        <translation>Appose un filigrane texte sur un lot d&apos;images. Les images et dossiers donnés figurent dès le départ dans la liste de la fenêtre, comme s&apos;ils y avaient été déposés.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="40"/>
+        <source>Pictures or folders of pictures.</source>
+        <translation>Images ou dossiers d&apos;images.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="41"/>
+        <source>[FILE|FOLDER...]</source>
+        <translation>[FICHIER|DOSSIER...]</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="43"/>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="44"/>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="62"/>
+        <source>Try &apos;quorlane --help&apos; for more information.</source>
+        <translation>Essayez « quorlane --help » pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="70"/>
+        <source>Usage:</source>
+        <translation>Usage :</translation>
     </message>
 </context>
 <context>
@@ -1539,52 +1588,52 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="102"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
         <source>resized</source>
         <translation>redimensionnée</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
         <source>written in another format</source>
         <translation>écrite dans un autre format</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="108"/>
         <source>tiled watermark</source>
         <translation>filigrane en mosaïque</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="127"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="129"/>
         <source>converted to sRGB</source>
         <translation>convertie en sRGB</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="114"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="116"/>
         <source>not a JPEG</source>
         <translation>pas un JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="121"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="123"/>
         <source>too large</source>
         <translation>trop grande</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="132"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="134"/>
         <source>turned, without metadata</source>
         <translation>tournée, sans métadonnées</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="203"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="206"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>pas assez de mémoire pour dessiner le filigrane</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="252"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="255"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>une image WebP contient au plus %1 pixels de côté</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="291"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="298"/>
         <source>it would replace a source picture of this run</source>
         <translation>elle remplacerait une image source de ce traitement</translation>
     </message>

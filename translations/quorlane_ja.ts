@@ -409,6 +409,7 @@ Settings </source>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="201"/>
+        <location filename="../ui/dialog.cpp" line="470"/>
         <source>Files selected for Watermarking</source>
         <translation>透かしを入れるファイル</translation>
     </message>
@@ -436,7 +437,7 @@ Or Drop files on the window</source>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="363"/>
+        <location filename="../ui/dialog.cpp" line="411"/>
         <source>Add Folder</source>
         <translation>フォルダー</translation>
     </message>
@@ -561,22 +562,32 @@ Or Drop files on the window</source>
         <translation>カスタム</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="450"/>
+        <location filename="../ui/dialog.cpp" line="471"/>
+        <source>Files selected for Watermarking (%1)</source>
+        <translation>透かしを入れるファイル (%1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="476"/>
+        <source>%1 of %2 — %p%</source>
+        <translation>%2 枚中 %1 枚 — %p%</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="548"/>
         <source>Select Files for Watermarking</source>
         <translation>透かしを入れるファイルを選択</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="452"/>
+        <location filename="../ui/dialog.cpp" line="550"/>
         <source>Images (%1)</source>
         <translation>画像 (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="493"/>
+        <location filename="../ui/dialog.cpp" line="591"/>
         <source>Select Output Directory</source>
         <translation>出力フォルダーを選択</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="503"/>
+        <location filename="../ui/dialog.cpp" line="601"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -587,17 +598,17 @@ OK で同じフォルダーを使い続けます。
 キャンセルで中止してフォルダーを変更します</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="509"/>
+        <location filename="../ui/dialog.cpp" line="607"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>承知の上で作成する</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="589"/>
+        <location filename="../ui/dialog.cpp" line="687"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>ロゴ %1 を読めません（%2）。「オプション...」で別のロゴを選ぶか、外してください。</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="599"/>
+        <location filename="../ui/dialog.cpp" line="697"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>このサイズでは画像を書き出せません: %1。</translation>
     </message>
@@ -613,42 +624,42 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>HeifCodec</name>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="282"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="375"/>
         <source>the picture is too large (%1 × %2)</source>
         <translation>画像が大きすぎます（%1 × %2）</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="295"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="388"/>
         <source>the picture&apos;s grid of tiles cannot be read</source>
         <translation>画像のタイル格子を読み取れません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="300"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="393"/>
         <source>its grid of tiles is %1 × %2, but the picture says %3 × %4</source>
         <translation>タイル格子は %1 × %2 ですが、画像は %3 × %4 と宣言しています</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="325"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="286"/>
         <source>the decoder gave no picture</source>
         <translation>デコーダーが画像を返しませんでした</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="334"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="295"/>
         <source>the decoded picture is %1 × %2, but the picture says %3 × %4</source>
         <translation>デコードした画像は %1 × %2 ですが、画像は %3 × %4 と宣言しています</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="387"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="453"/>
         <source>no %1 encoder (%2)</source>
         <translation>%1 エンコーダーがありません（%2）</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="428"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="494"/>
         <source>EXIF dropped (%1)</source>
         <translation>EXIF を破棄（%1）</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/heifcodec.cpp" line="434"/>
+        <location filename="../engine/imageio/heifcodec.cpp" line="500"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP を破棄（%1）</translation>
     </message>
@@ -716,27 +727,27 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>OutputFile</name>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="186"/>
+        <location filename="../engine/output/outputfile.cpp" line="207"/>
         <source>the file name has no suffix to choose an image format by</source>
         <translation>ファイル名に画像形式を決める拡張子がありません</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="190"/>
+        <location filename="../engine/output/outputfile.cpp" line="211"/>
         <source>no image writer for the suffix &quot;%1&quot;</source>
         <translation>拡張子「%1」の画像を書き出せません</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="215"/>
+        <location filename="../engine/output/outputfile.cpp" line="236"/>
         <source>no space left on the device</source>
         <translation>デバイスの空き容量がありません</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="217"/>
+        <location filename="../engine/output/outputfile.cpp" line="238"/>
         <source>the file is larger than this system allows</source>
         <translation>ファイルがこのシステムの上限より大きいです</translation>
     </message>
     <message>
-        <location filename="../engine/output/outputfile.cpp" line="219"/>
+        <location filename="../engine/output/outputfile.cpp" line="240"/>
         <source>this file system can neither rename without replacing nor make hard links (FAT, exFAT?): choose &quot;Replace&quot; or another folder</source>
         <translation>このファイルシステムは置き換えなしの名前変更もハードリンクもできません（FAT、exFAT?）。「置き換え」か別のフォルダーを選んでください</translation>
     </message>
@@ -1077,35 +1088,35 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>PictureMetadata</name>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="387"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="412"/>
         <source>unknown error</source>
         <translation>不明なエラー</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="397"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="422"/>
         <source>its metadata could not be read (%1)</source>
         <translation>メタデータを読めませんでした（%1）</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="410"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="435"/>
         <source>its metadata could not be copied (%1)</source>
         <translation>メタデータをコピーできませんでした（%1）</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="415"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="440"/>
         <source>its metadata could not be copied</source>
         <translation>メタデータをコピーできませんでした</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="437"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="448"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="475"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="462"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="473"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="500"/>
         <source>%1 dropped (%2)</source>
         <translation>%1 を破棄（%2）</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="445"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="478"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="470"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="503"/>
         <source>%1 dropped</source>
         <translation>%1 を破棄</translation>
     </message>
@@ -1113,37 +1124,37 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="176"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="178"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>画像が1ピクセルあたり %1 個のサンプルを宣言しています</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="208"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="210"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>画像が破損しています: %1 チャンクがファイルの終わりを越えています</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="273"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="289"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>ファイル名がこのロケールで有効な UTF-8 ではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="279"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="295"/>
         <source>it is a folder</source>
         <translation>フォルダーです</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="281"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="297"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>FIFO です。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="283"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="299"/>
         <source>it is a socket, not a regular file</source>
         <translation>ソケットです。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="284"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="300"/>
         <source>it is a device, not a regular file</source>
         <translation>デバイスです。通常のファイルではありません</translation>
     </message>
@@ -1227,6 +1238,44 @@ OK で同じフォルダーを使い続けます。
         <location filename="../settings/preset.cpp" line="188"/>
         <source>not a preset file</source>
         <translation>プリセットファイルではありません</translation>
+    </message>
+</context>
+<context>
+    <name>Quorlane</name>
+    <message>
+        <location filename="../ui/main.cpp" line="37"/>
+        <source>Stamps a text watermark onto a batch of pictures. The pictures and folders given start in the window&apos;s list, as if dropped on it.</source>
+        <translation>たくさんの画像に文字の透かしを一度に入れます。指定した画像とフォルダーは、ウィンドウにドロップしたときと同じように、起動時にリストに入ります。</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="40"/>
+        <source>Pictures or folders of pictures.</source>
+        <translation>画像、または画像のフォルダー。</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="41"/>
+        <source>[FILE|FOLDER...]</source>
+        <translation>[ファイル|フォルダー...]</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="43"/>
+        <source>Show this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="44"/>
+        <source>Show the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="62"/>
+        <source>Try &apos;quorlane --help&apos; for more information.</source>
+        <translation>詳しくは &apos;quorlane --help&apos; を実行してください。</translation>
+    </message>
+    <message>
+        <location filename="../ui/main.cpp" line="70"/>
+        <source>Usage:</source>
+        <translation>使い方:</translation>
     </message>
 </context>
 <context>
@@ -1532,52 +1581,52 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="102"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
         <source>resized</source>
         <translation>サイズ変更</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
         <source>written in another format</source>
         <translation>別の形式で書き出し</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="108"/>
         <source>tiled watermark</source>
         <translation>タイル状の透かし</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="127"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="129"/>
         <source>converted to sRGB</source>
         <translation>sRGB に変換</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="114"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="116"/>
         <source>not a JPEG</source>
         <translation>JPEG ではない</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="121"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="123"/>
         <source>too large</source>
         <translation>大きすぎます</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="132"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="134"/>
         <source>turned, without metadata</source>
         <translation>回転済み、メタデータなし</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="203"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="206"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>透かしを描くメモリが足りません</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="252"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="255"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>WebP 画像の1辺は最大 %1 ピクセルです</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="291"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="298"/>
         <source>it would replace a source picture of this run</source>
         <translation>この処理の元画像を置き換えることになります</translation>
     </message>

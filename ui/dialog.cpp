@@ -6,15 +6,18 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QStyleFactory>
 #include <QUrl>
 #include <QtConcurrent>
+#include <QtMath>
 
 #include <array>
 
@@ -28,13 +31,16 @@
 #include "engine/run/runsummary.h"
 #include "fieldmenu.h"
 #include "outputoptions.h"
+#include "picturerowdelegate.h"
 #include "presetchooser.h"
 #include "settings/configfile.h"
 #include "settings/constants.h"
 #include "settings/settingsfile.h"
 #include "settings/watermarksettings.h"
+#include "thumbnailloader.h"
 #include "uiservices.h"
 #include "version.h"
+#include "windowgrowth.h"
 
 Q_LOGGING_CATEGORY(lcUi, "quorlane.ui", QtWarningMsg)
 
@@ -51,6 +57,9 @@ auto inBackground(Task task)
 }
 
 constexpr int editDelayMs = 1500;
+// A preview for the new size once the window has stopped changing size.
+constexpr int resizeDelayMs = 150;
+constexpr int thumbnailSide = 24;
 constexpr int maxSummaryLines = 20;
 const QString outputSubfolder = QStringLiteral("Qrl_Output#");
 
@@ -76,6 +85,9 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
 {
     WatermarkSettings &s = m_settings;
     m_ui->setupUi(this);
+    m_formPreviewSize = m_ui->graphicsView->size();
+    m_growth = std::make_unique<WindowGrowth>(size(), growthRules());
+    setMinimumSize(size());
     connect(m_ui->AddFileBtn, &QPushButton::clicked, this, &Dialog::addfiles);
     connect(m_ui->RemoveFileBtn, &QPushButton::clicked, this, &Dialog::RemoveFiles);
     connect(m_ui->Run, &QPushButton::clicked, this, &Dialog::Run);
@@ -103,15 +115,33 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
     m_ui->markTextBox->insertPlainText(QLatin1String(defaultWatermarkText));
     m_ui->useCopyright->setChecked(true);
     setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     for (const OutputSizeChoice &choice : outputSizes)
         m_ui->comboBox->addItem(tr(choice.text));
     for (const char *format : outputFormats)
         m_ui->comboFormats->addItem(tr(format));
     m_ui->RemoveFileBtn->hide();
     m_ui->StopBtn->hide();
-    // Every row is one line of text: the list need not measure each of thousands of rows.
+    // Every row is a thumbnail and one line of text: the list need not measure each of
+    // thousands of rows.
     m_ui->listWidget->setUniformItemSizes(true);
+    m_ui->listWidget->setIconSize(QSize(thumbnailSide, thumbnailSide));
+    m_thumbnails = new ThumbnailLoader(qCeil(thumbnailSide * devicePixelRatioF()), this);
+    m_ui->listWidget->setItemDelegate(new PictureRowDelegate(m_thumbnails, m_ui->listWidget));
+    connect(m_thumbnails,
+            &ThumbnailLoader::made,
+            m_ui->listWidget->viewport(),
+            qOverload<>(&QWidget::update));
+    QAbstractItemModel *rows = m_ui->listWidget->model();
+    connect(rows, &QAbstractItemModel::rowsInserted, this, &Dialog::showFileCount);
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, &Dialog::showFileCount);
+    connect(rows, &QAbstractItemModel::modelReset, this, &Dialog::showFileCount);
+    connect(&m_runner, &BatchRunner::pictureFinished, this, &Dialog::showRunCount);
+    m_resizeTimer.setSingleShot(true);
+    connect(&m_resizeTimer, &QTimer::timeout, this, [this] {
+        if (!m_runner.isRunning() && previewViewSize() != m_requestedViewSize)
+            refreshPreview();
+    });
     setAcceptDrops(true);
 
     s.loadSaved(s.settingsFilePath());
@@ -125,6 +155,7 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
     if (s.settingsLoaded)
         restoreSavedSettings();
     m_ui->outPathDisplay->setText(s.outputDirPath);
+    restoreGeometry(ConfigFile::windowGeometry()); // none saved: the form's own size
     refreshPreview();
     m_presets = new PresetChooser(
       m_ui->presetCombo,
@@ -149,6 +180,8 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
 Dialog::~Dialog()
 {
     finishBackgroundWork();
+    // The list clears itself as the widgets are destroyed, after the form is gone.
+    disconnect(m_ui->listWidget->model(), nullptr, this, nullptr);
     // The runner, destroyed after this body, stops and waits for its workers; they never touch
     // a widget.
     delete m_previewScene;
@@ -202,7 +235,13 @@ void Dialog::refreshPreview()
     const QList<QListWidgetItem *> selected = m_ui->listWidget->selectedItems();
     s.previewSourcePath = selected.isEmpty() ? samplePath() : selected.first()->text();
     s.previewIsSample = selected.isEmpty();
+    m_requestedViewSize = previewViewSize();
     m_preview.request(previewRequest());
+}
+
+QSize Dialog::previewViewSize() const
+{
+    return previewSize + (m_ui->graphicsView->size() - m_formPreviewSize);
 }
 
 PreviewRequest Dialog::previewRequest() const
@@ -214,7 +253,7 @@ PreviewRequest Dialog::previewRequest() const
     request.text = watermarkText();
     request.position = m_watermarkPos;
     request.style = s.style();
-    request.viewSize = previewSize;
+    request.viewSize = previewViewSize();
     return request;
 }
 
@@ -233,7 +272,10 @@ void Dialog::showPreview(const PreviewResult &result)
         s.fontColor = result.drawn.pen;
     }
     m_previewScene->clear();
-    m_previewScene->addPixmap(QPixmap::fromImage(result.shown));
+    // The scene is as large as the picture shown now, not the largest one shown since the window
+    // grew: a smaller window would scroll otherwise.
+    m_previewScene->setSceneRect(
+      m_previewScene->addPixmap(QPixmap::fromImage(result.shown))->boundingRect());
     m_ui->graphicsView->update();
     emit previewRefreshed();
 }
@@ -278,6 +320,8 @@ void Dialog::closeEvent(QCloseEvent *event)
     QString error;
     if (!SettingsFile::save(path, m_settings.fileValues(watermarkText(), m_watermarkPos), &error))
         qCWarning(lcUi) << "cannot write the settings" << path << error;
+    if (!ConfigFile::saveWindowGeometry(saveGeometry(), &error))
+        qCWarning(lcUi) << "cannot write the window's size" << error;
     QDialog::closeEvent(event);
     m_closing = false;
 }
@@ -305,20 +349,24 @@ void Dialog::dropEvent(QDropEvent *event)
     if (m_runner.isRunning())
         return;
     QStringList paths;
-    bool hasFolder = false;
     const QList<QUrl> urls = event->mimeData()->urls();
-    for (const QUrl &url : urls) {
+    for (const QUrl &url : urls)
         paths << url.toLocalFile();
-        hasFolder = hasFolder || QFileInfo(paths.constLast()).isDir();
-    }
+    openPictures(paths);
+    // The event is left unaccepted: no drop action is reported back to the source.
+}
+
+void Dialog::openPictures(const QStringList &paths)
+{
+    const bool hasFolder = std::any_of(
+      paths.cbegin(), paths.cend(), [](const QString &path) { return QFileInfo(path).isDir(); });
     if (hasFolder) {
         walkFolders(paths); // off the GUI thread: a folder may hold thousands of files
-    } else {
-        addPictures(PictureFolder::picturesIn(paths));
-        m_ui->listWidget->setCurrentRow(0);
-        refreshPreview();
+        return;
     }
-    // The event is left unaccepted: no drop action is reported back to the source.
+    addPictures(PictureFolder::picturesIn(paths));
+    m_ui->listWidget->setCurrentRow(0);
+    refreshPreview();
 }
 
 void Dialog::addPictures(const QStringList &paths)
@@ -374,8 +422,58 @@ void Dialog::on_StopBtn_clicked()
 void Dialog::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
+        showFileCount();
+    }
+}
+
+void Dialog::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    m_growth->apply(event->size());
+    m_resizeTimer.start(resizeDelayMs);
+}
+
+QList<WindowGrowth::Rule> Dialog::growthRules() const
+{
+    using Across = WindowGrowth::Across;
+    using Down = WindowGrowth::Down;
+    const Ui::Dialog &ui = *m_ui;
+    return {
+        { ui.line_2, Across::Widen, Down::Stay },
+        { ui.AdvancedSettings, Across::Right, Down::Stay },
+        { ui.Help, Across::Right, Down::Stay },
+        { ui.label_3, Across::WidenList, Down::Stay },
+        { ui.listWidget, Across::WidenList, Down::Grow },
+        { ui.line, Across::AfterList, Down::Grow },
+        { ui.markTextBox, Across::WidenPreview, Down::Stay },
+        { ui.graphicsView, Across::WidenPreview, Down::Grow },
+        { ui.useCopyright, Across::Right, Down::Stay },
+        { ui.groupBox_2, Across::Right, Down::Stay },
+        { ui.OptionsBtn, Across::Right, Down::Stay },
+        { ui.label, Across::Stay, Down::Below },
+        { ui.comboBox, Across::Stay, Down::Below },
+        { ui.label_2, Across::Stay, Down::Below },
+        { ui.comboFormats, Across::Stay, Down::Below },
+        { ui.ChooseOutDir, Across::Stay, Down::Below },
+        { ui.outPathDisplay, Across::Widen, Down::Below },
+        { ui.Run, Across::Middle, Down::Below },
+        { ui.StopBtn, Across::Middle, Down::Below },
+        { ui.progressBar, Across::Widen, Down::Below },
+    };
+}
+
+void Dialog::showFileCount()
+{
+    const int count = m_ui->listWidget->count();
+    m_ui->label_3->setText(count == 0 ? tr("Files selected for Watermarking")
+                                      : tr("Files selected for Watermarking (%1)").arg(count));
+}
+
+void Dialog::showRunCount(int done, int total)
+{
+    m_ui->progressBar->setFormat(tr("%1 of %2 — %p%").arg(done).arg(total));
 }
 
 void Dialog::on_markTextBox_textChanged()
@@ -606,6 +704,7 @@ void Dialog::startPlanned(const RunPlan &plan)
 
     m_preview.clearCache(); // the run's memory bound has no room for it
     setRunLocked(true);
+    showRunCount(0, int(m_lastRun.sources.size()));
     m_runner.start(m_lastRun);
 }
 
@@ -719,6 +818,7 @@ void Dialog::setRunLocked(bool locked)
     for (int code : Position::all)
         positionButton(code)->setEnabled(!locked);
     setAcceptDrops(!locked);
+    m_thumbnails->setPaused(locked); // the run's memory bound has no room for them
 }
 
 void Dialog::runEnded(const BatchReport &report)
@@ -735,8 +835,12 @@ void Dialog::runEnded(const BatchReport &report)
         if (!report.lastWritten.isEmpty())
             openInDesktop(report.lastWritten);
     }
+    m_ui->progressBar->setFormat(QStringLiteral("%p%"));
+    m_ui->listWidget->clearSelection();
     m_ui->listWidget->setCurrentRow(0);
     setRunLocked(false);
+    if (!m_closing)
+        refreshPreview();
     emit runFinished();
 }
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <array>
+#include <memory>
 
 #include "engine/mark/positions.h"
 #include "engine/preview/previewrenderer.h"
@@ -13,6 +14,7 @@
 #include "engine/run/outputpolicy.h"
 #include "engine/run/runplanner.h"
 #include "settings/preset.h"
+#include "windowgrowth.h"
 
 namespace Ui {
 class Dialog;
@@ -23,6 +25,7 @@ class QRadioButton;
 class QGraphicsScene;
 class QMenu;
 class QModelIndex;
+class ThumbnailLoader;
 struct WatermarkSettings;
 
 // The main window: the file list, the watermark text and position, the output choices, the
@@ -50,6 +53,9 @@ public:
     // A folder walk or a plan still running on another thread.
     bool hasBackgroundWork() const { return m_walk.isRunning() || m_plan.isRunning(); }
 
+    // Puts pictures, and the pictures in folders, in the list as a drop of them does.
+    void openPictures(const QStringList &paths);
+
 public slots:
     void reject() override;
 
@@ -68,6 +74,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void on_markTextBox_textChanged();
@@ -97,6 +104,13 @@ private slots:
 
 private:
     void showPreview(const PreviewResult &result);
+    // The preview's size follows its widget: previewSize at the form's size.
+    QSize previewViewSize() const;
+    QList<WindowGrowth::Rule> growthRules() const;
+    // The list's label with the number of pictures; the form's text when there are none.
+    void showFileCount();
+    // The progress bar's text during a run: "7 of 12 — 58%".
+    void showRunCount(int done, int total);
     PreviewRequest previewRequest() const;
     void showTextMenu(const QPoint &position);
     void addPictures(const QStringList &paths);
@@ -131,6 +145,11 @@ private:
     static const std::array<PositionButton, 9> positionButtons;
 
     Ui::Dialog *m_ui;
+    std::unique_ptr<WindowGrowth> m_growth;
+    QSize m_formPreviewSize;
+    QSize m_requestedViewSize;
+    QTimer m_resizeTimer;
+    ThumbnailLoader *m_thumbnails = nullptr;
     WatermarkSettings &m_settings; // the process-wide settings the window edits
     int m_watermarkPos = Position::Center;
     QGraphicsScene *m_previewScene = nullptr;

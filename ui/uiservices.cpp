@@ -55,6 +55,8 @@ QColor UiServices::getColor(const QColor &initial)
 
 void UiServices::backgroundTaskStarts() {}
 
+void UiServices::thumbnailTaskStarts() {}
+
 UiServices &UiServices::current()
 {
     static UiServices real;

@@ -36,6 +36,8 @@ public:
     // Called on a worker thread as each of the window's background tasks (a folder walk, a
     // plan that reads the pictures) starts; tests hold a task there.
     virtual void backgroundTaskStarts();
+    // Called on a worker thread as each thumbnail of the file list starts to be made.
+    virtual void thumbnailTaskStarts();
 
     // The services in use: the real ones unless a test installed others.
     static UiServices &current();

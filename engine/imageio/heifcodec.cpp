@@ -259,6 +259,62 @@ bool isHeifFile(const QString &path)
     return false;
 }
 
+namespace {
+
+// Decodes handle to 8-bit RGBA, refusing a coded stream larger than declared (its 'ispe').
+Decoded decodeChecked(heif_image_handle *handle, const QSize &declared)
+{
+    Decoded decoded;
+    const bool alpha = heif_image_handle_has_alpha_channel(handle);
+    std::unique_ptr<heif_decoding_options, decltype(&heif_decoding_options_free)> options(
+      heif_decoding_options_alloc(), heif_decoding_options_free);
+    options->convert_hdr_to_8bit = 1;
+    heif_image *image = nullptr;
+    const heif_error error = heif_decode_image(
+      handle, &image, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, options.get());
+    if (error.code != heif_error_Ok) {
+        heif_image_release(image);
+        decoded.error = describe(error);
+        return decoded;
+    }
+    int stride = 0;
+    uint8_t *pixels = heif_image_get_plane(image, heif_channel_interleaved, &stride);
+    const int width = heif_image_get_width(image, heif_channel_interleaved);
+    const int height = heif_image_get_height(image, heif_channel_interleaved);
+    if (!pixels || width <= 0 || height <= 0 || stride < width * 4) {
+        heif_image_release(image);
+        decoded.error = Text::tr("the decoder gave no picture");
+        return decoded;
+    }
+    // A coded stream larger than the item says is refused: the decoder has sized nothing
+    // else by it. Its own crop and rotation only ever make the picture smaller or turn it.
+    const QSize fits = declared.expandedTo(declared.transposed());
+    if (width > fits.width() || height > fits.height() ||
+        qint64(width) * height > qint64(declared.width()) * declared.height()) {
+        heif_image_release(image);
+        decoded.error = Text::tr("the decoded picture is %1 × %2, but the picture says %3 × %4")
+                          .arg(width)
+                          .arg(height)
+                          .arg(declared.width())
+                          .arg(declared.height());
+        return decoded;
+    }
+    // The decoder's pixels are used where they are: a copy would double the memory of a
+    // 200-megapixel photo. Opaque pictures are decoded with an alpha of 255.
+    decoded.image = QImage(
+      pixels,
+      width,
+      height,
+      stride,
+      alpha ? QImage::Format_RGBA8888 : QImage::Format_RGBX8888,
+      [](void *image) { heif_image_release(static_cast<heif_image *>(image)); },
+      image);
+    decoded.image.setColorSpace(colorSpaceOf(handle));
+    return decoded;
+}
+
+} // namespace
+
 bool writes(const QByteArray &format)
 {
     return format == "avif" || format == "heic" || format == "heif" || format == "hif";
@@ -341,52 +397,25 @@ Decoded File::decode(qint64 maxBytes) const
                           .arg(declared.height());
         return decoded;
     }
-    const bool alpha = heif_image_handle_has_alpha_channel(handle);
-    std::unique_ptr<heif_decoding_options, decltype(&heif_decoding_options_free)> options(
-      heif_decoding_options_alloc(), heif_decoding_options_free);
-    options->convert_hdr_to_8bit = 1;
-    heif_image *image = nullptr;
-    const heif_error error = heif_decode_image(
-      handle, &image, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, options.get());
-    if (error.code != heif_error_Ok) {
-        heif_image_release(image);
-        decoded.error = describe(error);
-        return decoded;
-    }
-    int stride = 0;
-    uint8_t *pixels = heif_image_get_plane(image, heif_channel_interleaved, &stride);
-    const int width = heif_image_get_width(image, heif_channel_interleaved);
-    const int height = heif_image_get_height(image, heif_channel_interleaved);
-    if (!pixels || width <= 0 || height <= 0 || stride < width * 4) {
-        heif_image_release(image);
-        decoded.error = Text::tr("the decoder gave no picture");
-        return decoded;
-    }
-    // A coded stream larger than the item says is refused: the decoder has sized nothing
-    // else by it. Its own crop and rotation only ever make the picture smaller or turn it.
-    const QSize fits = declared.expandedTo(declared.transposed());
-    if (width > fits.width() || height > fits.height() ||
-        qint64(width) * height > qint64(declared.width()) * declared.height()) {
-        heif_image_release(image);
-        decoded.error = Text::tr("the decoded picture is %1 × %2, but the picture says %3 × %4")
-                          .arg(width)
-                          .arg(height)
-                          .arg(declared.width())
-                          .arg(declared.height());
-        return decoded;
-    }
-    // The decoder's pixels are used where they are: a copy would double the memory of a
-    // 200-megapixel photo. Opaque pictures are decoded with an alpha of 255.
-    decoded.image = QImage(
-      pixels,
-      width,
-      height,
-      stride,
-      alpha ? QImage::Format_RGBA8888 : QImage::Format_RGBX8888,
-      [](void *image) { heif_image_release(static_cast<heif_image *>(image)); },
-      image);
-    decoded.image.setColorSpace(colorSpaceOf(handle));
-    return decoded;
+    return decodeChecked(handle, declared);
+}
+
+QImage File::thumbnail(qint64 maxBytes) const
+{
+    heif_image_handle *primary = d->handle.get();
+    heif_item_id id = 0;
+    if (!primary || heif_image_handle_get_list_of_thumbnail_IDs(primary, &id, 1) != 1)
+        return QImage();
+    heif_image_handle *handle = nullptr;
+    const heif_error error = heif_image_handle_get_thumbnail(primary, id, &handle);
+    const Handle thumbnail(handle);
+    if (error.code != heif_error_Ok)
+        return QImage();
+    const QSize declared(heif_image_handle_get_ispe_width(handle),
+                         heif_image_handle_get_ispe_height(handle));
+    if (declared.isEmpty() || qint64(declared.width()) * declared.height() * 4 > maxBytes)
+        return QImage();
+    return decodeChecked(handle, declared).image;
 }
 
 MetadataBlocks File::metadata() const

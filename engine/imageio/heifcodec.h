@@ -45,6 +45,9 @@ public:
     QSize declaredSize() const;
     MetadataBlocks metadata() const;
     Decoded decode(qint64 maxBytes) const;
+    // The first thumbnail stored with the primary image, upright; null when there is none of at
+    // most maxBytes of 32-bit pixels, or it cannot be decoded.
+    QImage thumbnail(qint64 maxBytes) const;
 
     struct Opened;
 

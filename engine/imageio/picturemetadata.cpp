@@ -318,6 +318,21 @@ QString PictureMetadata::camera() const
     return QString();
 }
 
+QByteArray PictureMetadata::embeddedThumbnail() const
+{
+    if (!d)
+        return QByteArray();
+    try {
+        const Exiv2::ExifThumbC thumbnail(d->exif);
+        if (std::string(thumbnail.mimeType()) != "image/jpeg")
+            return QByteArray();
+        const Exiv2::DataBuf bytes = thumbnail.copy();
+        return QByteArray(reinterpret_cast<const char *>(bytes.pData_), int(bytes.size_));
+    } catch (...) {
+    }
+    return QByteArray();
+}
+
 void PictureMetadata::initialize()
 {
     static std::once_flag once;

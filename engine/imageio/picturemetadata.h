@@ -32,6 +32,9 @@ public:
     QString dateTaken() const;
     QString artist() const;
     QString camera() const;
+    // The small picture the camera stored in the EXIF block (encoded JPEG), or empty. It is
+    // stored as the main picture is: the EXIF orientation applies to it.
+    QByteArray embeddedThumbnail() const;
 
     struct Target
     {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include <QBuffer>
 #include <QColorSpace>
 #include <QCoreApplication>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QtEndian>
 
 #include "heifcodec.h"
+#include "picturemetadata.h"
 
 #include <cerrno>
 #include <mutex>
@@ -240,6 +242,25 @@ std::optional<PictureReader::Result> heifPicture(const QString &path)
     return PictureReader::read(HeifCodec::File::open(path));
 }
 
+// A camera's EXIF thumbnail is a few hundred pixels wide; anything larger is not one.
+constexpr int maxEmbeddedSide = 1024;
+constexpr qint64 maxThumbnailBytes = qint64(maxEmbeddedSide) * maxEmbeddedSide * 4;
+
+// The thumbnail stored in the EXIF block of the picture reader reads, upright, or null.
+QImage embeddedThumbnail(const QString &path, const QImageReader &reader)
+{
+    QByteArray bytes = PictureMetadata::read(path).embeddedThumbnail();
+    if (bytes.isEmpty())
+        return QImage();
+    QBuffer buffer(&bytes);
+    QImageReader thumbnail(&buffer, "jpeg");
+    prepare(thumbnail);
+    const QSize size = thumbnail.size();
+    if (!size.isValid() || size.width() > maxEmbeddedSide || size.height() > maxEmbeddedSide)
+        return QImage();
+    return upright(thumbnail.read(), reader.transformation());
+}
+
 // A second image on the same pixels: it owns no memory and has no text metadata.
 QImage viewOf(QImage &storage)
 {
@@ -343,6 +364,37 @@ Result readScaled(const QString &path, const QSize &size)
         return refused(why);
     reader.setScaledSize(size);
     return finish(reader, reader.read());
+}
+
+Result readThumbnail(const QString &path, int edge)
+{
+    const auto fitted = [edge](Result result) {
+        if (result.ok())
+            result.image = paintable(
+              result.image.scaled(edge, edge, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        return result;
+    };
+    if (const QString why = fileProblem(path); !why.isEmpty())
+        return refused(why);
+    if (HeifCodec::isHeifFile(path)) {
+        const HeifCodec::File file = HeifCodec::File::open(path);
+        Result stored;
+        stored.image = file.thumbnail(maxThumbnailBytes);
+        return fitted(stored.ok() ? stored : read(file));
+    }
+    QImageReader reader(path);
+    prepare(reader);
+    if (const QString why = refusal(reader, path); !why.isEmpty())
+        return refused(why);
+    Result stored;
+    stored.image = embeddedThumbnail(path, reader);
+    if (stored.ok())
+        return fitted(stored);
+    // libjpeg decodes an eighth of each side for little more than the cost of reading the file.
+    const QSize size = reader.size();
+    if (reader.format() == "jpeg" && size.isValid())
+        reader.setScaledSize(QSize((size.width() + 7) / 8, (size.height() + 7) / 8));
+    return fitted(finish(reader, reader.read()));
 }
 
 } // namespace PictureReader

@@ -40,6 +40,11 @@ QSize declaredSize(const QString &path);
 // Reads path stretched to exactly size (the preview samples).
 Result readScaled(const QString &path, const QSize &size);
 
+// A small upright copy of path that fits edge × edge, for a list of pictures: from the
+// thumbnail the picture carries where it has one (EXIF, or a HEIF-family thumbnail), from an
+// eighth-size decode of a JPEG, or from the whole picture.
+Result readThumbnail(const QString &path, int edge);
+
 // Converts formats that QPainter cannot paint in colour; others are returned unchanged.
 QImage paintable(QImage image);
 
