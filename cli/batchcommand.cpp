@@ -57,7 +57,8 @@ struct Options
                                   Text::tr("Choose font size, black or white and opacity per "
                                            "picture.") };
     QCommandLineOption size{ { "s", "size" },
-                             Text::tr("%1 or WxH (%2 to %3; default: original).")
+                             Text::tr("%1, WxH, or N: the long edge, never enlarged (%2 to "
+                                      "%3; default: original).")
                                .arg(ChoiceNames::sizes().join(QStringLiteral(", ")))
                                .arg(minCustomSide)
                                .arg(maxCustomSide),
@@ -332,7 +333,7 @@ ParsedCommand parseBatchCommand(const QStringList &arguments,
         bool ok = true;
         effective.outputSize = ChoiceNames::readSize(parser.value(o.size), &ok);
         if (!ok)
-            fail(Text::tr("invalid size '%1' (%2 or WxH from %3 to %4)")
+            fail(Text::tr("invalid size '%1' (%2, WxH or N from %3 to %4)")
                    .arg(parser.value(o.size), ChoiceNames::sizes().join(QStringLiteral(", ")))
                    .arg(minCustomSide)
                    .arg(maxCustomSide));

@@ -23,7 +23,7 @@ _quorlane_batch()
             return
             ;;
         -s | --size)
-            COMPREPLY=($(compgen -W 'original 640x480 320x240 240x160 thumbnails' -- "$cur"))
+            COMPREPLY=($(compgen -W 'original 640x480 320x240 240x160 thumbnails 2048 1600 1080' -- "$cur"))
             return
             ;;
         -f | --format)

@@ -10,7 +10,7 @@ QStringList sizes()
 {
     QStringList names;
     for (size_t i = 0; i < outputSizes.size(); ++i) {
-        if (int(i) != customSizeIndex)
+        if (int(i) != customSizeIndex && !outputSizes.at(i).size.isLongEdge)
             names << QString::fromLatin1(outputSizes.at(i).text).toLower();
     }
     return names;
@@ -32,15 +32,17 @@ QStringList positions()
     return names;
 }
 
-QSize readSize(const QString &text, bool *ok)
+OutputSize readSize(const QString &text, bool *ok)
 {
     *ok = true;
     const QString lower = text.toLower();
     const QStringList named = sizes();
     if (named.contains(lower))
         return outputSizes.at(size_t(named.indexOf(lower))).size;
-    const QStringList sides = lower.split(QLatin1Char('x'));
     int width = 0;
+    if (readNumber(lower, minCustomSide, maxCustomSide, &width))
+        return OutputSize::longEdge(width);
+    const QStringList sides = lower.split(QLatin1Char('x'));
     int height = 0;
     if (sides.size() == 2 && readNumber(sides.at(0), minCustomSide, maxCustomSide, &width) &&
         readNumber(sides.at(1), minCustomSide, maxCustomSide, &height))
@@ -49,15 +51,17 @@ QSize readSize(const QString &text, bool *ok)
     return QSize();
 }
 
-QString sizeName(const QSize &size)
+QString sizeName(const OutputSize &size)
 {
     if (!size.isValid())
         return sizes().constFirst();
+    if (size.isLongEdge)
+        return QString::number(size.box.width());
     for (size_t i = 0; i < outputSizes.size(); ++i) {
         if (int(i) != customSizeIndex && outputSizes.at(i).size == size)
             return QString::fromLatin1(outputSizes.at(i).text).toLower();
     }
-    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+    return QStringLiteral("%1x%2").arg(size.box.width()).arg(size.box.height());
 }
 
 } // namespace ChoiceNames

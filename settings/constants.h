@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "outputsize.h"
+
 // The longest text our files may hold (the settings file, quorlane.conf, presets): a longer one is
 // refused whole, never cut, and the default is used, so that a crafted file cannot stall a run.
 inline constexpr qsizetype maxFileTextBytes = 64 * 1024;
@@ -21,16 +23,19 @@ inline bool fitsFileText(const QString &text)
 struct OutputSizeChoice
 {
     const char *text;
-    QSize size; // invalid for "Original" (no scaling) and "Custom Size" (the custom fields)
+    OutputSize size; // invalid for "Original" (no scaling) and "Custom Size" (the custom fields)
 };
 
-inline const std::array<OutputSizeChoice, 6> outputSizes = { {
+inline const std::array<OutputSizeChoice, 9> outputSizes = { {
   { QT_TRANSLATE_NOOP("Dialog", "Original"), QSize(-1, -1) },
   { "640x480", QSize(640, 480) },
   { "320x240", QSize(320, 240) },
   { "240x160", QSize(240, 160) },
   { QT_TRANSLATE_NOOP("Dialog", "Thumbnails"), QSize(120, 120) },
   { QT_TRANSLATE_NOOP("Dialog", "Custom Size"), QSize() },
+  { QT_TRANSLATE_NOOP("Dialog", "Long edge 2048"), OutputSize::longEdge(2048) },
+  { QT_TRANSLATE_NOOP("Dialog", "Long edge 1600"), OutputSize::longEdge(1600) },
+  { QT_TRANSLATE_NOOP("Dialog", "Long edge 1080"), OutputSize::longEdge(1080) },
 } };
 inline constexpr int originalSizeIndex = 0;
 inline constexpr int customSizeIndex = 5;

@@ -79,7 +79,7 @@ void readText(const QSettings &file, Preset &preset)
 void readRun(const QSettings &file, Preset &preset)
 {
     bool ok = false;
-    const QSize size =
+    const OutputSize size =
       ChoiceNames::readSize(file.value(QStringLiteral("Output/size")).toString(), &ok);
     if (ok)
         preset.outputSize = size;

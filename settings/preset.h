@@ -20,7 +20,7 @@ struct Preset
     int position = Position::Center;
     WatermarkStyle style; // without effects: options.watermark holds them
     RunOptions options;
-    QSize outputSize; // invalid: each picture's own size
+    OutputSize outputSize;
     QString format = QStringLiteral("Original");
     QString outputFolder; // empty: the preset leaves the folder alone
 

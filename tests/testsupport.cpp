@@ -1,12 +1,17 @@
 #include "testsupport.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -256,8 +261,9 @@ QString describe(const RunSnapshot &run)
            QStringLiteral(" logo %1")
              .arg(QString::fromLatin1(
                QCryptographicHash::hash(logo, QCryptographicHash::Md5).toHex())))
-      .arg(run.outputSize.width())
-      .arg(run.outputSize.height())
+      .arg(run.outputSize.box.width())
+      .arg(QString::number(run.outputSize.box.height()) +
+           QLatin1String(run.outputSize.isLongEdge ? " long edge" : ""))
       .arg(QStringLiteral("%1 %2 %3 %4 %5")
              .arg(int(run.policy.metadata))
              .arg(run.policy.copyrightFromText)
@@ -266,4 +272,38 @@ QString describe(const RunSnapshot &run)
              .arg(int(run.policy.existingFiles)))
       .arg(run.sources.join(QLatin1Char('|')), outputs.join(QLatin1Char('|')))
       .arg(QString::number(run.skipped.count(true)));
+}
+
+QMap<QString, QString> spokenNames(QWidget &window)
+{
+    QMap<QString, QString> names;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (!(widget->focusPolicy() & Qt::TabFocus) || widget->focusProxy() ||
+            !widget->isVisibleTo(&window))
+            continue;
+        QAccessibleInterface *control = QAccessible::queryAccessibleInterface(widget);
+        QString name = control->text(QAccessible::Name);
+        if (qobject_cast<QComboBox *>(widget)) {
+            const auto labels = control->relations(QAccessible::Label);
+            name = labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+        }
+        names.insert(widget->objectName(), name.simplified());
+    }
+    return names;
+}
+
+QMultiMap<QChar, QString> mnemonics(QWidget &window)
+{
+    QMultiMap<QChar, QString> letters;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            text = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            text = button->text();
+        const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+        if (at >= 0)
+            letters.insert(text.at(at + 1).toLower(), widget->objectName());
+    }
+    return letters;
 }

@@ -4,7 +4,9 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QList>
+#include <QMap>
 #include <QMessageBox>
+#include <QMultiMap>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,6 +116,12 @@ T *child(QWidget *parent, const char *name)
 {
     return parent->findChild<T *>(QLatin1String(name));
 }
+
+// What a screen reader says each focusable control of window is, by object name: its accessible
+// name, or for a combo box (whose name on Linux is the item it shows) the label it is labelled by.
+QMap<QString, QString> spokenNames(QWidget &window);
+// The mnemonic letters of window's labels and buttons, lower case, with their object names.
+QMultiMap<QChar, QString> mnemonics(QWidget &window);
 
 // Runs fn on the next modal widget as soon as it appears (polling).
 void onNextModal(const std::function<void(QWidget *)> &fn, int timeoutMs = 5000);

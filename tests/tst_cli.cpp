@@ -63,6 +63,8 @@ private slots:
     void arguments_data();
     void arguments();
     void sameBytesAsTheWindow();
+    void longEdges_data();
+    void longEdges();
     void presetsAreSavedListedAndUsed();
     void fieldsGiveTheBytesOfTheTypedText();
     void interruptFinishesThePicturesInFlight_data();
@@ -257,6 +259,61 @@ void TestCli::sameBytesAsTheWindow()
         QVERIFY(!window.isEmpty());
         QCOMPARE(fileBytes(cliOut + "/" + name), window);
     }
+}
+
+void TestCli::longEdges_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("row"); // the window's size row, or -1: -s edge on the command line
+    QTest::addColumn<int>("edge");
+    QTest::addColumn<QSize>("written");
+    const QString in = m_env->path() + "/edges";
+    const QString landscape = writeImage(in, "landscape.png", solidImage(2400, 1600, Qt::gray));
+    const QString portrait = writeImage(in, "portrait.png", solidImage(1600, 2400, Qt::gray));
+    const QString small = writeImage(in, "small.png", solidImage(311, 450, Qt::gray));
+    // Stored as a landscape, shown as a portrait.
+    const QString turned = writeImage(in, "turned.jpg", solidImage(2400, 1600, Qt::gray));
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(turned).toStdString());
+    image->readMetadata();
+    image->exifData()["Exif.Image.Orientation"] = uint16_t(6);
+    image->writeMetadata();
+    QTest::newRow("landscape, row 2048") << landscape << 6 << 2048 << QSize(2048, 1365);
+    QTest::newRow("portrait, row 1080") << portrait << 8 << 1080 << QSize(720, 1080);
+    QTest::newRow("smaller than the edge: never enlarged") << small << 7 << 1600 << QSize(311, 450);
+    QTest::newRow("EXIF-turned, row 1080") << turned << 8 << 1080 << QSize(720, 1080);
+    QTest::newRow("-s 500, landscape") << landscape << -1 << 500 << QSize(500, 333);
+    QTest::newRow("-s 1, portrait") << portrait << -1 << 1 << QSize(1, 1);
+}
+
+void TestCli::longEdges()
+{
+    QFETCH(QString, source);
+    QFETCH(int, row);
+    QFETCH(int, edge);
+    QFETCH(QSize, written);
+    // Stretching is the policy; a long edge keeps the proportions all the same.
+    RunOptions options;
+    options.output.resize = ResizeMode::Stretch;
+    QVERIFY(ConfigFile::save(options));
+    const QString cliOut = m_env->path() + "/edges-cli-" + QTest::currentDataTag();
+    QCOMPARE(runBatch({ "-o", cliOut, "-s", QString::number(edge), "-f", "png", "-q", source }), 0);
+    const QString name = QFileInfo(source).completeBaseName() + ".png";
+    QCOMPARE(QImageReader(cliOut + "/" + name).size(), written);
+    if (row < 0)
+        return;
+    FakeUiServices fake;
+    const QString windowOut = m_env->path() + "/edges-window-" + QTest::currentDataTag();
+    WatermarkSettings::instance().outputDirPath = windowOut;
+    Dialog dialog;
+    fake.filesToOpen = { source };
+    child<QPushButton>(&dialog, "AddFileBtn")->click();
+    child<QComboBox>(&dialog, "comboBox")->setCurrentIndex(row);
+    child<QComboBox>(&dialog, "comboFormats")->setCurrentIndex(2); // png
+    QSignalSpy finished(&dialog, &Dialog::runFinished);
+    child<QPushButton>(&dialog, "Run")->click();
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(fileBytes(windowOut + "/" + name), fileBytes(cliOut + "/" + name));
+    dialog.close();
 }
 
 void TestCli::presetsAreSavedListedAndUsed()

@@ -210,9 +210,21 @@ void TestOutputOptions::customSizeValidation()
     QCOMPARE(attempt.heightAfter, height);
     if (accepted) {
         QCOMPARE(combo->currentIndex(), 5);
+        const QString chosen = QStringLiteral("%1×%2").arg(width.toInt()).arg(height.toInt());
+        QCOMPARE(combo->currentText(), chosen); // which custom size
         QCOMPARE(s.customWidth, width.toInt());
         QCOMPARE(s.customHeight, height.toInt());
         QVERIFY(fake.messageTexts.isEmpty());
+        // Chosen again, the row asks for another size; a cancel keeps this one.
+        bool askedAgain = false;
+        onNextModal([&](QWidget *w) {
+            askedAgain = true;
+            w->findChild<QPushButton *>("Ok_2")->click();
+        });
+        QCoreApplication::processEvents(); // the choice above is over
+        emit combo->activated(5);
+        QVERIFY(askedAgain);
+        QCOMPARE(combo->currentText(), chosen);
     } else {
         QCOMPARE(combo->currentIndex(), 0); // cancelled: back to "Original"
         QCOMPARE(s.customWidth, 320);

@@ -67,6 +67,7 @@ private slots:
     void presetNamesStayInTheFolder_data();
     void presetNamesStayInTheFolder();
     void windowChoosesSavesAndDeletes();
+    void windowShowsEachPresetsSize();
     void commandLineAndWindowGiveTheSameBytes();
 };
 
@@ -203,6 +204,7 @@ void TestPresets::presetFiles_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("quality");
     QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("longEdge");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("nameTemplate");
     const Preset defaults;
@@ -210,23 +212,27 @@ void TestPresets::presetFiles_data()
                                          "[Output]\njpegQuality=80\nsize=2048x2048\nformat=webp\n"
                                          "nameTemplate={name}-web\n")
                            << true << "Anna\nBerg" << Position::BottomRight << 80
-                           << QSize(2048, 2048) << "webp"
+                           << QSize(2048, 2048) << false << "webp"
                            << "{name}-web";
     QTest::newRow("unknown keys ignored")
       << QByteArray("[Mystery]\nx=1\n[Output]\nfuture=yes\nformat=PNG\nsize=thumbnails\n") << true
-      << defaults.text.typed << defaults.position << 75 << QSize(120, 120) << "png"
+      << defaults.text.typed << defaults.position << 75 << QSize(120, 120) << false << "png"
       << "{name}";
     QTest::newRow("bad values take defaults")
       << QByteArray("[Text]\nposition=middle\n[Output]\njpegQuality=101\nsize=0x5\nformat=gif\n")
-      << true << defaults.text.typed << defaults.position << 75 << QSize() << "Original"
+      << true << defaults.text.typed << defaults.position << 75 << QSize() << false << "Original"
       << "{name}";
     QTest::newRow("a 65 KB text and template: the defaults")
       << "[Text]\ntext=" + QByteArray(65 * 1024, 'x') + "\n[Output]\nnameTemplate={name}" +
            QByteArray(65 * 1024, 'y') + "\nformat=png\n"
-      << true << defaults.text.typed << defaults.position << 75 << QSize() << "png"
+      << true << defaults.text.typed << defaults.position << 75 << QSize() << false << "png"
+      << "{name}";
+    QTest::newRow("a long edge, by its number")
+      << QByteArray("[Output]\nsize=1600\n") << true << defaults.text.typed << defaults.position
+      << 75 << QSize(1600, 1600) << true << "Original"
       << "{name}";
     QTest::newRow("missing file") << QByteArray() << false << QString() << 0 << 0 << QSize()
-                                  << QString() << QString();
+                                  << false << QString() << QString();
 }
 
 void TestPresets::presetFiles()
@@ -247,7 +253,8 @@ void TestPresets::presetFiles()
     QTEST(preset.text.typed, "text");
     QTEST(preset.position, "position");
     QTEST(preset.options.output.jpegQuality, "quality");
-    QTEST(preset.outputSize, "size");
+    QTEST(preset.outputSize.box, "size");
+    QTEST(preset.outputSize.isLongEdge, "longEdge");
     QTEST(preset.format, "format");
     QTEST(preset.options.output.nameTemplate, "nameTemplate");
 }
@@ -350,6 +357,7 @@ void TestPresets::windowChoosesSavesAndDeletes()
     QCOMPARE(child<QPlainTextEdit>(&dialog, "markTextBox")->toPlainText(), "Anna Berg");
     QCOMPARE(child<QComboBox>(&dialog, "comboFormats")->currentText(), "webp");
     QCOMPARE(child<QComboBox>(&dialog, "comboBox")->currentIndex(), customSizeIndex);
+    QCOMPARE(child<QComboBox>(&dialog, "comboBox")->currentText(), "2048×2048");
     QCOMPARE(WatermarkSettings::instance().customWidth, 2048);
     QCOMPARE(dialog.watermarkPos(), Position::BottomRight);
     QVERIFY(!combo->font().italic());
@@ -369,6 +377,37 @@ void TestPresets::windowChoosesSavesAndDeletes()
     emit combo->activated(combo->findText(QObject::tr("Delete Preset...")));
     QCOMPARE(Presets::names(), QStringList{ "web" });
     QCOMPARE(combo->currentIndex(), -1);
+}
+
+void TestPresets::windowShowsEachPresetsSize()
+{
+    TestEnvironment env;
+    PresetAnswers answers;
+    QString error;
+    for (const int edge : { 1234, 1600 }) {
+        Preset preset;
+        preset.outputSize = OutputSize::longEdge(edge);
+        QVERIFY(Presets::save(QString::number(edge), preset, &error));
+    }
+    Dialog dialog;
+    auto *presets = child<QComboBox>(&dialog, "presetCombo");
+    auto *sizes = child<QComboBox>(&dialog, "comboBox");
+    const int rows = sizes->count();
+    // A long edge of no row gets one while the window is open; one of a row chooses that row.
+    for (int round = 0; round < 2; ++round) {
+        emit presets->activated(presets->findText("1234"));
+        QCOMPARE(sizes->count(), rows + 1);
+        QCOMPARE(sizes->currentText(), "Long edge 1234");
+        emit presets->activated(presets->findText("1600"));
+        QCOMPARE(sizes->currentText(), "Long edge 1600");
+    }
+    emit presets->activated(presets->findText("1234"));
+    answers.presetName = "again";
+    emit presets->activated(presets->findText(QObject::tr("Save as Preset...")));
+    Preset saved;
+    QVERIFY(Presets::load(Presets::pathOf("again"), &saved, &error));
+    QCOMPARE(saved.outputSize, OutputSize::longEdge(1234));
+    QVERIFY(previewSettled(dialog));
 }
 
 void TestPresets::commandLineAndWindowGiveTheSameBytes()

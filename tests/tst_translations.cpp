@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStyleOptionComboBox>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -113,6 +114,8 @@ private slots:
     void everyMessageIsTranslated();
     void theWindowSpeaksTheUsersLanguage();
     void theCommandLineSpeaksButStoresEnglish();
+    void theWindowReadsInEveryLanguage_data();
+    void theWindowReadsInEveryLanguage();
 };
 
 void TestTranslations::everyMessageIsTranslated_data()
@@ -148,7 +151,7 @@ void TestTranslations::theWindowSpeaksTheUsersLanguage()
     TestEnvironment environment;
     installTranslators(QLocale());
     Dialog dialog;
-    QCOMPARE(child<QLabel>(&dialog, "label_2")->text(), "Ausgabeformat");
+    QCOMPARE(child<QLabel>(&dialog, "label_2")->text(), "Ausgabe&format");
     QCOMPARE(child<QComboBox>(&dialog, "comboBox")->itemText(customSizeIndex), "Eigene Größe");
     // Qt's own buttons, when the system has Qt's translations.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
@@ -170,6 +173,58 @@ void TestTranslations::theCommandLineSpeaksButStoresEnglish()
     for (const char *language : { "de", "es", "ja" })
         QCOMPARE(runBatchIn(language, dir).statuses, english.statuses);
     QCOMPARE(french.statuses, english.statuses);
+}
+
+void TestTranslations::theWindowReadsInEveryLanguage_data()
+{
+    everyMessageIsTranslated_data();
+}
+
+void TestTranslations::theWindowReadsInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QTranslator translator; // above the German of the whole program
+    QVERIFY(translator.load("quorlane_" + language, ":/i18n"));
+    QCoreApplication::installTranslator(&translator);
+    TestEnvironment environment;
+    FakeUiServices fake;
+    Dialog dialog;
+    dialog.show();
+    QCOMPARE(child<QLabel>(&dialog, "label")->text(),
+             translator.translate("Dialog", "Output &dimension"));
+
+    // A name for every control a screen reader reaches, each its own; mnemonics that never clash.
+    const QMap<QString, QString> names = spokenNames(dialog);
+    QVERIFY(!names.values().contains(QString()));
+    QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), names.size());
+    const QMultiMap<QChar, QString> letters = mnemonics(dialog);
+    QCOMPARE(letters.size(), 4);
+    QCOMPARE(QSet<QChar>(letters.keyBegin(), letters.keyEnd()).size(), letters.size());
+    for (QLabel *label : dialog.findChildren<QLabel *>()) {
+        if (label->text().contains('&'))
+            QVERIFY2(label->buddy(), qPrintable(label->objectName()));
+    }
+
+    // Every size row fits the closed box, whose popup may be wider.
+    auto *sizes = child<QComboBox>(&dialog, "comboBox");
+    QStyleOptionComboBox box;
+    box.initFrom(sizes);
+    box.rect = QRect(QPoint(), sizes->size());
+    box.frame = true;
+    const int room =
+      sizes->style()
+        ->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, sizes)
+        .width();
+    QStringList texts{ "16384×16384" }; // the custom row names the chosen size
+    for (int row = 0; row < sizes->count(); ++row)
+        texts << sizes->itemText(row);
+    for (const QString &text : texts)
+        QVERIFY2(sizes->fontMetrics().horizontalAdvance(text) <= room,
+                 qPrintable(QStringLiteral("%1: %2 > %3")
+                              .arg(text)
+                              .arg(sizes->fontMetrics().horizontalAdvance(text))
+                              .arg(room)));
+    QCoreApplication::removeTranslator(&translator);
 }
 
 int main(int argc, char *argv[])

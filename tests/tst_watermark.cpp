@@ -56,6 +56,17 @@ void TestWatermark::composedText_data()
                            << "";
     QTest::newRow("lines kept") << false << "a\n\nb"
                                 << "a\n\nb";
+    // One sign only: a text that starts with it, after spaces, is left as it is.
+    QTest::newRow("typed sign") << true << QString::fromUtf8("© Anna Berg 2026")
+                                << QString::fromUtf8("© Anna Berg 2026");
+    QTest::newRow("typed sign after spaces")
+      << true << QString::fromUtf8("  ©Anna") << QString::fromUtf8("  ©Anna");
+    QTest::newRow("sign later in the text")
+      << true << QString::fromUtf8("Anna ©") << QString::fromUtf8("© Anna ©");
+    QTest::newRow("sign on the second line")
+      << true << QString::fromUtf8("\n© Anna") << QString::fromUtf8("© \n© Anna");
+    QTest::newRow("typed sign, box not ticked")
+      << false << QString::fromUtf8("© Anna") << QString::fromUtf8("© Anna");
 }
 
 void TestWatermark::composedText()

@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "settings/configfile.h"
 #include "settings/watermarksettings.h"
 #include "testsupport.h"
 #include "ui/dialog.h"
@@ -75,6 +76,7 @@ private slots:
     void labelCountsThePictures();
     void thumbnailsNeverHoldTheWindow();
     void runShowsItsCountAndEndsOnTheFirstPicture();
+    void keyboardAndScreenReaders();
 };
 
 void TestWindow::growth_data()
@@ -210,7 +212,8 @@ void TestWindow::rowsShowTheFileNameAndTellThePath()
     TestEnvironment env;
     FakeUiServices fake;
     const QString deep = env.path() + "/Pictures/2026/wedding/in/landscape_01.jpg";
-    const QString shallow = writeImage(env.path(), "a.png", solidImage(8, 8, Qt::red));
+    const QString shallow = writeImage(
+      env.path() + "/" + QString(60, QLatin1Char('x')), "a.png", solidImage(8, 8, Qt::red));
     writeImage(QFileInfo(deep).path(), "landscape_01.jpg", solidImage(8, 8, Qt::blue));
     Dialog dialog;
     dialog.show();
@@ -250,20 +253,20 @@ void TestWindow::labelCountsThePictures()
           env.path(), QStringLiteral("p%1.png").arg(i), solidImage(4, 4, Qt::red));
     Dialog dialog;
     auto *label = child<QLabel>(&dialog, "label_3");
-    QCOMPARE(label->text(), "Files selected for Watermarking");
+    QCOMPARE(label->text(), "&Files selected for Watermarking");
     fake.filesToOpen = pictures;
     child<QPushButton>(&dialog, "AddFileBtn")->click();
-    QCOMPARE(label->text(), "Files selected for Watermarking (12)");
+    QCOMPARE(label->text(), "&Files selected for Watermarking (12)");
     auto *list = child<QListWidget>(&dialog, "listWidget");
     list->clearSelection();
     list->item(3)->setSelected(true);
     child<QPushButton>(&dialog, "RemoveFileBtn")->click();
-    QCOMPARE(label->text(), "Files selected for Watermarking (11)");
+    QCOMPARE(label->text(), "&Files selected for Watermarking (11)");
     QEvent change(QEvent::LanguageChange);
     QApplication::sendEvent(&dialog, &change);
-    QCOMPARE(label->text(), "Files selected for Watermarking (11)");
+    QCOMPARE(label->text(), "&Files selected for Watermarking (11)");
     list->clear();
-    QCOMPARE(label->text(), "Files selected for Watermarking");
+    QCOMPARE(label->text(), "&Files selected for Watermarking");
     QVERIFY(previewSettled(dialog));
 }
 
@@ -329,6 +332,96 @@ void TestWindow::runShowsItsCountAndEndsOnTheFirstPicture()
     QCOMPARE(list->selectedItems(), QList<QListWidgetItem *>({ list->item(0) }));
     QVERIFY(previewSettled(dialog));
     QCOMPARE(shownSize(dialog), QSize(60, 40).scaled(previewSize, Qt::KeepAspectRatio));
+}
+
+void TestWindow::keyboardAndScreenReaders()
+{
+    TestEnvironment env;
+    FakeUiServices fake;
+    QStringList pictures;
+    for (int i = 0; i < 3; ++i)
+        pictures << writeImage(
+          env.path(), QStringLiteral("p%1.png").arg(i), solidImage(8, 8, Qt::red));
+    RunOptions options = ConfigFile::load();
+    options.output.nameTemplate = "{date}-{name}"; // read from the pictures: planned on a task
+    QVERIFY(ConfigFile::save(options));
+    WatermarkSettings::instance().outputDirPath = env.path() + "/out";
+    Dialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.openPictures(pictures.mid(0, 2));
+    QVERIFY(previewSettled(dialog));
+
+    const QMap<QString, QString> names = spokenNames(dialog);
+    QCOMPARE(names.value("AddFileBtn"), "Add pictures");
+    QCOMPARE(names.value("RemoveFileBtn"), "Remove pictures");
+    QCOMPARE(names.value("AddFolderBtn"), "Add a folder");
+    QCOMPARE(names.value("radioButton"), "Position: top left");
+    QCOMPARE(names.value("radioButton_8"), "Position: bottom right");
+    QCOMPARE(names.value("comboBox"), "Output dimension");
+    QCOMPARE(names.value("markTextBox"), "Watermark text");
+    QVERIFY(!names.values().contains(QString()));
+    QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), names.size());
+    const QMultiMap<QChar, QString> letters = mnemonics(dialog);
+    QCOMPARE(QSet<QChar>(letters.keyBegin(), letters.keyEnd()).size(), letters.size());
+    QCOMPARE(letters.size(), 4);
+
+    // Tab follows the form's reading order: one stop for the position grid, whose arrows move
+    // inside it, and one for the window itself, as its form wants.
+    child(&dialog, "presetCombo")->setFocus();
+    QStringList order;
+    for (int i = 0; i < 40 && !order.contains(QApplication::focusWidget()->objectName()); ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order,
+             QStringList({ "presetCombo",
+                           "AdvancedSettings",
+                           "Help",
+                           "AddFileBtn",
+                           "RemoveFileBtn",
+                           "AddFolderBtn",
+                           "listWidget",
+                           "comboBox",
+                           "comboFormats",
+                           "markTextBox",
+                           "useCopyright",
+                           "graphicsView",
+                           "radioButton",
+                           "OptionsBtn",
+                           "ChooseOutDir",
+                           "Run",
+                           "Dialog" }));
+
+    // Delete removes the selected rows, Ctrl+O adds files; neither while a run is under way.
+    auto *list = child<QListWidget>(&dialog, "listWidget");
+    QSemaphore started, gate;
+    fake.onBackgroundTask = [&] {
+        started.release();
+        gate.acquire();
+    };
+    QSignalSpy finished(&dialog, &Dialog::runFinished);
+    child<QPushButton>(&dialog, "Run")->click();
+    QVERIFY(started.tryAcquire(1, 10000));
+    fake.filesToOpen = { pictures.at(2) };
+    QTest::keyClick(list, Qt::Key_Delete);
+    QTest::keyClick(&dialog, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(list->count(), 2);
+    QVERIFY(fake.fileDialogCalls.isEmpty());
+    gate.release();
+    QVERIFY(finished.wait(20000));
+
+    list->setFocus();
+    list->clearSelection();
+    list->item(1)->setSelected(true);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), pictures.at(0));
+    QTest::keyClick(&dialog, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(fake.fileDialogCalls.size(), 1);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(1)->text(), pictures.at(2));
+    QVERIFY(previewSettled(dialog));
 }
 
 QTEST_MAIN(TestWindow)

@@ -113,99 +113,99 @@
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="60"/>
-        <source>%1 or WxH (%2 to %3; default: original).</source>
-        <translation>%1 oder BxH (%2 bis %3; Standard: original).</translation>
+        <source>%1, WxH, or N: the long edge, never enlarged (%2 to %3; default: original).</source>
+        <translation>%1, BxH oder N: die lange Seite, nie vergrößert (%2 bis %3; Standard: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="67"/>
+        <location filename="../cli/batchcommand.cpp" line="68"/>
         <source>%1 (default: original).</source>
         <translation>%1 (Standard: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="74"/>
+        <location filename="../cli/batchcommand.cpp" line="75"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>Die Einstellungen dieses Befehls (den Ausgabeordner nur mit -o) als Vorlage NAME speichern; danach die FILEs stempeln, falls angegeben.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="78"/>
+        <location filename="../cli/batchcommand.cpp" line="79"/>
         <source>List the presets and exit.</source>
         <translation>Die Vorlagen auflisten und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="80"/>
+        <location filename="../cli/batchcommand.cpp" line="81"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>N Bilder gleichzeitig stempeln (Standard: nach Kernen und Speicher).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="83"/>
+        <location filename="../cli/batchcommand.cpp" line="84"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>Die Bilder aus FILE lesen, eines pro Zeile (&apos;-&apos;: Standardeingabe).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="87"/>
+        <location filename="../cli/batchcommand.cpp" line="88"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>Namen in --files-from enden mit NUL statt Zeilenumbruch.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="89"/>
+        <location filename="../cli/batchcommand.cpp" line="90"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
         <translation>Je Bild eine JSON-Zeile an FILE anhängen, sobald es fertig ist (index, source, output, status, reason); nie an ein Bild. Prozesse auf einem Rechner dürfen FILE teilen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="94"/>
+        <location filename="../cli/batchcommand.cpp" line="95"/>
         <source>Print only errors.</source>
         <translation>Nur Fehler ausgeben.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="95"/>
+        <location filename="../cli/batchcommand.cpp" line="96"/>
         <source>Show this help and exit.</source>
         <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="96"/>
+        <location filename="../cli/batchcommand.cpp" line="97"/>
         <source>Show the version and exit.</source>
         <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="119"/>
+        <location filename="../cli/batchcommand.cpp" line="120"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="120"/>
+        <location filename="../cli/batchcommand.cpp" line="121"/>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="149"/>
+        <location filename="../cli/batchcommand.cpp" line="150"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Ein Text-Wasserzeichen auf jede FILE stempeln, genau wie das Quorlane-Fenster, und die
 Ergebnisse in den Ausgabeordner schreiben. Nicht angegebene Optionen nehmen das vom Fenster Gespeicherte.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="155"/>
+        <location filename="../cli/batchcommand.cpp" line="156"/>
         <source>Pictures to stamp.</source>
         <translation>Zu stempelnde Bilder.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="160"/>
+        <location filename="../cli/batchcommand.cpp" line="161"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>ungültiger Wert &apos;%1&apos; für --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="198"/>
-        <location filename="../cli/batchcommand.cpp" line="297"/>
+        <location filename="../cli/batchcommand.cpp" line="199"/>
+        <location filename="../cli/batchcommand.cpp" line="298"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 und --%2 können nicht zusammen angegeben werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="227"/>
+        <location filename="../cli/batchcommand.cpp" line="228"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>die Einstellungsdatei &apos;%1&apos; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="250"/>
+        <location filename="../cli/batchcommand.cpp" line="251"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Beispiele:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="304"/>
+        <location filename="../cli/batchcommand.cpp" line="305"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset und --settings können nicht zusammen angegeben werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="307"/>
+        <location filename="../cli/batchcommand.cpp" line="308"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>die Vorlage &apos;%1&apos; kann nicht gelesen werden: %2 (Vorlagen liegen in %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="335"/>
-        <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
-        <translation>ungültige Größe &apos;%1&apos; (%2 oder BxH von %3 bis %4)</translation>
+        <location filename="../cli/batchcommand.cpp" line="336"/>
+        <source>invalid size &apos;%1&apos; (%2, WxH or N from %3 to %4)</source>
+        <translation>ungültige Größe &apos;%1&apos; (%2, BxH oder N von %3 bis %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="345"/>
+        <location filename="../cli/batchcommand.cpp" line="346"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>ungültiges Format &apos;%1&apos; (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="368"/>
+        <location filename="../cli/batchcommand.cpp" line="369"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>ungültige Anzahl von Jobs &apos;%1&apos; (1 bis 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="375"/>
+        <location filename="../cli/batchcommand.cpp" line="376"/>
         <source>the output folder name is empty</source>
         <translation>der Name des Ausgabeordners ist leer</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="379"/>
+        <location filename="../cli/batchcommand.cpp" line="380"/>
         <source>--null needs --files-from</source>
         <translation>--null braucht --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="383"/>
+        <location filename="../cli/batchcommand.cpp" line="384"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>die Bilderliste &apos;%1&apos; kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="385"/>
+        <location filename="../cli/batchcommand.cpp" line="386"/>
         <source>no picture given</source>
         <translation>kein Bild angegeben</translation>
     </message>
@@ -371,223 +371,312 @@ Beispiele:
         <translation>Quorlane</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="80"/>
+        <location filename="../ui/forms/dialog.ui" line="83"/>
         <source>Change Font color, size, transparency manually</source>
         <translation>Schriftfarbe, -größe und Transparenz von Hand wählen</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="83"/>
+        <location filename="../ui/forms/dialog.ui" line="86"/>
         <source>Advanced
 Settings </source>
         <translation>Erweiterte
 Einstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="109"/>
-        <source>Preset:</source>
-        <translation>Vorlage:</translation>
-    </message>
-    <message>
-        <location filename="../ui/forms/dialog.ui" line="133"/>
+        <location filename="../ui/forms/dialog.ui" line="136"/>
         <source>Everything but the pictures, saved under a name: choose one to apply it</source>
         <translation>Alles außer den Bildern, unter einem Namen gespeichert: zum Anwenden auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="151"/>
+        <location filename="../ui/forms/dialog.ui" line="154"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="176"/>
+        <location filename="../ui/forms/dialog.ui" line="179"/>
         <source>Metadata, quality, proportions and pictures of the same name</source>
         <translation>Metadaten, Qualität, Proportionen und Bilder gleichen Namens</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="179"/>
+        <location filename="../ui/forms/dialog.ui" line="182"/>
         <source>Options...</source>
         <translation>Optionen...</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="201"/>
-        <location filename="../ui/dialog.cpp" line="470"/>
-        <source>Files selected for Watermarking</source>
-        <translation>Zu stempelnde Dateien</translation>
-    </message>
-    <message>
-        <location filename="../ui/forms/dialog.ui" line="219"/>
+        <location filename="../ui/forms/dialog.ui" line="228"/>
         <source>Press &quot;+&quot; button to add files
 Or Drop files on the window</source>
         <translation>Mit „+“ Dateien hinzufügen
 oder Dateien auf das Fenster ziehen</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="239"/>
+        <location filename="../ui/forms/dialog.ui" line="251"/>
         <source>Add files to be watermarked</source>
         <translation>Dateien zum Stempeln hinzufügen</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="267"/>
+        <location filename="../ui/forms/dialog.ui" line="282"/>
         <source>Remove files from list</source>
         <translation>Dateien aus der Liste entfernen</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="292"/>
+        <location filename="../ui/forms/dialog.ui" line="307"/>
         <source>Add Folder: the pictures in a folder and its subfolders</source>
         <translation>Ordner hinzufügen: die Bilder eines Ordners und seiner Unterordner</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="411"/>
+        <location filename="../ui/dialog.cpp" line="430"/>
         <source>Add Folder</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="357"/>
+        <location filename="../ui/forms/dialog.ui" line="112"/>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Vorlage:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="207"/>
+        <location filename="../ui/dialog.cpp" line="506"/>
+        <source>&amp;Files selected for Watermarking</source>
+        <translation>Zu &amp;stempelnde Dateien</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="220"/>
+        <source>Pictures to watermark</source>
+        <translation>Zu stempelnde Bilder</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="248"/>
+        <source>Add pictures</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="279"/>
+        <source>Remove pictures</source>
+        <translation>Bilder entfernen</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="310"/>
+        <source>Add a folder</source>
+        <translation>Einen Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="351"/>
+        <source>Watermark text</source>
+        <translation>Text des Wasserzeichens</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="375"/>
         <source>Copyright symbol appears as watermark on image</source>
         <translation>Das Copyright-Zeichen erscheint im Wasserzeichen</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="360"/>
+        <location filename="../ui/forms/dialog.ui" line="378"/>
         <source> use © symbol</source>
         <translation> ©-Zeichen</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="373"/>
+        <location filename="../ui/forms/dialog.ui" line="391"/>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="394"/>
         <source>Preview of the currently selected picture with watermark.</source>
         <translation>Vorschau des gewählten Bildes mit Wasserzeichen.</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="391"/>
+        <location filename="../ui/forms/dialog.ui" line="412"/>
         <source>Select button to change the position of the watermark in output</source>
         <translation>Knopf wählen, um die Position des Wasserzeichens zu ändern</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="394"/>
+        <location filename="../ui/forms/dialog.ui" line="415"/>
         <source>watermark position</source>
         <translation>Position</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="406"/>
+        <location filename="../ui/forms/dialog.ui" line="427"/>
+        <source>Position: top left</source>
+        <translation>Position: oben links</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="430"/>
         <source>Top Left</source>
         <translation>Oben links</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="422"/>
+        <location filename="../ui/forms/dialog.ui" line="446"/>
+        <source>Position: top centre</source>
+        <translation>Position: oben Mitte</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="449"/>
         <source>Top Center</source>
         <translation>Oben Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="438"/>
+        <location filename="../ui/forms/dialog.ui" line="465"/>
+        <source>Position: top right</source>
+        <translation>Position: oben rechts</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="468"/>
         <source>Top Right</source>
         <translation>Oben rechts</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="454"/>
+        <location filename="../ui/forms/dialog.ui" line="484"/>
+        <source>Position: centre left</source>
+        <translation>Position: Mitte links</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="487"/>
         <source>Center left</source>
         <translation>Mitte links</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="470"/>
+        <location filename="../ui/forms/dialog.ui" line="503"/>
+        <source>Position: centre</source>
+        <translation>Position: Mitte</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="506"/>
         <source>Center</source>
         <translation>Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="486"/>
+        <location filename="../ui/forms/dialog.ui" line="522"/>
+        <source>Position: centre right</source>
+        <translation>Position: Mitte rechts</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="525"/>
         <source>Center Right</source>
         <translation>Mitte rechts</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="502"/>
+        <location filename="../ui/forms/dialog.ui" line="541"/>
+        <source>Position: bottom left</source>
+        <translation>Position: unten links</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="544"/>
         <source>Bottom Left</source>
         <translation>Unten links</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="518"/>
+        <location filename="../ui/forms/dialog.ui" line="560"/>
+        <source>Position: bottom centre</source>
+        <translation>Position: unten Mitte</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="563"/>
         <source>Bottom Center</source>
         <translation>Unten Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="534"/>
+        <location filename="../ui/forms/dialog.ui" line="579"/>
+        <source>Position: bottom right</source>
+        <translation>Position: unten rechts</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="582"/>
         <source>Bottom Right</source>
         <translation>Unten rechts</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="557"/>
-        <source>Output dimension</source>
-        <translation>Ausgabegröße</translation>
+        <location filename="../ui/forms/dialog.ui" line="608"/>
+        <source>Output &amp;dimension</source>
+        <translation>Ausgabe&amp;größe</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="591"/>
-        <source>Output Format</source>
-        <translation>Ausgabeformat</translation>
+        <location filename="../ui/forms/dialog.ui" line="645"/>
+        <source>Output F&amp;ormat</source>
+        <translation>Ausgabe&amp;format</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="625"/>
+        <location filename="../ui/forms/dialog.ui" line="679"/>
         <source>Output Folder</source>
         <translation>Ausgabeordner</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="663"/>
+        <location filename="../ui/forms/dialog.ui" line="717"/>
         <source>Applies watermarks to all the selected files</source>
         <translation>Versieht alle gewählten Dateien mit dem Wasserzeichen</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="675"/>
+        <location filename="../ui/forms/dialog.ui" line="729"/>
         <source>Apply Watermark</source>
         <translation>Wasserzeichen setzen</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="700"/>
+        <location filename="../ui/forms/dialog.ui" line="754"/>
         <source>Start no further picture; the pictures in progress are finished (Escape)</source>
         <translation>Kein weiteres Bild beginnen; laufende Bilder werden fertig (Escape)</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="703"/>
+        <location filename="../ui/forms/dialog.ui" line="757"/>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="28"/>
+        <location filename="../settings/constants.h" line="30"/>
         <source>Original</source>
         <translation>Original</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="32"/>
+        <location filename="../settings/constants.h" line="34"/>
         <source>Thumbnails</source>
         <translation>Miniaturen</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="33"/>
+        <location filename="../settings/constants.h" line="35"/>
         <source>Custom Size</source>
         <translation>Eigene Größe</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="471"/>
-        <source>Files selected for Watermarking (%1)</source>
-        <translation>Zu stempelnde Dateien (%1)</translation>
+        <location filename="../settings/constants.h" line="36"/>
+        <source>Long edge 2048</source>
+        <translation>Max. 2048 px</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="476"/>
+        <location filename="../settings/constants.h" line="37"/>
+        <source>Long edge 1600</source>
+        <translation>Max. 1600 px</translation>
+    </message>
+    <message>
+        <location filename="../settings/constants.h" line="38"/>
+        <source>Long edge 1080</source>
+        <translation>Max. 1080 px</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="507"/>
+        <source>&amp;Files selected for Watermarking (%1)</source>
+        <translation>Zu &amp;stempelnde Dateien (%1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="512"/>
         <source>%1 of %2 — %p%</source>
         <translation>%1 von %2 — %p %</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="548"/>
+        <location filename="../ui/dialog.cpp" line="584"/>
         <source>Select Files for Watermarking</source>
         <translation>Dateien zum Stempeln wählen</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="550"/>
+        <location filename="../ui/dialog.cpp" line="586"/>
         <source>Images (%1)</source>
         <translation>Bilder (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="591"/>
+        <location filename="../ui/dialog.cpp" line="627"/>
         <source>Select Output Directory</source>
         <translation>Ausgabeordner wählen</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="601"/>
+        <location filename="../ui/dialog.cpp" line="637"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -598,17 +687,22 @@ OK, um denselben Ordner weiter zu verwenden.
 Abbrechen, um einen anderen Ordner zu wählen</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="607"/>
+        <location filename="../ui/dialog.cpp" line="643"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>Trotzdem anlegen, ich weiß, was ich tue</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="687"/>
+        <location filename="../ui/dialog.cpp" line="711"/>
+        <source>Long edge %1</source>
+        <translation>Max. %1 px</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="779"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>Das Logo %1 kann nicht gelesen werden (%2). Wählen Sie unter „Optionen...“ ein anderes oder entfernen Sie es.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="697"/>
+        <location filename="../ui/dialog.cpp" line="789"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>Die Bilder können in dieser Größe nicht geschrieben werden: %1.</translation>
     </message>

@@ -113,99 +113,99 @@
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="60"/>
-        <source>%1 or WxH (%2 to %3; default: original).</source>
-        <translation>%1 o AxA (%2 a %3; predeterminado: original).</translation>
+        <source>%1, WxH, or N: the long edge, never enlarged (%2 to %3; default: original).</source>
+        <translation>%1, AxA o N: el lado largo, nunca ampliado (%2 a %3; predeterminado: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="67"/>
+        <location filename="../cli/batchcommand.cpp" line="68"/>
         <source>%1 (default: original).</source>
         <translation>%1 (predeterminado: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="74"/>
+        <location filename="../cli/batchcommand.cpp" line="75"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>Guardar los ajustes de esta orden (la carpeta de salida solo con -o) como el preajuste NAME; después marcar los FILE, si los hay.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="78"/>
+        <location filename="../cli/batchcommand.cpp" line="79"/>
         <source>List the presets and exit.</source>
         <translation>Listar los preajustes y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="80"/>
+        <location filename="../cli/batchcommand.cpp" line="81"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>Marcar N imágenes a la vez (predeterminado: según núcleos y memoria).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="83"/>
+        <location filename="../cli/batchcommand.cpp" line="84"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>Leer las imágenes de FILE, una por línea (&apos;-&apos;: entrada estándar).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="87"/>
+        <location filename="../cli/batchcommand.cpp" line="88"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>Los nombres de --files-from terminan en NUL, no en salto de línea.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="89"/>
+        <location filename="../cli/batchcommand.cpp" line="90"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
         <translation>Añadir a FILE una línea JSON por imagen al terminarla (index, source, output, status, reason); nunca a una imagen. Varios procesos de una máquina pueden compartir FILE.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="94"/>
+        <location filename="../cli/batchcommand.cpp" line="95"/>
         <source>Print only errors.</source>
         <translation>Mostrar solo errores.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="95"/>
+        <location filename="../cli/batchcommand.cpp" line="96"/>
         <source>Show this help and exit.</source>
         <translation>Mostrar esta ayuda y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="96"/>
+        <location filename="../cli/batchcommand.cpp" line="97"/>
         <source>Show the version and exit.</source>
         <translation>Mostrar la versión y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="119"/>
+        <location filename="../cli/batchcommand.cpp" line="120"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="120"/>
+        <location filename="../cli/batchcommand.cpp" line="121"/>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="149"/>
+        <location filename="../cli/batchcommand.cpp" line="150"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Estampar una marca de agua de texto en cada FILE, exactamente como la ventana de Quorlane, y escribir
 los resultados en la carpeta de salida. Las opciones no dadas toman lo guardado por la ventana.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="155"/>
+        <location filename="../cli/batchcommand.cpp" line="156"/>
         <source>Pictures to stamp.</source>
         <translation>Imágenes que marcar.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="160"/>
+        <location filename="../cli/batchcommand.cpp" line="161"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>valor &apos;%1&apos; no válido para --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="198"/>
-        <location filename="../cli/batchcommand.cpp" line="297"/>
+        <location filename="../cli/batchcommand.cpp" line="199"/>
+        <location filename="../cli/batchcommand.cpp" line="298"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 y --%2 no pueden darse juntos</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="227"/>
+        <location filename="../cli/batchcommand.cpp" line="228"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>no se puede leer el archivo de ajustes &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="250"/>
+        <location filename="../cli/batchcommand.cpp" line="251"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Ejemplos:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="304"/>
+        <location filename="../cli/batchcommand.cpp" line="305"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset y --settings no pueden darse juntos</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="307"/>
+        <location filename="../cli/batchcommand.cpp" line="308"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>no se puede leer el preajuste &apos;%1&apos;: %2 (los preajustes están en %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="335"/>
-        <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
-        <translation>tamaño &apos;%1&apos; no válido (%2 o AxA de %3 a %4)</translation>
+        <location filename="../cli/batchcommand.cpp" line="336"/>
+        <source>invalid size &apos;%1&apos; (%2, WxH or N from %3 to %4)</source>
+        <translation>tamaño &apos;%1&apos; no válido (%2, AxA o N de %3 a %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="345"/>
+        <location filename="../cli/batchcommand.cpp" line="346"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>formato &apos;%1&apos; no válido (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="368"/>
+        <location filename="../cli/batchcommand.cpp" line="369"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>número de trabajos &apos;%1&apos; no válido (1 a 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="375"/>
+        <location filename="../cli/batchcommand.cpp" line="376"/>
         <source>the output folder name is empty</source>
         <translation>el nombre de la carpeta de salida está vacío</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="379"/>
+        <location filename="../cli/batchcommand.cpp" line="380"/>
         <source>--null needs --files-from</source>
         <translation>--null necesita --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="383"/>
+        <location filename="../cli/batchcommand.cpp" line="384"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>no se puede leer la lista de imágenes &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="385"/>
+        <location filename="../cli/batchcommand.cpp" line="386"/>
         <source>no picture given</source>
         <translation>no se dio ninguna imagen</translation>
     </message>
@@ -371,223 +371,312 @@ Ejemplos:
         <translation>Quorlane</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="80"/>
+        <location filename="../ui/forms/dialog.ui" line="83"/>
         <source>Change Font color, size, transparency manually</source>
         <translation>Elegir a mano color, tamaño y transparencia del texto</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="83"/>
+        <location filename="../ui/forms/dialog.ui" line="86"/>
         <source>Advanced
 Settings </source>
         <translation>Ajustes
 avanzados</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="109"/>
-        <source>Preset:</source>
-        <translation>Preajuste:</translation>
-    </message>
-    <message>
-        <location filename="../ui/forms/dialog.ui" line="133"/>
+        <location filename="../ui/forms/dialog.ui" line="136"/>
         <source>Everything but the pictures, saved under a name: choose one to apply it</source>
         <translation>Todo menos las imágenes, guardado con un nombre: elija uno para aplicarlo</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="151"/>
+        <location filename="../ui/forms/dialog.ui" line="154"/>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="176"/>
+        <location filename="../ui/forms/dialog.ui" line="179"/>
         <source>Metadata, quality, proportions and pictures of the same name</source>
         <translation>Metadatos, calidad, proporciones e imágenes del mismo nombre</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="179"/>
+        <location filename="../ui/forms/dialog.ui" line="182"/>
         <source>Options...</source>
         <translation>Opciones...</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="201"/>
-        <location filename="../ui/dialog.cpp" line="470"/>
-        <source>Files selected for Watermarking</source>
-        <translation>Archivos para marcar</translation>
-    </message>
-    <message>
-        <location filename="../ui/forms/dialog.ui" line="219"/>
+        <location filename="../ui/forms/dialog.ui" line="228"/>
         <source>Press &quot;+&quot; button to add files
 Or Drop files on the window</source>
         <translation>Pulse «+» para añadir archivos
 o suéltelos en la ventana</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="239"/>
+        <location filename="../ui/forms/dialog.ui" line="251"/>
         <source>Add files to be watermarked</source>
         <translation>Añadir archivos para marcar</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="267"/>
+        <location filename="../ui/forms/dialog.ui" line="282"/>
         <source>Remove files from list</source>
         <translation>Quitar archivos de la lista</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="292"/>
+        <location filename="../ui/forms/dialog.ui" line="307"/>
         <source>Add Folder: the pictures in a folder and its subfolders</source>
         <translation>Añadir carpeta: las imágenes de una carpeta y sus subcarpetas</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="411"/>
+        <location filename="../ui/dialog.cpp" line="430"/>
         <source>Add Folder</source>
         <translation>Carpeta</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="357"/>
+        <location filename="../ui/forms/dialog.ui" line="112"/>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Preajuste:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="207"/>
+        <location filename="../ui/dialog.cpp" line="506"/>
+        <source>&amp;Files selected for Watermarking</source>
+        <translation>&amp;Archivos para marcar</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="220"/>
+        <source>Pictures to watermark</source>
+        <translation>Imágenes para marcar</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="248"/>
+        <source>Add pictures</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="279"/>
+        <source>Remove pictures</source>
+        <translation>Quitar imágenes</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="310"/>
+        <source>Add a folder</source>
+        <translation>Añadir una carpeta</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="351"/>
+        <source>Watermark text</source>
+        <translation>Texto de la marca de agua</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="375"/>
         <source>Copyright symbol appears as watermark on image</source>
         <translation>El símbolo de copyright aparece en la marca de agua</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="360"/>
+        <location filename="../ui/forms/dialog.ui" line="378"/>
         <source> use © symbol</source>
         <translation> usar ©</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="373"/>
+        <location filename="../ui/forms/dialog.ui" line="391"/>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="394"/>
         <source>Preview of the currently selected picture with watermark.</source>
         <translation>Vista previa de la imagen seleccionada con la marca de agua.</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="391"/>
+        <location filename="../ui/forms/dialog.ui" line="412"/>
         <source>Select button to change the position of the watermark in output</source>
         <translation>Elija un botón para cambiar la posición de la marca de agua</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="394"/>
+        <location filename="../ui/forms/dialog.ui" line="415"/>
         <source>watermark position</source>
         <translation>posición de la marca</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="406"/>
+        <location filename="../ui/forms/dialog.ui" line="427"/>
+        <source>Position: top left</source>
+        <translation>Posición: arriba a la izquierda</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="430"/>
         <source>Top Left</source>
         <translation>Arriba a la izquierda</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="422"/>
+        <location filename="../ui/forms/dialog.ui" line="446"/>
+        <source>Position: top centre</source>
+        <translation>Posición: arriba al centro</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="449"/>
         <source>Top Center</source>
         <translation>Arriba al centro</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="438"/>
+        <location filename="../ui/forms/dialog.ui" line="465"/>
+        <source>Position: top right</source>
+        <translation>Posición: arriba a la derecha</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="468"/>
         <source>Top Right</source>
         <translation>Arriba a la derecha</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="454"/>
+        <location filename="../ui/forms/dialog.ui" line="484"/>
+        <source>Position: centre left</source>
+        <translation>Posición: centro a la izquierda</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="487"/>
         <source>Center left</source>
         <translation>Centro a la izquierda</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="470"/>
+        <location filename="../ui/forms/dialog.ui" line="503"/>
+        <source>Position: centre</source>
+        <translation>Posición: centro</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="506"/>
         <source>Center</source>
         <translation>Centro</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="486"/>
+        <location filename="../ui/forms/dialog.ui" line="522"/>
+        <source>Position: centre right</source>
+        <translation>Posición: centro a la derecha</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="525"/>
         <source>Center Right</source>
         <translation>Centro a la derecha</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="502"/>
+        <location filename="../ui/forms/dialog.ui" line="541"/>
+        <source>Position: bottom left</source>
+        <translation>Posición: abajo a la izquierda</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="544"/>
         <source>Bottom Left</source>
         <translation>Abajo a la izquierda</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="518"/>
+        <location filename="../ui/forms/dialog.ui" line="560"/>
+        <source>Position: bottom centre</source>
+        <translation>Posición: abajo al centro</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="563"/>
         <source>Bottom Center</source>
         <translation>Abajo al centro</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="534"/>
+        <location filename="../ui/forms/dialog.ui" line="579"/>
+        <source>Position: bottom right</source>
+        <translation>Posición: abajo a la derecha</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="582"/>
         <source>Bottom Right</source>
         <translation>Abajo a la derecha</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="557"/>
-        <source>Output dimension</source>
-        <translation>Tamaño de salida</translation>
+        <location filename="../ui/forms/dialog.ui" line="608"/>
+        <source>Output &amp;dimension</source>
+        <translation>&amp;Tamaño de salida</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="591"/>
-        <source>Output Format</source>
-        <translation>Formato de salida</translation>
+        <location filename="../ui/forms/dialog.ui" line="645"/>
+        <source>Output F&amp;ormat</source>
+        <translation>F&amp;ormato de salida</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="625"/>
+        <location filename="../ui/forms/dialog.ui" line="679"/>
         <source>Output Folder</source>
         <translation>Carpeta de salida</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="663"/>
+        <location filename="../ui/forms/dialog.ui" line="717"/>
         <source>Applies watermarks to all the selected files</source>
         <translation>Aplica la marca de agua a todos los archivos seleccionados</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="675"/>
+        <location filename="../ui/forms/dialog.ui" line="729"/>
         <source>Apply Watermark</source>
         <translation>Aplicar la marca</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="700"/>
+        <location filename="../ui/forms/dialog.ui" line="754"/>
         <source>Start no further picture; the pictures in progress are finished (Escape)</source>
         <translation>No empezar más imágenes; las que están en curso se terminan (Escape)</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="703"/>
+        <location filename="../ui/forms/dialog.ui" line="757"/>
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="28"/>
+        <location filename="../settings/constants.h" line="30"/>
         <source>Original</source>
         <translation>Original</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="32"/>
+        <location filename="../settings/constants.h" line="34"/>
         <source>Thumbnails</source>
         <translation>Miniaturas</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="33"/>
+        <location filename="../settings/constants.h" line="35"/>
         <source>Custom Size</source>
         <translation>Personalizado</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="471"/>
-        <source>Files selected for Watermarking (%1)</source>
-        <translation>Archivos para marcar (%1)</translation>
+        <location filename="../settings/constants.h" line="36"/>
+        <source>Long edge 2048</source>
+        <translation>Máx. 2048 px</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="476"/>
+        <location filename="../settings/constants.h" line="37"/>
+        <source>Long edge 1600</source>
+        <translation>Máx. 1600 px</translation>
+    </message>
+    <message>
+        <location filename="../settings/constants.h" line="38"/>
+        <source>Long edge 1080</source>
+        <translation>Máx. 1080 px</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="507"/>
+        <source>&amp;Files selected for Watermarking (%1)</source>
+        <translation>&amp;Archivos para marcar (%1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="512"/>
         <source>%1 of %2 — %p%</source>
         <translation>%1 de %2 — %p %</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="548"/>
+        <location filename="../ui/dialog.cpp" line="584"/>
         <source>Select Files for Watermarking</source>
         <translation>Seleccionar archivos para marcar</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="550"/>
+        <location filename="../ui/dialog.cpp" line="586"/>
         <source>Images (%1)</source>
         <translation>Imágenes (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="591"/>
+        <location filename="../ui/dialog.cpp" line="627"/>
         <source>Select Output Directory</source>
         <translation>Seleccionar la carpeta de salida</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="601"/>
+        <location filename="../ui/dialog.cpp" line="637"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -598,17 +687,22 @@ Aceptar para seguir con la misma carpeta.
 Cancelar para elegir otra carpeta</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="607"/>
+        <location filename="../ui/dialog.cpp" line="643"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>Crear de todos modos, sé lo que hago</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="687"/>
+        <location filename="../ui/dialog.cpp" line="711"/>
+        <source>Long edge %1</source>
+        <translation>Máx. %1 px</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="779"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>El logotipo %1 no se puede leer (%2). Elija otro en «Opciones...» o quítelo.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="697"/>
+        <location filename="../ui/dialog.cpp" line="789"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>Las imágenes no se pueden escribir con este tamaño: %1.</translation>
     </message>

@@ -113,99 +113,99 @@
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="60"/>
-        <source>%1 or WxH (%2 to %3; default: original).</source>
-        <translation>%1 ou LxH (%2 à %3 ; par défaut : original).</translation>
+        <source>%1, WxH, or N: the long edge, never enlarged (%2 to %3; default: original).</source>
+        <translation>%1, LxH ou N : le grand côté, jamais agrandi (%2 à %3 ; par défaut : original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="67"/>
+        <location filename="../cli/batchcommand.cpp" line="68"/>
         <source>%1 (default: original).</source>
         <translation>%1 (par défaut : original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="74"/>
+        <location filename="../cli/batchcommand.cpp" line="75"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>Enregistrer les réglages de cette commande (le dossier de sortie seulement avec -o) comme modèle NAME ; puis marquer les FILE, s&apos;il y en a.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="78"/>
+        <location filename="../cli/batchcommand.cpp" line="79"/>
         <source>List the presets and exit.</source>
         <translation>Lister les modèles et quitter.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="80"/>
+        <location filename="../cli/batchcommand.cpp" line="81"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>Marquer N images à la fois (par défaut : selon les cœurs et la mémoire).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="83"/>
+        <location filename="../cli/batchcommand.cpp" line="84"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>Lire les images dans FILE, une par ligne (&apos;-&apos; : entrée standard).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="87"/>
+        <location filename="../cli/batchcommand.cpp" line="88"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>Les noms de --files-from finissent par NUL, pas par un saut de ligne.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="89"/>
+        <location filename="../cli/batchcommand.cpp" line="90"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
         <translation>Ajouter à FILE une ligne JSON par image dès qu&apos;elle est finie (index, source, output, status, reason) ; jamais à une image. Des processus d&apos;une même machine peuvent partager FILE.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="94"/>
+        <location filename="../cli/batchcommand.cpp" line="95"/>
         <source>Print only errors.</source>
         <translation>N&apos;afficher que les erreurs.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="95"/>
+        <location filename="../cli/batchcommand.cpp" line="96"/>
         <source>Show this help and exit.</source>
         <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="96"/>
+        <location filename="../cli/batchcommand.cpp" line="97"/>
         <source>Show the version and exit.</source>
         <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="119"/>
+        <location filename="../cli/batchcommand.cpp" line="120"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="120"/>
+        <location filename="../cli/batchcommand.cpp" line="121"/>
         <source>%1: %2.</source>
         <translation>%1 : %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="149"/>
+        <location filename="../cli/batchcommand.cpp" line="150"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Apposer un filigrane texte sur chaque FILE, exactement comme la fenêtre de Quorlane, et écrire
 les résultats dans le dossier de sortie. Les options non données reprennent ce que la fenêtre a enregistré.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="155"/>
+        <location filename="../cli/batchcommand.cpp" line="156"/>
         <source>Pictures to stamp.</source>
         <translation>Images à marquer.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="160"/>
+        <location filename="../cli/batchcommand.cpp" line="161"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>valeur &apos;%1&apos; invalide pour --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="198"/>
-        <location filename="../cli/batchcommand.cpp" line="297"/>
+        <location filename="../cli/batchcommand.cpp" line="199"/>
+        <location filename="../cli/batchcommand.cpp" line="298"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 et --%2 ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="227"/>
+        <location filename="../cli/batchcommand.cpp" line="228"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>impossible de lire le fichier de réglages &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="250"/>
+        <location filename="../cli/batchcommand.cpp" line="251"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Exemples :
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="304"/>
+        <location filename="../cli/batchcommand.cpp" line="305"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset et --settings ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="307"/>
+        <location filename="../cli/batchcommand.cpp" line="308"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>impossible de lire le modèle &apos;%1&apos; : %2 (les modèles sont dans %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="335"/>
-        <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
-        <translation>taille &apos;%1&apos; invalide (%2 ou LxH de %3 à %4)</translation>
+        <location filename="../cli/batchcommand.cpp" line="336"/>
+        <source>invalid size &apos;%1&apos; (%2, WxH or N from %3 to %4)</source>
+        <translation>taille &apos;%1&apos; invalide (%2, LxH ou N de %3 à %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="345"/>
+        <location filename="../cli/batchcommand.cpp" line="346"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>format &apos;%1&apos; invalide (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="368"/>
+        <location filename="../cli/batchcommand.cpp" line="369"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>nombre de tâches &apos;%1&apos; invalide (1 à 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="375"/>
+        <location filename="../cli/batchcommand.cpp" line="376"/>
         <source>the output folder name is empty</source>
         <translation>le nom du dossier de sortie est vide</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="379"/>
+        <location filename="../cli/batchcommand.cpp" line="380"/>
         <source>--null needs --files-from</source>
         <translation>--null demande --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="383"/>
+        <location filename="../cli/batchcommand.cpp" line="384"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>impossible de lire la liste d&apos;images &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="385"/>
+        <location filename="../cli/batchcommand.cpp" line="386"/>
         <source>no picture given</source>
         <translation>aucune image donnée</translation>
     </message>
@@ -371,223 +371,312 @@ Exemples :
         <translation>Quorlane</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="80"/>
+        <location filename="../ui/forms/dialog.ui" line="83"/>
         <source>Change Font color, size, transparency manually</source>
         <translation>Choisir à la main couleur, taille et transparence du texte</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="83"/>
+        <location filename="../ui/forms/dialog.ui" line="86"/>
         <source>Advanced
 Settings </source>
         <translation>Réglages
 avancés</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="109"/>
-        <source>Preset:</source>
-        <translation>Modèle :</translation>
-    </message>
-    <message>
-        <location filename="../ui/forms/dialog.ui" line="133"/>
+        <location filename="../ui/forms/dialog.ui" line="136"/>
         <source>Everything but the pictures, saved under a name: choose one to apply it</source>
         <translation>Tout sauf les images, enregistré sous un nom : choisissez-en un pour l&apos;appliquer</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="151"/>
+        <location filename="../ui/forms/dialog.ui" line="154"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="176"/>
+        <location filename="../ui/forms/dialog.ui" line="179"/>
         <source>Metadata, quality, proportions and pictures of the same name</source>
         <translation>Métadonnées, qualité, proportions et images de même nom</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="179"/>
+        <location filename="../ui/forms/dialog.ui" line="182"/>
         <source>Options...</source>
         <translation>Options...</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="201"/>
-        <location filename="../ui/dialog.cpp" line="470"/>
-        <source>Files selected for Watermarking</source>
-        <translation>Fichiers à marquer</translation>
-    </message>
-    <message>
-        <location filename="../ui/forms/dialog.ui" line="219"/>
+        <location filename="../ui/forms/dialog.ui" line="228"/>
         <source>Press &quot;+&quot; button to add files
 Or Drop files on the window</source>
         <translation>Bouton « + » pour ajouter des fichiers
 ou déposez-les sur la fenêtre</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="239"/>
+        <location filename="../ui/forms/dialog.ui" line="251"/>
         <source>Add files to be watermarked</source>
         <translation>Ajouter des fichiers à marquer</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="267"/>
+        <location filename="../ui/forms/dialog.ui" line="282"/>
         <source>Remove files from list</source>
         <translation>Retirer des fichiers de la liste</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="292"/>
+        <location filename="../ui/forms/dialog.ui" line="307"/>
         <source>Add Folder: the pictures in a folder and its subfolders</source>
         <translation>Ajouter un dossier : les images d&apos;un dossier et de ses sous-dossiers</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="411"/>
+        <location filename="../ui/dialog.cpp" line="430"/>
         <source>Add Folder</source>
         <translation>Dossier</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="357"/>
+        <location filename="../ui/forms/dialog.ui" line="112"/>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Modèle :</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="207"/>
+        <location filename="../ui/dialog.cpp" line="506"/>
+        <source>&amp;Files selected for Watermarking</source>
+        <translation>&amp;Fichiers à marquer</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="220"/>
+        <source>Pictures to watermark</source>
+        <translation>Images à marquer</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="248"/>
+        <source>Add pictures</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="279"/>
+        <source>Remove pictures</source>
+        <translation>Retirer des images</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="310"/>
+        <source>Add a folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="351"/>
+        <source>Watermark text</source>
+        <translation>Texte du filigrane</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="375"/>
         <source>Copyright symbol appears as watermark on image</source>
         <translation>Le symbole copyright apparaît dans le filigrane</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="360"/>
+        <location filename="../ui/forms/dialog.ui" line="378"/>
         <source> use © symbol</source>
         <translation> symbole ©</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="373"/>
+        <location filename="../ui/forms/dialog.ui" line="391"/>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="394"/>
         <source>Preview of the currently selected picture with watermark.</source>
         <translation>Aperçu de l&apos;image sélectionnée avec le filigrane.</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="391"/>
+        <location filename="../ui/forms/dialog.ui" line="412"/>
         <source>Select button to change the position of the watermark in output</source>
         <translation>Choisissez un bouton pour changer la position du filigrane</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="394"/>
+        <location filename="../ui/forms/dialog.ui" line="415"/>
         <source>watermark position</source>
         <translation>position du filigrane</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="406"/>
+        <location filename="../ui/forms/dialog.ui" line="427"/>
+        <source>Position: top left</source>
+        <translation>Position : en haut à gauche</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="430"/>
         <source>Top Left</source>
         <translation>En haut à gauche</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="422"/>
+        <location filename="../ui/forms/dialog.ui" line="446"/>
+        <source>Position: top centre</source>
+        <translation>Position : en haut au centre</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="449"/>
         <source>Top Center</source>
         <translation>En haut au centre</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="438"/>
+        <location filename="../ui/forms/dialog.ui" line="465"/>
+        <source>Position: top right</source>
+        <translation>Position : en haut à droite</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="468"/>
         <source>Top Right</source>
         <translation>En haut à droite</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="454"/>
+        <location filename="../ui/forms/dialog.ui" line="484"/>
+        <source>Position: centre left</source>
+        <translation>Position : au centre à gauche</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="487"/>
         <source>Center left</source>
         <translation>Au centre à gauche</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="470"/>
+        <location filename="../ui/forms/dialog.ui" line="503"/>
+        <source>Position: centre</source>
+        <translation>Position : au centre</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="506"/>
         <source>Center</source>
         <translation>Au centre</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="486"/>
+        <location filename="../ui/forms/dialog.ui" line="522"/>
+        <source>Position: centre right</source>
+        <translation>Position : au centre à droite</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="525"/>
         <source>Center Right</source>
         <translation>Au centre à droite</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="502"/>
+        <location filename="../ui/forms/dialog.ui" line="541"/>
+        <source>Position: bottom left</source>
+        <translation>Position : en bas à gauche</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="544"/>
         <source>Bottom Left</source>
         <translation>En bas à gauche</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="518"/>
+        <location filename="../ui/forms/dialog.ui" line="560"/>
+        <source>Position: bottom centre</source>
+        <translation>Position : en bas au centre</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="563"/>
         <source>Bottom Center</source>
         <translation>En bas au centre</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="534"/>
+        <location filename="../ui/forms/dialog.ui" line="579"/>
+        <source>Position: bottom right</source>
+        <translation>Position : en bas à droite</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="582"/>
         <source>Bottom Right</source>
         <translation>En bas à droite</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="557"/>
-        <source>Output dimension</source>
-        <translation>Taille de sortie</translation>
+        <location filename="../ui/forms/dialog.ui" line="608"/>
+        <source>Output &amp;dimension</source>
+        <translation>&amp;Taille de sortie</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="591"/>
-        <source>Output Format</source>
-        <translation>Format de sortie</translation>
+        <location filename="../ui/forms/dialog.ui" line="645"/>
+        <source>Output F&amp;ormat</source>
+        <translation>F&amp;ormat de sortie</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="625"/>
+        <location filename="../ui/forms/dialog.ui" line="679"/>
         <source>Output Folder</source>
         <translation>Dossier de sortie</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="663"/>
+        <location filename="../ui/forms/dialog.ui" line="717"/>
         <source>Applies watermarks to all the selected files</source>
         <translation>Applique le filigrane à tous les fichiers sélectionnés</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="675"/>
+        <location filename="../ui/forms/dialog.ui" line="729"/>
         <source>Apply Watermark</source>
         <translation>Apposer le filigrane</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="700"/>
+        <location filename="../ui/forms/dialog.ui" line="754"/>
         <source>Start no further picture; the pictures in progress are finished (Escape)</source>
         <translation>Ne commencer aucune autre image ; les images en cours sont terminées (Échap)</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="703"/>
+        <location filename="../ui/forms/dialog.ui" line="757"/>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="28"/>
+        <location filename="../settings/constants.h" line="30"/>
         <source>Original</source>
         <translation>Original</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="32"/>
+        <location filename="../settings/constants.h" line="34"/>
         <source>Thumbnails</source>
         <translation>Vignettes</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="33"/>
+        <location filename="../settings/constants.h" line="35"/>
         <source>Custom Size</source>
         <translation>Taille perso.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="471"/>
-        <source>Files selected for Watermarking (%1)</source>
-        <translation>Fichiers à marquer (%1)</translation>
+        <location filename="../settings/constants.h" line="36"/>
+        <source>Long edge 2048</source>
+        <translation>2048 px max.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="476"/>
+        <location filename="../settings/constants.h" line="37"/>
+        <source>Long edge 1600</source>
+        <translation>1600 px max.</translation>
+    </message>
+    <message>
+        <location filename="../settings/constants.h" line="38"/>
+        <source>Long edge 1080</source>
+        <translation>1080 px max.</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="507"/>
+        <source>&amp;Files selected for Watermarking (%1)</source>
+        <translation>&amp;Fichiers à marquer (%1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="512"/>
         <source>%1 of %2 — %p%</source>
         <translation>%1 sur %2 — %p %</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="548"/>
+        <location filename="../ui/dialog.cpp" line="584"/>
         <source>Select Files for Watermarking</source>
         <translation>Choisir les fichiers à marquer</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="550"/>
+        <location filename="../ui/dialog.cpp" line="586"/>
         <source>Images (%1)</source>
         <translation>Images (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="591"/>
+        <location filename="../ui/dialog.cpp" line="627"/>
         <source>Select Output Directory</source>
         <translation>Choisir le dossier de sortie</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="601"/>
+        <location filename="../ui/dialog.cpp" line="637"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -598,17 +687,22 @@ OK pour garder ce dossier.
 Annuler pour choisir un autre dossier</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="607"/>
+        <location filename="../ui/dialog.cpp" line="643"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>Créer quand même, je sais ce que je fais</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="687"/>
+        <location filename="../ui/dialog.cpp" line="711"/>
+        <source>Long edge %1</source>
+        <translation>%1 px max.</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="779"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>Le logo %1 ne peut pas être lu (%2). Choisissez-en un autre dans « Options... » ou retirez-le.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="697"/>
+        <location filename="../ui/dialog.cpp" line="789"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>Les images ne peuvent pas être écrites à cette taille : %1.</translation>
     </message>

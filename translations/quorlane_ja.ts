@@ -113,99 +113,99 @@
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="60"/>
-        <source>%1 or WxH (%2 to %3; default: original).</source>
-        <translation>%1 または 幅x高さ（%2 から %3、既定: original）。</translation>
+        <source>%1, WxH, or N: the long edge, never enlarged (%2 to %3; default: original).</source>
+        <translation>%1、幅x高さ、または N: 長辺（拡大はしません。%2 から %3、既定: original）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="67"/>
+        <location filename="../cli/batchcommand.cpp" line="68"/>
         <source>%1 (default: original).</source>
         <translation>%1（既定: original）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="74"/>
+        <location filename="../cli/batchcommand.cpp" line="75"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>このコマンドの設定（出力フォルダーは -o 指定時のみ）をプリセット NAME として保存し、FILE があれば続けて処理します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="78"/>
+        <location filename="../cli/batchcommand.cpp" line="79"/>
         <source>List the presets and exit.</source>
         <translation>プリセットを一覧表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="80"/>
+        <location filename="../cli/batchcommand.cpp" line="81"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>N 枚の画像を同時に処理します（既定: コア数とメモリによる）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="83"/>
+        <location filename="../cli/batchcommand.cpp" line="84"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>FILE から画像を1行に1つずつ読みます（&apos;-&apos;: 標準入力）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="87"/>
+        <location filename="../cli/batchcommand.cpp" line="88"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>--files-from の名前は改行ではなく NUL で終わります。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="89"/>
+        <location filename="../cli/batchcommand.cpp" line="90"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
         <translation>画像ごとに処理が終わり次第 JSON を1行 FILE に追記します（index, source, output, status, reason）。画像には書きません。同じマシンの複数のプロセスで FILE を共有できます。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="94"/>
+        <location filename="../cli/batchcommand.cpp" line="95"/>
         <source>Print only errors.</source>
         <translation>エラーだけを表示します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="95"/>
+        <location filename="../cli/batchcommand.cpp" line="96"/>
         <source>Show this help and exit.</source>
         <translation>このヘルプを表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="96"/>
+        <location filename="../cli/batchcommand.cpp" line="97"/>
         <source>Show the version and exit.</source>
         <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="119"/>
+        <location filename="../cli/batchcommand.cpp" line="120"/>
         <source>%1 (%2).</source>
         <translation>%1（%2）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="120"/>
+        <location filename="../cli/batchcommand.cpp" line="121"/>
         <source>%1: %2.</source>
         <translation>%1: %2。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="149"/>
+        <location filename="../cli/batchcommand.cpp" line="150"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Quorlane のウィンドウと同じように各 FILE に文字の透かしを入れ、結果を
 出力フォルダーに書き出します。指定しないオプションはウィンドウの保存内容を使います。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="155"/>
+        <location filename="../cli/batchcommand.cpp" line="156"/>
         <source>Pictures to stamp.</source>
         <translation>処理する画像。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="160"/>
+        <location filename="../cli/batchcommand.cpp" line="161"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>--%2 の値 &apos;%1&apos; は無効です（%3）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="198"/>
-        <location filename="../cli/batchcommand.cpp" line="297"/>
+        <location filename="../cli/batchcommand.cpp" line="199"/>
+        <location filename="../cli/batchcommand.cpp" line="298"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 と --%2 は同時に指定できません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="227"/>
+        <location filename="../cli/batchcommand.cpp" line="228"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>設定ファイル &apos;%1&apos; を読めません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="250"/>
+        <location filename="../cli/batchcommand.cpp" line="251"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Examples:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="304"/>
+        <location filename="../cli/batchcommand.cpp" line="305"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset と --settings は同時に指定できません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="307"/>
+        <location filename="../cli/batchcommand.cpp" line="308"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>プリセット &apos;%1&apos; を読めません: %2（プリセットは %3 にあります）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="335"/>
-        <source>invalid size &apos;%1&apos; (%2 or WxH from %3 to %4)</source>
-        <translation>サイズ &apos;%1&apos; は無効です（%2 または %3 から %4 の 幅x高さ）</translation>
+        <location filename="../cli/batchcommand.cpp" line="336"/>
+        <source>invalid size &apos;%1&apos; (%2, WxH or N from %3 to %4)</source>
+        <translation>サイズ &apos;%1&apos; は無効です（%2、または %3 から %4 の 幅x高さ か N）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="345"/>
+        <location filename="../cli/batchcommand.cpp" line="346"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>形式 &apos;%1&apos; は無効です（%2）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="368"/>
+        <location filename="../cli/batchcommand.cpp" line="369"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>ジョブ数 &apos;%1&apos; は無効です（1 から 1024）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="375"/>
+        <location filename="../cli/batchcommand.cpp" line="376"/>
         <source>the output folder name is empty</source>
         <translation>出力フォルダー名が空です</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="379"/>
+        <location filename="../cli/batchcommand.cpp" line="380"/>
         <source>--null needs --files-from</source>
         <translation>--null には --files-from が必要です</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="383"/>
+        <location filename="../cli/batchcommand.cpp" line="384"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>画像の一覧 &apos;%1&apos; を読めません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="385"/>
+        <location filename="../cli/batchcommand.cpp" line="386"/>
         <source>no picture given</source>
         <translation>画像が指定されていません</translation>
     </message>
@@ -371,223 +371,312 @@ Examples:
         <translation>Quorlane</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="80"/>
+        <location filename="../ui/forms/dialog.ui" line="83"/>
         <source>Change Font color, size, transparency manually</source>
         <translation>文字の色、サイズ、透明度を手動で設定</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="83"/>
+        <location filename="../ui/forms/dialog.ui" line="86"/>
         <source>Advanced
 Settings </source>
         <translation>詳細
 設定</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="109"/>
-        <source>Preset:</source>
-        <translation>プリセット</translation>
-    </message>
-    <message>
-        <location filename="../ui/forms/dialog.ui" line="133"/>
+        <location filename="../ui/forms/dialog.ui" line="136"/>
         <source>Everything but the pictures, saved under a name: choose one to apply it</source>
         <translation>画像以外のすべてを名前を付けて保存したもの。選ぶと適用されます</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="151"/>
+        <location filename="../ui/forms/dialog.ui" line="154"/>
         <source>Help</source>
         <translation>ヘルプ</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="176"/>
+        <location filename="../ui/forms/dialog.ui" line="179"/>
         <source>Metadata, quality, proportions and pictures of the same name</source>
         <translation>メタデータ、画質、縦横比、同名の画像</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="179"/>
+        <location filename="../ui/forms/dialog.ui" line="182"/>
         <source>Options...</source>
         <translation>オプション...</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="201"/>
-        <location filename="../ui/dialog.cpp" line="470"/>
-        <source>Files selected for Watermarking</source>
-        <translation>透かしを入れるファイル</translation>
-    </message>
-    <message>
-        <location filename="../ui/forms/dialog.ui" line="219"/>
+        <location filename="../ui/forms/dialog.ui" line="228"/>
         <source>Press &quot;+&quot; button to add files
 Or Drop files on the window</source>
         <translation>「+」ボタンでファイルを追加
 またはウィンドウにドロップ</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="239"/>
+        <location filename="../ui/forms/dialog.ui" line="251"/>
         <source>Add files to be watermarked</source>
         <translation>透かしを入れるファイルを追加</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="267"/>
+        <location filename="../ui/forms/dialog.ui" line="282"/>
         <source>Remove files from list</source>
         <translation>一覧からファイルを削除</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="292"/>
+        <location filename="../ui/forms/dialog.ui" line="307"/>
         <source>Add Folder: the pictures in a folder and its subfolders</source>
         <translation>フォルダーを追加: フォルダーとそのサブフォルダーの画像</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="295"/>
-        <location filename="../ui/dialog.cpp" line="411"/>
+        <location filename="../ui/dialog.cpp" line="430"/>
         <source>Add Folder</source>
         <translation>フォルダー</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="357"/>
+        <location filename="../ui/forms/dialog.ui" line="112"/>
+        <source>&amp;Preset:</source>
+        <translation>プリセット(&amp;P)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="207"/>
+        <location filename="../ui/dialog.cpp" line="506"/>
+        <source>&amp;Files selected for Watermarking</source>
+        <translation>透かしを入れるファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="220"/>
+        <source>Pictures to watermark</source>
+        <translation>透かしを入れる画像</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="248"/>
+        <source>Add pictures</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="279"/>
+        <source>Remove pictures</source>
+        <translation>画像を削除</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="310"/>
+        <source>Add a folder</source>
+        <translation>フォルダーを追加</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="351"/>
+        <source>Watermark text</source>
+        <translation>透かしの文字</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="375"/>
         <source>Copyright symbol appears as watermark on image</source>
         <translation>著作権記号を透かしに入れます</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="360"/>
+        <location filename="../ui/forms/dialog.ui" line="378"/>
         <source> use © symbol</source>
         <translation> © 記号を使う</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="373"/>
+        <location filename="../ui/forms/dialog.ui" line="391"/>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="394"/>
         <source>Preview of the currently selected picture with watermark.</source>
         <translation>選択中の画像に透かしを入れたプレビュー。</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="391"/>
+        <location filename="../ui/forms/dialog.ui" line="412"/>
         <source>Select button to change the position of the watermark in output</source>
         <translation>ボタンを選んで透かしの位置を変更します</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="394"/>
+        <location filename="../ui/forms/dialog.ui" line="415"/>
         <source>watermark position</source>
         <translation>透かしの位置</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="406"/>
+        <location filename="../ui/forms/dialog.ui" line="427"/>
+        <source>Position: top left</source>
+        <translation>位置: 左上</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="430"/>
         <source>Top Left</source>
         <translation>左上</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="422"/>
+        <location filename="../ui/forms/dialog.ui" line="446"/>
+        <source>Position: top centre</source>
+        <translation>位置: 上中央</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="449"/>
         <source>Top Center</source>
         <translation>中央上</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="438"/>
+        <location filename="../ui/forms/dialog.ui" line="465"/>
+        <source>Position: top right</source>
+        <translation>位置: 右上</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="468"/>
         <source>Top Right</source>
         <translation>右上</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="454"/>
+        <location filename="../ui/forms/dialog.ui" line="484"/>
+        <source>Position: centre left</source>
+        <translation>位置: 左中央</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="487"/>
         <source>Center left</source>
         <translation>左中央</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="470"/>
+        <location filename="../ui/forms/dialog.ui" line="503"/>
+        <source>Position: centre</source>
+        <translation>位置: 中央</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="506"/>
         <source>Center</source>
         <translation>中央</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="486"/>
+        <location filename="../ui/forms/dialog.ui" line="522"/>
+        <source>Position: centre right</source>
+        <translation>位置: 右中央</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="525"/>
         <source>Center Right</source>
         <translation>右中央</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="502"/>
+        <location filename="../ui/forms/dialog.ui" line="541"/>
+        <source>Position: bottom left</source>
+        <translation>位置: 左下</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="544"/>
         <source>Bottom Left</source>
         <translation>左下</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="518"/>
+        <location filename="../ui/forms/dialog.ui" line="560"/>
+        <source>Position: bottom centre</source>
+        <translation>位置: 下中央</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="563"/>
         <source>Bottom Center</source>
         <translation>中央下</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="534"/>
+        <location filename="../ui/forms/dialog.ui" line="579"/>
+        <source>Position: bottom right</source>
+        <translation>位置: 右下</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/dialog.ui" line="582"/>
         <source>Bottom Right</source>
         <translation>右下</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="557"/>
-        <source>Output dimension</source>
-        <translation>出力サイズ</translation>
+        <location filename="../ui/forms/dialog.ui" line="608"/>
+        <source>Output &amp;dimension</source>
+        <translation>出力サイズ(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="591"/>
-        <source>Output Format</source>
-        <translation>出力形式</translation>
+        <location filename="../ui/forms/dialog.ui" line="645"/>
+        <source>Output F&amp;ormat</source>
+        <translation>出力形式(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="625"/>
+        <location filename="../ui/forms/dialog.ui" line="679"/>
         <source>Output Folder</source>
         <translation>出力フォルダー</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="663"/>
+        <location filename="../ui/forms/dialog.ui" line="717"/>
         <source>Applies watermarks to all the selected files</source>
         <translation>選択したすべてのファイルに透かしを入れます</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="675"/>
+        <location filename="../ui/forms/dialog.ui" line="729"/>
         <source>Apply Watermark</source>
         <translation>透かしを入れる</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="700"/>
+        <location filename="../ui/forms/dialog.ui" line="754"/>
         <source>Start no further picture; the pictures in progress are finished (Escape)</source>
         <translation>次の画像を始めません。処理中の画像は書き終えます（Esc）</translation>
     </message>
     <message>
-        <location filename="../ui/forms/dialog.ui" line="703"/>
+        <location filename="../ui/forms/dialog.ui" line="757"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="28"/>
+        <location filename="../settings/constants.h" line="30"/>
         <source>Original</source>
         <translation>元のまま</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="32"/>
+        <location filename="../settings/constants.h" line="34"/>
         <source>Thumbnails</source>
         <translation>サムネイル</translation>
     </message>
     <message>
-        <location filename="../settings/constants.h" line="33"/>
+        <location filename="../settings/constants.h" line="35"/>
         <source>Custom Size</source>
         <translation>カスタム</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="471"/>
-        <source>Files selected for Watermarking (%1)</source>
-        <translation>透かしを入れるファイル (%1)</translation>
+        <location filename="../settings/constants.h" line="36"/>
+        <source>Long edge 2048</source>
+        <translation>長辺 2048</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="476"/>
+        <location filename="../settings/constants.h" line="37"/>
+        <source>Long edge 1600</source>
+        <translation>長辺 1600</translation>
+    </message>
+    <message>
+        <location filename="../settings/constants.h" line="38"/>
+        <source>Long edge 1080</source>
+        <translation>長辺 1080</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="507"/>
+        <source>&amp;Files selected for Watermarking (%1)</source>
+        <translation>透かしを入れるファイル(&amp;F) (%1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="512"/>
         <source>%1 of %2 — %p%</source>
         <translation>%2 枚中 %1 枚 — %p%</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="548"/>
+        <location filename="../ui/dialog.cpp" line="584"/>
         <source>Select Files for Watermarking</source>
         <translation>透かしを入れるファイルを選択</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="550"/>
+        <location filename="../ui/dialog.cpp" line="586"/>
         <source>Images (%1)</source>
         <translation>画像 (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="591"/>
+        <location filename="../ui/dialog.cpp" line="627"/>
         <source>Select Output Directory</source>
         <translation>出力フォルダーを選択</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="601"/>
+        <location filename="../ui/dialog.cpp" line="637"/>
         <source>WARNING: The output directory already exists.
 Your files WILL be overwritten without further warning.
 Press OK to continue using the same directory.
@@ -598,17 +687,22 @@ OK で同じフォルダーを使い続けます。
 キャンセルで中止してフォルダーを変更します</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="607"/>
+        <location filename="../ui/dialog.cpp" line="643"/>
         <source>Create Anyway, I know what I&apos;m doing</source>
         <translation>承知の上で作成する</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="687"/>
+        <location filename="../ui/dialog.cpp" line="711"/>
+        <source>Long edge %1</source>
+        <translation>長辺 %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="779"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>ロゴ %1 を読めません（%2）。「オプション...」で別のロゴを選ぶか、外してください。</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="697"/>
+        <location filename="../ui/dialog.cpp" line="789"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>このサイズでは画像を書き出せません: %1。</translation>
     </message>

@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QStyleFactory>
 #include <QUrl>
 #include <QtConcurrent>
@@ -137,6 +138,24 @@ Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags)
     connect(rows, &QAbstractItemModel::rowsRemoved, this, &Dialog::showFileCount);
     connect(rows, &QAbstractItemModel::modelReset, this, &Dialog::showFileCount);
     connect(&m_runner, &BatchRunner::pictureFinished, this, &Dialog::showRunCount);
+    // Delete removes the selected rows and Ctrl+O adds files, as their buttons do: not while the
+    // buttons are locked.
+    new QShortcut(
+      QKeySequence::Delete,
+      m_ui->listWidget,
+      this,
+      [this] {
+          if (m_ui->RemoveFileBtn->isEnabled())
+              RemoveFiles();
+      },
+      Qt::WidgetWithChildrenShortcut);
+    new QShortcut(QKeySequence::Open, this, this, [this] {
+        if (m_ui->AddFileBtn->isEnabled())
+            addfiles();
+    });
+    // Tab leaves the text box, as it leaves every other control: a mark has no use for a tab.
+    m_ui->markTextBox->setTabChangesFocus(true);
+    setReadingOrder();
     m_resizeTimer.setSingleShot(true);
     connect(&m_resizeTimer, &QTimer::timeout, this, [this] {
         if (!m_runner.isRunning() && previewViewSize() != m_requestedViewSize)
@@ -464,11 +483,28 @@ QList<WindowGrowth::Rule> Dialog::growthRules() const
     };
 }
 
+void Dialog::setReadingOrder()
+{
+    const Ui::Dialog &ui = *m_ui;
+    // The top bar, the list column, the text and preview column, the position grid, the bottom.
+    const QList<QWidget *> order = {
+        ui.presetCombo,   ui.AdvancedSettings, ui.Help,           ui.AddFileBtn,
+        ui.RemoveFileBtn, ui.AddFolderBtn,     ui.listWidget,     ui.comboBox,
+        ui.comboFormats,  ui.markTextBox,      ui.useCopyright,   ui.graphicsView,
+        ui.radioButton,   ui.radioButton_4,    ui.radioButton_10, ui.radioButton_3,
+        ui.radioButton_5, ui.radioButton_7,    ui.radioButton_2,  ui.radioButton_6,
+        ui.radioButton_8, ui.OptionsBtn,       ui.ChooseOutDir,   ui.Run,
+        ui.StopBtn,
+    };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+}
+
 void Dialog::showFileCount()
 {
     const int count = m_ui->listWidget->count();
-    m_ui->label_3->setText(count == 0 ? tr("Files selected for Watermarking")
-                                      : tr("Files selected for Watermarking (%1)").arg(count));
+    m_ui->label_3->setText(count == 0 ? tr("&Files selected for Watermarking")
+                                      : tr("&Files selected for Watermarking (%1)").arg(count));
 }
 
 void Dialog::showRunCount(int done, int total)
@@ -617,14 +653,72 @@ void Dialog::on_ChooseOutDir_clicked()
 
 void Dialog::on_comboBox_currentIndexChanged(int index)
 {
-    if (index != customSizeIndex) {
-        presetMayHaveChanged();
-        return;
+    if (index == customSizeIndex) {
+        if (!askCustomSize())
+            m_ui->comboBox->setCurrentIndex(originalSizeIndex);
+        // A user's choice is also "activated" right after this; a program's is not.
+        m_customSizeAsked = true;
+        QTimer::singleShot(0, this, [this] { m_customSizeAsked = false; });
     }
+    presetMayHaveChanged();
+}
+
+void Dialog::on_comboBox_activated(int index)
+{
+    // The custom row chosen again asks for another size; a cancel keeps the one it has.
+    if (index == customSizeIndex && !m_customSizeAsked && askCustomSize())
+        presetMayHaveChanged();
+    m_customSizeAsked = false;
+}
+
+bool Dialog::askCustomSize()
+{
     CustomSize dialog;
     if (dialog.exec() == QDialog::Rejected)
-        m_ui->comboBox->setCurrentIndex(originalSizeIndex);
-    presetMayHaveChanged();
+        return false;
+    showCustomSize();
+    return true;
+}
+
+void Dialog::showCustomSize()
+{
+    m_ui->comboBox->setItemText(
+      customSizeIndex,
+      QStringLiteral("%1×%2").arg(m_settings.customWidth).arg(m_settings.customHeight));
+}
+
+OutputSize Dialog::chosenSize() const
+{
+    const int index = m_ui->comboBox->currentIndex();
+    if (index == customSizeIndex)
+        return QSize(m_settings.customWidth, m_settings.customHeight);
+    if (index >= int(outputSizes.size()))
+        return OutputSize::longEdge(m_ui->comboBox->itemData(index).toInt());
+    return outputSizes.at(size_t(index)).size;
+}
+
+void Dialog::chooseSize(const OutputSize &size)
+{
+    QComboBox *sizes = m_ui->comboBox;
+    int index = -1;
+    for (int row = 0; row < sizes->count(); ++row) {
+        if (row != customSizeIndex &&
+            (row < int(outputSizes.size())
+               ? outputSizes.at(size_t(row)).size == size
+               : size == OutputSize::longEdge(sizes->itemData(row).toInt())))
+            index = row;
+    }
+    if (index < 0 && size.isLongEdge) {
+        // A long edge of no row: a row of its own while the window is open.
+        sizes->addItem(tr("Long edge %1").arg(size.box.width()), size.box.width());
+        index = sizes->count() - 1;
+    } else if (index < 0) {
+        m_settings.customWidth = size.box.width();
+        m_settings.customHeight = size.box.height();
+        showCustomSize();
+        index = customSizeIndex;
+    }
+    sizes->setCurrentIndex(index);
 }
 
 void Dialog::on_AdvancedSettings_clicked()
@@ -717,11 +811,7 @@ Preset Dialog::currentPreset() const
     preset.style = s.style();
     preset.style.effects = WatermarkEffects();
     preset.options = { m_outputPolicy, s.effects };
-    const int sizeIndex = m_ui->comboBox->currentIndex();
-    if (sizeIndex == customSizeIndex)
-        preset.outputSize = QSize(s.customWidth, s.customHeight);
-    else
-        preset.outputSize = outputSizes.at(size_t(sizeIndex)).size;
+    preset.outputSize = chosenSize();
     preset.format = QLatin1String(outputFormats.at(size_t(m_ui->comboFormats->currentIndex())));
     preset.outputFolder = s.outputDirPath;
     return preset;
@@ -736,18 +826,7 @@ void Dialog::applyPreset(const Preset &preset)
         const QSignalBlocker size(m_ui->comboBox);
         m_ui->markTextBox->setPlainText(preset.text.typed);
         m_ui->useCopyright->setChecked(preset.text.copyrightSign);
-        int sizeIndex = customSizeIndex;
-        for (size_t i = 0; i < outputSizes.size(); ++i) {
-            if (int(i) != customSizeIndex && outputSizes.at(i).size == preset.outputSize)
-                sizeIndex = int(i);
-        }
-        if (!preset.outputSize.isValid())
-            sizeIndex = originalSizeIndex;
-        if (sizeIndex == customSizeIndex) {
-            s.customWidth = preset.outputSize.width();
-            s.customHeight = preset.outputSize.height();
-        }
-        m_ui->comboBox->setCurrentIndex(sizeIndex);
+        chooseSize(preset.outputSize);
         const QSignalBlocker format(m_ui->comboFormats);
         m_ui->comboFormats->setCurrentIndex(
           int(std::find(outputFormats.cbegin(), outputFormats.cend(), preset.format) -

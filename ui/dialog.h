@@ -82,6 +82,7 @@ private slots:
     void on_ChooseOutDir_clicked();
     void on_listWidget_clicked(const QModelIndex &index);
     void on_comboBox_currentIndexChanged(int index);
+    void on_comboBox_activated(int index);
     void on_AdvancedSettings_clicked();
     void on_OptionsBtn_clicked();
     void on_AddFolderBtn_clicked();
@@ -104,11 +105,20 @@ private slots:
 
 private:
     void showPreview(const PreviewResult &result);
+    // Asks for a custom size; false when the user cancelled.
+    bool askCustomSize();
+    // The custom row names the size it holds: "2048×2048".
+    void showCustomSize();
+    OutputSize chosenSize() const;
+    // Chooses the row of size: a fixed row, the custom row or an extra long-edge row.
+    void chooseSize(const OutputSize &size);
     // The preview's size follows its widget: previewSize at the form's size.
     QSize previewViewSize() const;
     QList<WindowGrowth::Rule> growthRules() const;
     // The list's label with the number of pictures; the form's text when there are none.
     void showFileCount();
+    // Tab moves through the controls in the order the form reads.
+    void setReadingOrder();
     // The progress bar's text during a run: "7 of 12 — 58%".
     void showRunCount(int done, int total);
     PreviewRequest previewRequest() const;
@@ -166,4 +176,5 @@ private:
     OutputPolicy m_outputPolicy;
     RunSnapshot m_lastRun;
     bool m_closing = false;
+    bool m_customSizeAsked = false; // the custom row was just chosen and asked for its size
 };

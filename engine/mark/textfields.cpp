@@ -22,10 +22,14 @@ QString fillLine(const QString &line, const FieldValues &values, bool *hadField)
 
 QString composeWatermarkText(bool copyright, const QString &plainText)
 {
-    QString text;
-    if (copyright)
-        text += QStringLiteral("\u00A9 ");
-    return text + plainText;
+    const QString sign = QStringLiteral("\u00A9");
+    // A text that starts with the sign already, as photographers type it, gets no second one.
+    qsizetype first = 0;
+    while (first < plainText.size() && plainText.at(first) == QLatin1Char(' '))
+        ++first;
+    if (!copyright || QStringView(plainText).mid(first).startsWith(sign))
+        return plainText;
+    return sign + QLatin1Char(' ') + plainText;
 }
 
 bool fieldValue(const QString &name, const FieldValues &values, QString *value)

@@ -68,6 +68,6 @@ bool fieldValue(const QString &name, const FieldValues &values, QString *value);
 using FieldLookup = std::function<bool(const QString &name, QString *value)>;
 QString fillFields(const QString &text, const FieldLookup &lookup, bool *hadField = nullptr);
 
-// "© " (when copyright is set) followed by the plain text, line breaks included: the one
-// composer of every mark's text.
+// "© " (when copyright is set and the text does not start with "©" after its spaces) followed by
+// the plain text, line breaks included: the one composer of every mark's text.
 QString composeWatermarkText(bool copyright, const QString &plainText);

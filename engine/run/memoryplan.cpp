@@ -70,8 +70,9 @@ qint64 workingSet(const RunSnapshot &run, int index)
         bytes += pixels * heifPlanes;
     if (run.policy.jpegMode == JpegMode::Keep)
         bytes += pixels * coefficients + QFileInfo(source).size();
-    const qint64 outputPixels =
-      run.outputSize.isValid() ? qint64(run.outputSize.width()) * run.outputSize.height() : pixels;
+    const qint64 outputPixels = run.outputSize.isValid()
+                                  ? qint64(run.outputSize.box.width()) * run.outputSize.box.height()
+                                  : pixels;
     const QString format = QFileInfo(run.outputs.value(index, source)).suffix().toLower();
     return bytes + outputPixels * (outputPixel + encoderBytes(format));
 }

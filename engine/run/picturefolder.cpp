@@ -37,17 +37,27 @@ namespace PictureFolder {
 bool hasPictureSuffix(const QString &path)
 {
     const QString lower = path.toLower();
-    return std::any_of(pictureSuffixes.cbegin(), pictureSuffixes.cend(), [&](const char *suffix) {
-        return lower.endsWith(QLatin1String(suffix));
+    return std::any_of(pictureTypes.cbegin(), pictureTypes.cend(), [&](const PictureType &type) {
+        return lower.endsWith(QLatin1String(type.suffix));
     });
 }
 
 QString nameFilter()
 {
     QStringList patterns;
-    for (const char *suffix : pictureSuffixes)
-        patterns << QStringLiteral("*.") + QLatin1String(suffix);
+    for (const PictureType &type : pictureTypes)
+        patterns << QStringLiteral("*.") + QLatin1String(type.suffix);
     return patterns.join(QLatin1Char(' '));
+}
+
+QStringList mimeTypes()
+{
+    QStringList types;
+    for (const PictureType &type : pictureTypes) {
+        if (!types.contains(QLatin1String(type.mimeType)))
+            types << QLatin1String(type.mimeType);
+    }
+    return types;
 }
 
 QStringList picturesIn(const QStringList &paths)

@@ -101,7 +101,7 @@ RunPlan planRun(const RunRequest &request)
         }
     }
     // A size no picture of the format can have is refused before anything is made.
-    plan.reason = outputSizeProblem(request.format.toLatin1(), request.outputSize);
+    plan.reason = outputSizeProblem(request.format.toLatin1(), request.outputSize.box);
     if (!plan.reason.isEmpty()) {
         plan.failure = RunPlan::Failure::OutputSize;
         return plan;

@@ -22,7 +22,7 @@ struct RunRequest
     WatermarkText text;
     int position = Position::Center;
     WatermarkStyle style; // style.effects.logoPath names the logo; the planner reads it
-    QSize outputSize;     // invalid: keep each picture's own size
+    OutputSize outputSize;
     QString format = QStringLiteral("Original"); // or an output suffix of outputFormats
     OutputPolicy policy;
     QString outputDir;

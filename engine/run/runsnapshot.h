@@ -8,6 +8,7 @@
 
 #include "fileidentity.h"
 #include "outputpolicy.h"
+#include "outputsize.h"
 #include "textfields.h"
 #include "watermark.h"
 
@@ -18,7 +19,7 @@ struct RunSnapshot
     WatermarkText text; // filled in for each picture
     int position = 0;
     WatermarkStyle style;
-    QSize outputSize; // invalid: keep each picture's own size
+    OutputSize outputSize;
     OutputPolicy policy;
     QString outputDir;
     QStringList sources;

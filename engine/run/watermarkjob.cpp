@@ -207,7 +207,8 @@ QByteArray stampAndEncode(const RunSnapshot &run,
         return QByteArray();
     }
     if (run.outputSize.isValid()) {
-        const QSize size = outputSizeFor(image.size(), run.outputSize, run.policy.resize);
+        const QSize size =
+          outputSizeFor(image.size(), run.outputSize.box, run.outputSize.mode(run.policy.resize));
         if (size != image.size())
             image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
@@ -302,9 +303,10 @@ JobOutcome runWatermarkJob(const RunSnapshot &run, int index, DecodeBuffer &buff
     const QByteArray format = QFileInfo(output).suffix().toLower().toLatin1();
     // Refused from the header, before the picture is decoded for nothing.
     const QSize declared = format == "webp" ? PictureReader::declaredSize(source) : QSize();
-    const QSize written = run.outputSize.isValid() && declared.isValid()
-                            ? outputSizeFor(declared, run.outputSize, run.policy.resize)
-                            : declared;
+    const QSize written =
+      run.outputSize.isValid() && declared.isValid()
+        ? outputSizeFor(declared, run.outputSize.box, run.outputSize.mode(run.policy.resize))
+        : declared;
     if (const QString problem = outputSizeProblem(format, written); !problem.isEmpty()) {
         outcome.status = JobOutcome::Status::NotWritten;
         outcome.reason = problem;
