@@ -41,7 +41,8 @@ struct Options
     QCommandLineOption noCopyrightSign{ "no-copyright-sign",
                                         Text::tr("Do not put \"\u00a9 \" before it.") };
     QCommandLineOption position{ { "p", "position" },
-                                 Text::tr("Where the text goes: %1 (default: the saved position).")
+                                 Text::tr("Where the text goes: %1, or auto: the calmest of them "
+                                          "for each picture (default: the saved position).")
                                    .arg(listedNames(ChoiceNames::positions())),
                                  "WHERE" };
     QCommandLineOption settings{ "settings",
@@ -102,6 +103,8 @@ struct Options
             return QCoreApplication::translate("RunOptions", text);
         };
         for (const RunOption &o : runOptions()) {
+            if (!o.onCommandLine)
+                continue;
             if (o.kind == RunOption::Kind::Flag) {
                 table.emplace_back(&o,
                                    QCommandLineOption(o.longName(), translated(o.flagHelp.at(0))));
@@ -321,13 +324,16 @@ ParsedCommand parseBatchCommand(const QStringList &arguments,
     if (parser.isSet(o.copyrightSign) || parser.isSet(o.noCopyrightSign))
         effective.text.copyrightSign = parser.isSet(o.copyrightSign);
     if (parser.isSet(o.position)) {
+        // auto keeps the saved position (the centre without one) to break the ties.
         const int index = int(ChoiceNames::positions().indexOf(parser.value(o.position)));
+        const bool automatic = parser.value(o.position) == QLatin1String("auto");
+        effective.options.watermark.autoPosition = automatic;
         if (index >= 0)
             effective.position = Position::all.at(size_t(index));
-        else
+        else if (!automatic)
             fail(invalidValue(parser.value(o.position),
                               QStringLiteral("position"),
-                              listedNames(ChoiceNames::positions())));
+                              listedNames(ChoiceNames::positions() << QStringLiteral("auto"))));
     }
     if (parser.isSet(o.size)) {
         bool ok = true;

@@ -19,7 +19,7 @@ _quorlane_batch()
             ;;
         -p | --position)
             COMPREPLY=($(compgen -W 'top-left top top-right left center right bottom-left
-                bottom bottom-right' -- "$cur"))
+                bottom bottom-right auto' -- "$cur"))
             return
             ;;
         -s | --size)

@@ -242,6 +242,15 @@ std::vector<RunOption> makeOptions()
       -WatermarkEffects::maxAngle,
       WatermarkEffects::maxAngle,
       [](auto &r) -> auto & { return r.watermark.angle; }));
+    RunOption autoPosition = flag(
+      watermark,
+      "autoPosition",
+      "auto-position",
+      nullptr, // no help of its own: the command line says -p auto
+      nullptr,
+      [](auto &r) -> auto & { return r.watermark.autoPosition; });
+    autoPosition.onCommandLine = false;
+    list.push_back(autoPosition);
     list.push_back(flag(
       watermark,
       "tile",

@@ -40,8 +40,9 @@ struct RunOption
     std::vector<const char *> flagHelp;
     int min = 0;
     int max = 0;
-    QStringList choices;      // Choice: the words in the order of the enumeration
-    bool choiceFlags = false; // Choice: each word is a flag of its own
+    QStringList choices;       // Choice: the words in the order of the enumeration
+    bool choiceFlags = false;  // Choice: each word is a flag of its own
+    bool onCommandLine = true; // false: the command line sets it through another option
 
     // The value as the configuration file stores it.
     std::function<QString(const RunOptions &)> get;

@@ -258,6 +258,7 @@ QString describe(const RunSnapshot &run)
              .arg(fx.logoWidth)
              .arg(fx.logoPosition)
              .arg(fx.logoOpacity) +
+           QStringLiteral(" auto %1").arg(fx.autoPosition) +
            QStringLiteral(" logo %1")
              .arg(QString::fromLatin1(
                QCryptographicHash::hash(logo, QCryptographicHash::Md5).toHex())))

@@ -63,6 +63,7 @@ private slots:
     void arguments_data();
     void arguments();
     void sameBytesAsTheWindow();
+    void automaticPositionIsTheWindowsRun();
     void longEdges_data();
     void longEdges();
     void presetsAreSavedListedAndUsed();
@@ -124,6 +125,14 @@ void TestCli::arguments_data()
                                  << "© Name\nComments" << Position::Center << QSize(16384, 1)
                                  << "Original"
                                  << "all-but-location 75 stretch replace 0 0";
+    QTest::newRow("automatic position: the saved one breaks ties")
+      << QStringList{ "-p", "auto", "a.jpg" } << none << "© Name\nComments" << Position::Center
+      << QSize() << "Original"
+      << "all-but-location 75 stretch replace 0 0";
+    QTest::newRow("a long edge") << QStringList{ "-s", "1080", "a.jpg" } << none
+                                 << "© Name\nComments" << Position::Center << QSize(1080, 1080)
+                                 << "Original"
+                                 << "all-but-location 75 stretch replace 0 0";
     const auto bad = [&](const char *name, const QStringList &args, const char *error) {
         QTest::newRow(name) << args << error << none << 0 << QSize() << none << none;
     };
@@ -180,7 +189,7 @@ void TestCli::arguments()
         return;
     QCOMPARE(run.text.filled(FieldValues()), text);
     QCOMPARE(run.position, position);
-    QCOMPARE(run.outputSize, size);
+    QCOMPARE(run.outputSize.box, size);
     QCOMPARE(run.format, format);
     QCOMPARE(run.sources, QStringList("a.jpg"));
     QCOMPARE(run.outputDir, WatermarkSettings::instance().outputDirPath);
@@ -195,6 +204,8 @@ void TestCli::arguments()
              options);
     QVERIFY(run.style.useDefaults);
     QVERIFY(run.style.effects.isPlain());
+    QCOMPARE(run.style.effects.autoPosition, arguments.contains("auto"));
+    QCOMPARE(run.outputSize.isLongEdge, arguments.contains("1080"));
 }
 
 void TestCli::sameBytesAsTheWindow()
@@ -259,6 +270,38 @@ void TestCli::sameBytesAsTheWindow()
         QVERIFY(!window.isEmpty());
         QCOMPARE(fileBytes(cliOut + "/" + name), window);
     }
+}
+
+void TestCli::automaticPositionIsTheWindowsRun()
+{
+    // The window takes the choice from its options; the command line from -p auto, with the
+    // position the window saved as the tie-breaker.
+    RunOptions options;
+    options.watermark.autoPosition = true;
+    QVERIFY(ConfigFile::save(options));
+    const QString source =
+      writeImage(m_env->path() + "/auto", "p.png", solidImage(300, 200, Qt::gray));
+    RunSnapshot windowRun;
+    {
+        FakeUiServices fake;
+        Dialog dialog;
+        fake.filesToOpen = { source };
+        child<QPushButton>(&dialog, "AddFileBtn")->click();
+        child<QRadioButton>(&dialog, "radioButton_2")->click(); // bottom left
+        QSignalSpy finished(&dialog, &Dialog::runFinished);
+        child<QPushButton>(&dialog, "Run")->click();
+        QVERIFY(finished.wait(60000));
+        windowRun = dialog.lastRun();
+        dialog.close();
+    }
+    QVERIFY(ConfigFile::save(RunOptions()));
+    QBuffer input;
+    const ParsedCommand parsed = parseBatchCommand(
+      { "quorlane-batch", "-p", "auto", source }, &input, WatermarkSettings::instance());
+    QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+    const RunPlan plan = planRun(parsed.command.request);
+    QCOMPARE(plan.run.position, int(Position::BottomLeft));
+    QCOMPARE(describe(plan.run), describe(windowRun));
 }
 
 void TestCli::longEdges_data()

@@ -90,6 +90,8 @@ void TestRunOptions::values_data()
     row("outline 1", "outline", "1", {}, false);
     row("no shadow", "shadow", "false", { "--no-shadow" }, true);
     row("tile", "tile", "true", { "--tile" }, true);
+    row("automatic position", "autoPosition", "true", { "-p", "auto" }, true);
+    row("automatic position 1", "autoPosition", "1", {}, false);
     row("logo width 1", "logoWidth", "1", { "--logo-width", "1" }, true);
     row("logo width 0", "logoWidth", "0", { "--logo-width", "0" }, false);
     row("logo top left", "logoPosition", "33", { "--logo-position", "top-left" }, true);

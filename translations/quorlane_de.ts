@@ -93,119 +93,119 @@
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="44"/>
-        <source>Where the text goes: %1 (default: the saved position).</source>
-        <translation>Wohin der Text kommt: %1 (Standard: die gespeicherte Position).</translation>
+        <source>Where the text goes: %1, or auto: the calmest of them for each picture (default: the saved position).</source>
+        <translation>Wo der Text steht: %1, oder auto: die ruhigste davon für jedes Bild (Standard: die gespeicherte Position).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="48"/>
+        <location filename="../cli/batchcommand.cpp" line="49"/>
         <source>Take text, sign, position and style from FILE, a settings.qrl.xml (default: the window&apos;s own, when it exists).</source>
         <translation>Text, Zeichen, Position und Stil aus FILE nehmen, einer settings.qrl.xml (Standard: die des Fensters, wenn es sie gibt).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="53"/>
+        <location filename="../cli/batchcommand.cpp" line="54"/>
         <source>Start from the preset NAME, or the preset file FILE, instead of what the window has saved; options given win.</source>
         <translation>Von der Vorlage NAME oder der Vorlagendatei FILE ausgehen statt vom Gespeicherten des Fensters; angegebene Optionen haben Vorrang.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="57"/>
+        <location filename="../cli/batchcommand.cpp" line="58"/>
         <source>Choose font size, black or white and opacity per picture.</source>
         <translation>Schriftgröße, Schwarz oder Weiß und Deckkraft je Bild wählen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="60"/>
+        <location filename="../cli/batchcommand.cpp" line="61"/>
         <source>%1, WxH, or N: the long edge, never enlarged (%2 to %3; default: original).</source>
         <translation>%1, BxH oder N: die lange Seite, nie vergrößert (%2 bis %3; Standard: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="68"/>
+        <location filename="../cli/batchcommand.cpp" line="69"/>
         <source>%1 (default: original).</source>
         <translation>%1 (Standard: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="75"/>
+        <location filename="../cli/batchcommand.cpp" line="76"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>Die Einstellungen dieses Befehls (den Ausgabeordner nur mit -o) als Vorlage NAME speichern; danach die FILEs stempeln, falls angegeben.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="79"/>
+        <location filename="../cli/batchcommand.cpp" line="80"/>
         <source>List the presets and exit.</source>
         <translation>Die Vorlagen auflisten und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="81"/>
+        <location filename="../cli/batchcommand.cpp" line="82"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>N Bilder gleichzeitig stempeln (Standard: nach Kernen und Speicher).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="84"/>
+        <location filename="../cli/batchcommand.cpp" line="85"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>Die Bilder aus FILE lesen, eines pro Zeile (&apos;-&apos;: Standardeingabe).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="88"/>
+        <location filename="../cli/batchcommand.cpp" line="89"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>Namen in --files-from enden mit NUL statt Zeilenumbruch.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="90"/>
+        <location filename="../cli/batchcommand.cpp" line="91"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
         <translation>Je Bild eine JSON-Zeile an FILE anhängen, sobald es fertig ist (index, source, output, status, reason); nie an ein Bild. Prozesse auf einem Rechner dürfen FILE teilen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="95"/>
+        <location filename="../cli/batchcommand.cpp" line="96"/>
         <source>Print only errors.</source>
         <translation>Nur Fehler ausgeben.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="96"/>
+        <location filename="../cli/batchcommand.cpp" line="97"/>
         <source>Show this help and exit.</source>
         <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="97"/>
+        <location filename="../cli/batchcommand.cpp" line="98"/>
         <source>Show the version and exit.</source>
         <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="120"/>
+        <location filename="../cli/batchcommand.cpp" line="123"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="121"/>
+        <location filename="../cli/batchcommand.cpp" line="124"/>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="150"/>
+        <location filename="../cli/batchcommand.cpp" line="153"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Ein Text-Wasserzeichen auf jede FILE stempeln, genau wie das Quorlane-Fenster, und die
 Ergebnisse in den Ausgabeordner schreiben. Nicht angegebene Optionen nehmen das vom Fenster Gespeicherte.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="156"/>
+        <location filename="../cli/batchcommand.cpp" line="159"/>
         <source>Pictures to stamp.</source>
         <translation>Zu stempelnde Bilder.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="161"/>
+        <location filename="../cli/batchcommand.cpp" line="164"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>ungültiger Wert &apos;%1&apos; für --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="199"/>
-        <location filename="../cli/batchcommand.cpp" line="298"/>
+        <location filename="../cli/batchcommand.cpp" line="202"/>
+        <location filename="../cli/batchcommand.cpp" line="301"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 und --%2 können nicht zusammen angegeben werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="228"/>
+        <location filename="../cli/batchcommand.cpp" line="231"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>die Einstellungsdatei &apos;%1&apos; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="251"/>
+        <location filename="../cli/batchcommand.cpp" line="254"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Beispiele:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="305"/>
+        <location filename="../cli/batchcommand.cpp" line="308"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset und --settings können nicht zusammen angegeben werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="308"/>
+        <location filename="../cli/batchcommand.cpp" line="311"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>die Vorlage &apos;%1&apos; kann nicht gelesen werden: %2 (Vorlagen liegen in %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="336"/>
+        <location filename="../cli/batchcommand.cpp" line="342"/>
         <source>invalid size &apos;%1&apos; (%2, WxH or N from %3 to %4)</source>
         <translation>ungültige Größe &apos;%1&apos; (%2, BxH oder N von %3 bis %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="346"/>
+        <location filename="../cli/batchcommand.cpp" line="352"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>ungültiges Format &apos;%1&apos; (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="369"/>
+        <location filename="../cli/batchcommand.cpp" line="375"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>ungültige Anzahl von Jobs &apos;%1&apos; (1 bis 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="376"/>
+        <location filename="../cli/batchcommand.cpp" line="382"/>
         <source>the output folder name is empty</source>
         <translation>der Name des Ausgabeordners ist leer</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="380"/>
+        <location filename="../cli/batchcommand.cpp" line="386"/>
         <source>--null needs --files-from</source>
         <translation>--null braucht --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="384"/>
+        <location filename="../cli/batchcommand.cpp" line="390"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>die Bilderliste &apos;%1&apos; kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="386"/>
+        <location filename="../cli/batchcommand.cpp" line="392"/>
         <source>no picture given</source>
         <translation>kein Bild angegeben</translation>
     </message>
@@ -692,17 +692,17 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>Trotzdem anlegen, ich weiß, was ich tue</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="711"/>
+        <location filename="../ui/dialog.cpp" line="713"/>
         <source>Long edge %1</source>
         <translation>Max. %1 px</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="779"/>
+        <location filename="../ui/dialog.cpp" line="781"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>Das Logo %1 kann nicht gelesen werden (%2). Wählen Sie unter „Optionen...“ ein anderes oder entfernen Sie es.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="789"/>
+        <location filename="../ui/dialog.cpp" line="791"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>Die Bilder können in dieser Größe nicht geschrieben werden: %1.</translation>
     </message>
@@ -1080,101 +1080,111 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
     </message>
     <message>
         <location filename="../ui/forms/outputoptions.ui" line="542"/>
+        <source>For each picture, the position, corner or top or bottom centre where the picture is least busy; the window&apos;s position when none is clearly calmer</source>
+        <translation>Für jedes Bild die Position, Ecke oder Mitte oben oder unten, an der das Bild am ruhigsten ist; die Position des Fensters, wenn keine deutlich ruhiger ist</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="545"/>
+        <source>Choose the calmest place for each picture</source>
+        <translation>Für jedes Bild die ruhigste Stelle wählen</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="552"/>
         <source>Logo:</source>
         <translation>Logo:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="551"/>
+        <location filename="../ui/forms/outputoptions.ui" line="561"/>
         <source>No logo</source>
         <translation>Kein Logo</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="558"/>
+        <location filename="../ui/forms/outputoptions.ui" line="568"/>
         <source>Choose...</source>
         <translation>Wählen...</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="570"/>
+        <location filename="../ui/forms/outputoptions.ui" line="580"/>
         <source>Logo width:</source>
         <translation>Logobreite:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="580"/>
+        <location filename="../ui/forms/outputoptions.ui" line="590"/>
         <source> % of the picture&apos;s width</source>
         <translation> % der Bildbreite</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="587"/>
+        <location filename="../ui/forms/outputoptions.ui" line="597"/>
         <source>Logo position:</source>
         <translation>Logoposition:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="595"/>
+        <location filename="../ui/forms/outputoptions.ui" line="605"/>
         <source>top-left</source>
         <translation>oben links</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="600"/>
+        <location filename="../ui/forms/outputoptions.ui" line="610"/>
         <source>top</source>
         <translation>oben</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="605"/>
+        <location filename="../ui/forms/outputoptions.ui" line="615"/>
         <source>top-right</source>
         <translation>oben rechts</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="610"/>
+        <location filename="../ui/forms/outputoptions.ui" line="620"/>
         <source>left</source>
         <translation>links</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="615"/>
+        <location filename="../ui/forms/outputoptions.ui" line="625"/>
         <source>center</source>
         <translation>Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="620"/>
+        <location filename="../ui/forms/outputoptions.ui" line="630"/>
         <source>right</source>
         <translation>rechts</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="625"/>
+        <location filename="../ui/forms/outputoptions.ui" line="635"/>
         <source>bottom-left</source>
         <translation>unten links</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="630"/>
+        <location filename="../ui/forms/outputoptions.ui" line="640"/>
         <source>bottom</source>
         <translation>unten</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="635"/>
+        <location filename="../ui/forms/outputoptions.ui" line="645"/>
         <source>bottom-right</source>
         <translation>unten rechts</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="643"/>
+        <location filename="../ui/forms/outputoptions.ui" line="653"/>
         <source>Logo opacity:</source>
         <translation>Logo-Deckkraft:</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="158"/>
+        <location filename="../ui/outputoptions.cpp" line="160"/>
         <source>Choose a Logo</source>
         <translation>Logo wählen</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="160"/>
+        <location filename="../ui/outputoptions.cpp" line="162"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>Bilder (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="192"/>
+        <location filename="../ui/outputoptions.cpp" line="194"/>
         <source>The output names cannot be made: %1.</source>
         <translation>Die Ausgabenamen lassen sich nicht bilden: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="206"/>
+        <location filename="../ui/outputoptions.cpp" line="208"/>
         <source>For example: %1</source>
         <translation>Zum Beispiel: %1</translation>
     </message>
@@ -1488,42 +1498,42 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>Den Text um DEG Grad gegen den Uhrzeigersinn drehen</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="249"/>
+        <location filename="../settings/runoptions.cpp" line="258"/>
         <source>Repeat the text over the whole picture.</source>
         <translation>Den Text über das ganze Bild wiederholen.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="250"/>
+        <location filename="../settings/runoptions.cpp" line="259"/>
         <source>Stamp the text once.</source>
         <translation>Den Text einmal stempeln.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="259"/>
+        <location filename="../settings/runoptions.cpp" line="268"/>
         <source>Stamp the picture FILE (PNG, SVG, ...) before the text; &apos;&apos; for none</source>
         <translation>Das Bild FILE (PNG, SVG, ...) vor den Text stempeln; &apos;&apos; für keines</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="273"/>
+        <location filename="../settings/runoptions.cpp" line="282"/>
         <source>The logo&apos;s width in percent of the picture&apos;s</source>
         <translation>Die Breite des Logos in Prozent der Bildbreite</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="282"/>
+        <location filename="../settings/runoptions.cpp" line="291"/>
         <source>Where the logo goes</source>
         <translation>Wohin das Logo kommt</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="299"/>
+        <location filename="../settings/runoptions.cpp" line="308"/>
         <source>The logo&apos;s opacity</source>
         <translation>Die Deckkraft des Logos</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="322"/>
+        <location filename="../settings/runoptions.cpp" line="331"/>
         <source>%1 or %2</source>
         <translation>%1 oder %2</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="330"/>
+        <location filename="../settings/runoptions.cpp" line="339"/>
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
     </message>
@@ -1682,52 +1692,52 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="105"/>
         <source>resized</source>
         <translation>in der Größe geändert</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="107"/>
         <source>written in another format</source>
         <translation>in einem anderen Format geschrieben</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="108"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="109"/>
         <source>tiled watermark</source>
         <translation>gekacheltes Wasserzeichen</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="129"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="130"/>
         <source>converted to sRGB</source>
         <translation>in sRGB umgewandelt</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="116"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="117"/>
         <source>not a JPEG</source>
         <translation>kein JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="123"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="124"/>
         <source>too large</source>
         <translation>zu groß</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="134"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="135"/>
         <source>turned, without metadata</source>
         <translation>gedreht, ohne Metadaten</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="206"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="220"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>nicht genug Speicher, um das Wasserzeichen zu zeichnen</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="255"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="270"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>ein WebP-Bild fasst höchstens %1 Pixel je Seite</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="298"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="313"/>
         <source>it would replace a source picture of this run</source>
         <translation>es würde ein Quellbild dieses Laufs ersetzen</translation>
     </message>

@@ -93,119 +93,119 @@
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="44"/>
-        <source>Where the text goes: %1 (default: the saved position).</source>
-        <translation>Dónde va el texto: %1 (predeterminado: la posición guardada).</translation>
+        <source>Where the text goes: %1, or auto: the calmest of them for each picture (default: the saved position).</source>
+        <translation>Dónde va el texto: %1, o auto: la más tranquila de ellas para cada imagen (predeterminado: la posición guardada).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="48"/>
+        <location filename="../cli/batchcommand.cpp" line="49"/>
         <source>Take text, sign, position and style from FILE, a settings.qrl.xml (default: the window&apos;s own, when it exists).</source>
         <translation>Tomar texto, signo, posición y estilo de FILE, un settings.qrl.xml (predeterminado: el de la ventana, si existe).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="53"/>
+        <location filename="../cli/batchcommand.cpp" line="54"/>
         <source>Start from the preset NAME, or the preset file FILE, instead of what the window has saved; options given win.</source>
         <translation>Partir del preajuste NAME, o del archivo de preajuste FILE, en lugar de lo guardado por la ventana; las opciones dadas prevalecen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="57"/>
+        <location filename="../cli/batchcommand.cpp" line="58"/>
         <source>Choose font size, black or white and opacity per picture.</source>
         <translation>Elegir tamaño de fuente, negro o blanco y opacidad para cada imagen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="60"/>
+        <location filename="../cli/batchcommand.cpp" line="61"/>
         <source>%1, WxH, or N: the long edge, never enlarged (%2 to %3; default: original).</source>
         <translation>%1, AxA o N: el lado largo, nunca ampliado (%2 a %3; predeterminado: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="68"/>
+        <location filename="../cli/batchcommand.cpp" line="69"/>
         <source>%1 (default: original).</source>
         <translation>%1 (predeterminado: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="75"/>
+        <location filename="../cli/batchcommand.cpp" line="76"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>Guardar los ajustes de esta orden (la carpeta de salida solo con -o) como el preajuste NAME; después marcar los FILE, si los hay.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="79"/>
+        <location filename="../cli/batchcommand.cpp" line="80"/>
         <source>List the presets and exit.</source>
         <translation>Listar los preajustes y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="81"/>
+        <location filename="../cli/batchcommand.cpp" line="82"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>Marcar N imágenes a la vez (predeterminado: según núcleos y memoria).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="84"/>
+        <location filename="../cli/batchcommand.cpp" line="85"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>Leer las imágenes de FILE, una por línea (&apos;-&apos;: entrada estándar).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="88"/>
+        <location filename="../cli/batchcommand.cpp" line="89"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>Los nombres de --files-from terminan en NUL, no en salto de línea.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="90"/>
+        <location filename="../cli/batchcommand.cpp" line="91"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
         <translation>Añadir a FILE una línea JSON por imagen al terminarla (index, source, output, status, reason); nunca a una imagen. Varios procesos de una máquina pueden compartir FILE.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="95"/>
+        <location filename="../cli/batchcommand.cpp" line="96"/>
         <source>Print only errors.</source>
         <translation>Mostrar solo errores.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="96"/>
+        <location filename="../cli/batchcommand.cpp" line="97"/>
         <source>Show this help and exit.</source>
         <translation>Mostrar esta ayuda y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="97"/>
+        <location filename="../cli/batchcommand.cpp" line="98"/>
         <source>Show the version and exit.</source>
         <translation>Mostrar la versión y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="120"/>
+        <location filename="../cli/batchcommand.cpp" line="123"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="121"/>
+        <location filename="../cli/batchcommand.cpp" line="124"/>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="150"/>
+        <location filename="../cli/batchcommand.cpp" line="153"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Estampar una marca de agua de texto en cada FILE, exactamente como la ventana de Quorlane, y escribir
 los resultados en la carpeta de salida. Las opciones no dadas toman lo guardado por la ventana.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="156"/>
+        <location filename="../cli/batchcommand.cpp" line="159"/>
         <source>Pictures to stamp.</source>
         <translation>Imágenes que marcar.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="161"/>
+        <location filename="../cli/batchcommand.cpp" line="164"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>valor &apos;%1&apos; no válido para --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="199"/>
-        <location filename="../cli/batchcommand.cpp" line="298"/>
+        <location filename="../cli/batchcommand.cpp" line="202"/>
+        <location filename="../cli/batchcommand.cpp" line="301"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 y --%2 no pueden darse juntos</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="228"/>
+        <location filename="../cli/batchcommand.cpp" line="231"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>no se puede leer el archivo de ajustes &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="251"/>
+        <location filename="../cli/batchcommand.cpp" line="254"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Ejemplos:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="305"/>
+        <location filename="../cli/batchcommand.cpp" line="308"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset y --settings no pueden darse juntos</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="308"/>
+        <location filename="../cli/batchcommand.cpp" line="311"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>no se puede leer el preajuste &apos;%1&apos;: %2 (los preajustes están en %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="336"/>
+        <location filename="../cli/batchcommand.cpp" line="342"/>
         <source>invalid size &apos;%1&apos; (%2, WxH or N from %3 to %4)</source>
         <translation>tamaño &apos;%1&apos; no válido (%2, AxA o N de %3 a %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="346"/>
+        <location filename="../cli/batchcommand.cpp" line="352"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>formato &apos;%1&apos; no válido (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="369"/>
+        <location filename="../cli/batchcommand.cpp" line="375"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>número de trabajos &apos;%1&apos; no válido (1 a 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="376"/>
+        <location filename="../cli/batchcommand.cpp" line="382"/>
         <source>the output folder name is empty</source>
         <translation>el nombre de la carpeta de salida está vacío</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="380"/>
+        <location filename="../cli/batchcommand.cpp" line="386"/>
         <source>--null needs --files-from</source>
         <translation>--null necesita --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="384"/>
+        <location filename="../cli/batchcommand.cpp" line="390"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>no se puede leer la lista de imágenes &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="386"/>
+        <location filename="../cli/batchcommand.cpp" line="392"/>
         <source>no picture given</source>
         <translation>no se dio ninguna imagen</translation>
     </message>
@@ -692,17 +692,17 @@ Cancelar para elegir otra carpeta</translation>
         <translation>Crear de todos modos, sé lo que hago</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="711"/>
+        <location filename="../ui/dialog.cpp" line="713"/>
         <source>Long edge %1</source>
         <translation>Máx. %1 px</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="779"/>
+        <location filename="../ui/dialog.cpp" line="781"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>El logotipo %1 no se puede leer (%2). Elija otro en «Opciones...» o quítelo.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="789"/>
+        <location filename="../ui/dialog.cpp" line="791"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>Las imágenes no se pueden escribir con este tamaño: %1.</translation>
     </message>
@@ -1080,101 +1080,111 @@ Cancelar para elegir otra carpeta</translation>
     </message>
     <message>
         <location filename="../ui/forms/outputoptions.ui" line="542"/>
+        <source>For each picture, the position, corner or top or bottom centre where the picture is least busy; the window&apos;s position when none is clearly calmer</source>
+        <translation>Para cada imagen, la posición, esquina o centro arriba o abajo donde la imagen está menos cargada; la posición de la ventana si ninguna es claramente más tranquila</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="545"/>
+        <source>Choose the calmest place for each picture</source>
+        <translation>Elegir el lugar más tranquilo de cada imagen</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="552"/>
         <source>Logo:</source>
         <translation>Logotipo:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="551"/>
+        <location filename="../ui/forms/outputoptions.ui" line="561"/>
         <source>No logo</source>
         <translation>Sin logotipo</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="558"/>
+        <location filename="../ui/forms/outputoptions.ui" line="568"/>
         <source>Choose...</source>
         <translation>Elegir...</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="570"/>
+        <location filename="../ui/forms/outputoptions.ui" line="580"/>
         <source>Logo width:</source>
         <translation>Ancho del logo:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="580"/>
+        <location filename="../ui/forms/outputoptions.ui" line="590"/>
         <source> % of the picture&apos;s width</source>
         <translation> % del ancho</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="587"/>
+        <location filename="../ui/forms/outputoptions.ui" line="597"/>
         <source>Logo position:</source>
         <translation>Posición del logo:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="595"/>
+        <location filename="../ui/forms/outputoptions.ui" line="605"/>
         <source>top-left</source>
         <translation>arriba a la izquierda</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="600"/>
+        <location filename="../ui/forms/outputoptions.ui" line="610"/>
         <source>top</source>
         <translation>arriba</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="605"/>
+        <location filename="../ui/forms/outputoptions.ui" line="615"/>
         <source>top-right</source>
         <translation>arriba a la derecha</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="610"/>
+        <location filename="../ui/forms/outputoptions.ui" line="620"/>
         <source>left</source>
         <translation>izquierda</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="615"/>
+        <location filename="../ui/forms/outputoptions.ui" line="625"/>
         <source>center</source>
         <translation>centro</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="620"/>
+        <location filename="../ui/forms/outputoptions.ui" line="630"/>
         <source>right</source>
         <translation>derecha</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="625"/>
+        <location filename="../ui/forms/outputoptions.ui" line="635"/>
         <source>bottom-left</source>
         <translation>abajo a la izquierda</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="630"/>
+        <location filename="../ui/forms/outputoptions.ui" line="640"/>
         <source>bottom</source>
         <translation>abajo</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="635"/>
+        <location filename="../ui/forms/outputoptions.ui" line="645"/>
         <source>bottom-right</source>
         <translation>abajo a la derecha</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="643"/>
+        <location filename="../ui/forms/outputoptions.ui" line="653"/>
         <source>Logo opacity:</source>
         <translation>Opacidad del logo:</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="158"/>
+        <location filename="../ui/outputoptions.cpp" line="160"/>
         <source>Choose a Logo</source>
         <translation>Elegir un logotipo</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="160"/>
+        <location filename="../ui/outputoptions.cpp" line="162"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>Imágenes (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="192"/>
+        <location filename="../ui/outputoptions.cpp" line="194"/>
         <source>The output names cannot be made: %1.</source>
         <translation>No se pueden formar los nombres de salida: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="206"/>
+        <location filename="../ui/outputoptions.cpp" line="208"/>
         <source>For example: %1</source>
         <translation>Por ejemplo: %1</translation>
     </message>
@@ -1488,42 +1498,42 @@ Cancelar para elegir otra carpeta</translation>
         <translation>Girar el texto DEG grados en sentido antihorario</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="249"/>
+        <location filename="../settings/runoptions.cpp" line="258"/>
         <source>Repeat the text over the whole picture.</source>
         <translation>Repetir el texto sobre toda la imagen.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="250"/>
+        <location filename="../settings/runoptions.cpp" line="259"/>
         <source>Stamp the text once.</source>
         <translation>Estampar el texto una vez.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="259"/>
+        <location filename="../settings/runoptions.cpp" line="268"/>
         <source>Stamp the picture FILE (PNG, SVG, ...) before the text; &apos;&apos; for none</source>
         <translation>Estampar la imagen FILE (PNG, SVG, ...) antes del texto; &apos;&apos; para ninguna</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="273"/>
+        <location filename="../settings/runoptions.cpp" line="282"/>
         <source>The logo&apos;s width in percent of the picture&apos;s</source>
         <translation>El ancho del logotipo en porcentaje del de la imagen</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="282"/>
+        <location filename="../settings/runoptions.cpp" line="291"/>
         <source>Where the logo goes</source>
         <translation>Dónde va el logotipo</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="299"/>
+        <location filename="../settings/runoptions.cpp" line="308"/>
         <source>The logo&apos;s opacity</source>
         <translation>La opacidad del logotipo</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="322"/>
+        <location filename="../settings/runoptions.cpp" line="331"/>
         <source>%1 or %2</source>
         <translation>%1 o %2</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="330"/>
+        <location filename="../settings/runoptions.cpp" line="339"/>
         <source>%1 to %2</source>
         <translation>%1 a %2</translation>
     </message>
@@ -1682,52 +1692,52 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="105"/>
         <source>resized</source>
         <translation>redimensionada</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="107"/>
         <source>written in another format</source>
         <translation>escrita en otro formato</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="108"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="109"/>
         <source>tiled watermark</source>
         <translation>marca de agua en mosaico</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="129"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="130"/>
         <source>converted to sRGB</source>
         <translation>convertida a sRGB</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="116"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="117"/>
         <source>not a JPEG</source>
         <translation>no es un JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="123"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="124"/>
         <source>too large</source>
         <translation>demasiado grande</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="134"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="135"/>
         <source>turned, without metadata</source>
         <translation>girada, sin metadatos</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="206"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="220"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>no hay memoria suficiente para dibujar la marca de agua</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="255"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="270"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>una imagen WebP admite como máximo %1 píxeles por lado</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="298"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="313"/>
         <source>it would replace a source picture of this run</source>
         <translation>reemplazaría una imagen de origen de esta tanda</translation>
     </message>

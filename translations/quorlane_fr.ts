@@ -93,119 +93,119 @@
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="44"/>
-        <source>Where the text goes: %1 (default: the saved position).</source>
-        <translation>Où va le texte : %1 (par défaut : la position enregistrée).</translation>
+        <source>Where the text goes: %1, or auto: the calmest of them for each picture (default: the saved position).</source>
+        <translation>Où va le texte : %1, ou auto : la plus calme d&apos;entre elles pour chaque image (par défaut : la position enregistrée).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="48"/>
+        <location filename="../cli/batchcommand.cpp" line="49"/>
         <source>Take text, sign, position and style from FILE, a settings.qrl.xml (default: the window&apos;s own, when it exists).</source>
         <translation>Prendre texte, signe, position et style dans FILE, un settings.qrl.xml (par défaut : celui de la fenêtre, s&apos;il existe).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="53"/>
+        <location filename="../cli/batchcommand.cpp" line="54"/>
         <source>Start from the preset NAME, or the preset file FILE, instead of what the window has saved; options given win.</source>
         <translation>Partir du modèle NAME, ou du fichier de modèle FILE, au lieu de ce que la fenêtre a enregistré ; les options données l&apos;emportent.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="57"/>
+        <location filename="../cli/batchcommand.cpp" line="58"/>
         <source>Choose font size, black or white and opacity per picture.</source>
         <translation>Choisir taille de police, noir ou blanc et opacité pour chaque image.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="60"/>
+        <location filename="../cli/batchcommand.cpp" line="61"/>
         <source>%1, WxH, or N: the long edge, never enlarged (%2 to %3; default: original).</source>
         <translation>%1, LxH ou N : le grand côté, jamais agrandi (%2 à %3 ; par défaut : original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="68"/>
+        <location filename="../cli/batchcommand.cpp" line="69"/>
         <source>%1 (default: original).</source>
         <translation>%1 (par défaut : original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="75"/>
+        <location filename="../cli/batchcommand.cpp" line="76"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>Enregistrer les réglages de cette commande (le dossier de sortie seulement avec -o) comme modèle NAME ; puis marquer les FILE, s&apos;il y en a.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="79"/>
+        <location filename="../cli/batchcommand.cpp" line="80"/>
         <source>List the presets and exit.</source>
         <translation>Lister les modèles et quitter.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="81"/>
+        <location filename="../cli/batchcommand.cpp" line="82"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>Marquer N images à la fois (par défaut : selon les cœurs et la mémoire).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="84"/>
+        <location filename="../cli/batchcommand.cpp" line="85"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>Lire les images dans FILE, une par ligne (&apos;-&apos; : entrée standard).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="88"/>
+        <location filename="../cli/batchcommand.cpp" line="89"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>Les noms de --files-from finissent par NUL, pas par un saut de ligne.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="90"/>
+        <location filename="../cli/batchcommand.cpp" line="91"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
         <translation>Ajouter à FILE une ligne JSON par image dès qu&apos;elle est finie (index, source, output, status, reason) ; jamais à une image. Des processus d&apos;une même machine peuvent partager FILE.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="95"/>
+        <location filename="../cli/batchcommand.cpp" line="96"/>
         <source>Print only errors.</source>
         <translation>N&apos;afficher que les erreurs.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="96"/>
+        <location filename="../cli/batchcommand.cpp" line="97"/>
         <source>Show this help and exit.</source>
         <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="97"/>
+        <location filename="../cli/batchcommand.cpp" line="98"/>
         <source>Show the version and exit.</source>
         <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="120"/>
+        <location filename="../cli/batchcommand.cpp" line="123"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="121"/>
+        <location filename="../cli/batchcommand.cpp" line="124"/>
         <source>%1: %2.</source>
         <translation>%1 : %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="150"/>
+        <location filename="../cli/batchcommand.cpp" line="153"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Apposer un filigrane texte sur chaque FILE, exactement comme la fenêtre de Quorlane, et écrire
 les résultats dans le dossier de sortie. Les options non données reprennent ce que la fenêtre a enregistré.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="156"/>
+        <location filename="../cli/batchcommand.cpp" line="159"/>
         <source>Pictures to stamp.</source>
         <translation>Images à marquer.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="161"/>
+        <location filename="../cli/batchcommand.cpp" line="164"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>valeur &apos;%1&apos; invalide pour --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="199"/>
-        <location filename="../cli/batchcommand.cpp" line="298"/>
+        <location filename="../cli/batchcommand.cpp" line="202"/>
+        <location filename="../cli/batchcommand.cpp" line="301"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 et --%2 ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="228"/>
+        <location filename="../cli/batchcommand.cpp" line="231"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>impossible de lire le fichier de réglages &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="251"/>
+        <location filename="../cli/batchcommand.cpp" line="254"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Exemples :
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="305"/>
+        <location filename="../cli/batchcommand.cpp" line="308"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset et --settings ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="308"/>
+        <location filename="../cli/batchcommand.cpp" line="311"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>impossible de lire le modèle &apos;%1&apos; : %2 (les modèles sont dans %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="336"/>
+        <location filename="../cli/batchcommand.cpp" line="342"/>
         <source>invalid size &apos;%1&apos; (%2, WxH or N from %3 to %4)</source>
         <translation>taille &apos;%1&apos; invalide (%2, LxH ou N de %3 à %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="346"/>
+        <location filename="../cli/batchcommand.cpp" line="352"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>format &apos;%1&apos; invalide (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="369"/>
+        <location filename="../cli/batchcommand.cpp" line="375"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>nombre de tâches &apos;%1&apos; invalide (1 à 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="376"/>
+        <location filename="../cli/batchcommand.cpp" line="382"/>
         <source>the output folder name is empty</source>
         <translation>le nom du dossier de sortie est vide</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="380"/>
+        <location filename="../cli/batchcommand.cpp" line="386"/>
         <source>--null needs --files-from</source>
         <translation>--null demande --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="384"/>
+        <location filename="../cli/batchcommand.cpp" line="390"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>impossible de lire la liste d&apos;images &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="386"/>
+        <location filename="../cli/batchcommand.cpp" line="392"/>
         <source>no picture given</source>
         <translation>aucune image donnée</translation>
     </message>
@@ -692,17 +692,17 @@ Annuler pour choisir un autre dossier</translation>
         <translation>Créer quand même, je sais ce que je fais</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="711"/>
+        <location filename="../ui/dialog.cpp" line="713"/>
         <source>Long edge %1</source>
         <translation>%1 px max.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="779"/>
+        <location filename="../ui/dialog.cpp" line="781"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>Le logo %1 ne peut pas être lu (%2). Choisissez-en un autre dans « Options... » ou retirez-le.</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="789"/>
+        <location filename="../ui/dialog.cpp" line="791"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>Les images ne peuvent pas être écrites à cette taille : %1.</translation>
     </message>
@@ -1080,101 +1080,111 @@ Annuler pour choisir un autre dossier</translation>
     </message>
     <message>
         <location filename="../ui/forms/outputoptions.ui" line="542"/>
+        <source>For each picture, the position, corner or top or bottom centre where the picture is least busy; the window&apos;s position when none is clearly calmer</source>
+        <translation>Pour chaque image, la position, le coin ou le centre en haut ou en bas où l&apos;image est la moins chargée ; la position de la fenêtre si aucune n&apos;est nettement plus calme</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="545"/>
+        <source>Choose the calmest place for each picture</source>
+        <translation>Choisir l&apos;endroit le plus calme de chaque image</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="552"/>
         <source>Logo:</source>
         <translation>Logo :</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="551"/>
+        <location filename="../ui/forms/outputoptions.ui" line="561"/>
         <source>No logo</source>
         <translation>Aucun logo</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="558"/>
+        <location filename="../ui/forms/outputoptions.ui" line="568"/>
         <source>Choose...</source>
         <translation>Choisir...</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="570"/>
+        <location filename="../ui/forms/outputoptions.ui" line="580"/>
         <source>Logo width:</source>
         <translation>Largeur du logo :</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="580"/>
+        <location filename="../ui/forms/outputoptions.ui" line="590"/>
         <source> % of the picture&apos;s width</source>
         <translation> % de la largeur</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="587"/>
+        <location filename="../ui/forms/outputoptions.ui" line="597"/>
         <source>Logo position:</source>
         <translation>Position du logo :</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="595"/>
+        <location filename="../ui/forms/outputoptions.ui" line="605"/>
         <source>top-left</source>
         <translation>en haut à gauche</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="600"/>
+        <location filename="../ui/forms/outputoptions.ui" line="610"/>
         <source>top</source>
         <translation>en haut</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="605"/>
+        <location filename="../ui/forms/outputoptions.ui" line="615"/>
         <source>top-right</source>
         <translation>en haut à droite</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="610"/>
+        <location filename="../ui/forms/outputoptions.ui" line="620"/>
         <source>left</source>
         <translation>à gauche</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="615"/>
+        <location filename="../ui/forms/outputoptions.ui" line="625"/>
         <source>center</source>
         <translation>au centre</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="620"/>
+        <location filename="../ui/forms/outputoptions.ui" line="630"/>
         <source>right</source>
         <translation>à droite</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="625"/>
+        <location filename="../ui/forms/outputoptions.ui" line="635"/>
         <source>bottom-left</source>
         <translation>en bas à gauche</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="630"/>
+        <location filename="../ui/forms/outputoptions.ui" line="640"/>
         <source>bottom</source>
         <translation>en bas</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="635"/>
+        <location filename="../ui/forms/outputoptions.ui" line="645"/>
         <source>bottom-right</source>
         <translation>en bas à droite</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="643"/>
+        <location filename="../ui/forms/outputoptions.ui" line="653"/>
         <source>Logo opacity:</source>
         <translation>Opacité du logo :</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="158"/>
+        <location filename="../ui/outputoptions.cpp" line="160"/>
         <source>Choose a Logo</source>
         <translation>Choisir un logo</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="160"/>
+        <location filename="../ui/outputoptions.cpp" line="162"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>Images (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="192"/>
+        <location filename="../ui/outputoptions.cpp" line="194"/>
         <source>The output names cannot be made: %1.</source>
         <translation>Les noms de sortie ne peuvent pas être formés : %1.</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="206"/>
+        <location filename="../ui/outputoptions.cpp" line="208"/>
         <source>For example: %1</source>
         <translation>Par exemple : %1</translation>
     </message>
@@ -1488,42 +1498,42 @@ Annuler pour choisir un autre dossier</translation>
         <translation>Tourner le texte de DEG degrés dans le sens antihoraire</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="249"/>
+        <location filename="../settings/runoptions.cpp" line="258"/>
         <source>Repeat the text over the whole picture.</source>
         <translation>Répéter le texte sur toute l&apos;image.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="250"/>
+        <location filename="../settings/runoptions.cpp" line="259"/>
         <source>Stamp the text once.</source>
         <translation>Apposer le texte une fois.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="259"/>
+        <location filename="../settings/runoptions.cpp" line="268"/>
         <source>Stamp the picture FILE (PNG, SVG, ...) before the text; &apos;&apos; for none</source>
         <translation>Apposer l&apos;image FILE (PNG, SVG, ...) avant le texte ; &apos;&apos; pour aucune</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="273"/>
+        <location filename="../settings/runoptions.cpp" line="282"/>
         <source>The logo&apos;s width in percent of the picture&apos;s</source>
         <translation>La largeur du logo en pour cent de celle de l&apos;image</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="282"/>
+        <location filename="../settings/runoptions.cpp" line="291"/>
         <source>Where the logo goes</source>
         <translation>Où va le logo</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="299"/>
+        <location filename="../settings/runoptions.cpp" line="308"/>
         <source>The logo&apos;s opacity</source>
         <translation>L&apos;opacité du logo</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="322"/>
+        <location filename="../settings/runoptions.cpp" line="331"/>
         <source>%1 or %2</source>
         <translation>%1 ou %2</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="330"/>
+        <location filename="../settings/runoptions.cpp" line="339"/>
         <source>%1 to %2</source>
         <translation>%1 à %2</translation>
     </message>
@@ -1682,52 +1692,52 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="105"/>
         <source>resized</source>
         <translation>redimensionnée</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="107"/>
         <source>written in another format</source>
         <translation>écrite dans un autre format</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="108"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="109"/>
         <source>tiled watermark</source>
         <translation>filigrane en mosaïque</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="129"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="130"/>
         <source>converted to sRGB</source>
         <translation>convertie en sRGB</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="116"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="117"/>
         <source>not a JPEG</source>
         <translation>pas un JPEG</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="123"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="124"/>
         <source>too large</source>
         <translation>trop grande</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="134"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="135"/>
         <source>turned, without metadata</source>
         <translation>tournée, sans métadonnées</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="206"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="220"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>pas assez de mémoire pour dessiner le filigrane</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="255"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="270"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>une image WebP contient au plus %1 pixels de côté</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="298"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="313"/>
         <source>it would replace a source picture of this run</source>
         <translation>elle remplacerait une image source de ce traitement</translation>
     </message>

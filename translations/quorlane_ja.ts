@@ -93,119 +93,119 @@
     </message>
     <message>
         <location filename="../cli/batchcommand.cpp" line="44"/>
-        <source>Where the text goes: %1 (default: the saved position).</source>
-        <translation>文字の位置: %1（既定: 保存された位置）。</translation>
+        <source>Where the text goes: %1, or auto: the calmest of them for each picture (default: the saved position).</source>
+        <translation>文字の位置: %1、または auto: 画像ごとに最も落ち着いた位置（既定: 保存した位置）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="48"/>
+        <location filename="../cli/batchcommand.cpp" line="49"/>
         <source>Take text, sign, position and style from FILE, a settings.qrl.xml (default: the window&apos;s own, when it exists).</source>
         <translation>文字列、記号、位置、スタイルを FILE（settings.qrl.xml）から読みます（既定: ウィンドウのもの、あれば）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="53"/>
+        <location filename="../cli/batchcommand.cpp" line="54"/>
         <source>Start from the preset NAME, or the preset file FILE, instead of what the window has saved; options given win.</source>
         <translation>ウィンドウの保存内容の代わりに、プリセット NAME またはプリセットファイル FILE から始めます。指定したオプションが優先されます。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="57"/>
+        <location filename="../cli/batchcommand.cpp" line="58"/>
         <source>Choose font size, black or white and opacity per picture.</source>
         <translation>文字サイズ、黒か白か、不透明度を画像ごとに選びます。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="60"/>
+        <location filename="../cli/batchcommand.cpp" line="61"/>
         <source>%1, WxH, or N: the long edge, never enlarged (%2 to %3; default: original).</source>
         <translation>%1、幅x高さ、または N: 長辺（拡大はしません。%2 から %3、既定: original）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="68"/>
+        <location filename="../cli/batchcommand.cpp" line="69"/>
         <source>%1 (default: original).</source>
         <translation>%1（既定: original）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="75"/>
+        <location filename="../cli/batchcommand.cpp" line="76"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>このコマンドの設定（出力フォルダーは -o 指定時のみ）をプリセット NAME として保存し、FILE があれば続けて処理します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="79"/>
+        <location filename="../cli/batchcommand.cpp" line="80"/>
         <source>List the presets and exit.</source>
         <translation>プリセットを一覧表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="81"/>
+        <location filename="../cli/batchcommand.cpp" line="82"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>N 枚の画像を同時に処理します（既定: コア数とメモリによる）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="84"/>
+        <location filename="../cli/batchcommand.cpp" line="85"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>FILE から画像を1行に1つずつ読みます（&apos;-&apos;: 標準入力）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="88"/>
+        <location filename="../cli/batchcommand.cpp" line="89"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>--files-from の名前は改行ではなく NUL で終わります。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="90"/>
+        <location filename="../cli/batchcommand.cpp" line="91"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
         <translation>画像ごとに処理が終わり次第 JSON を1行 FILE に追記します（index, source, output, status, reason）。画像には書きません。同じマシンの複数のプロセスで FILE を共有できます。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="95"/>
+        <location filename="../cli/batchcommand.cpp" line="96"/>
         <source>Print only errors.</source>
         <translation>エラーだけを表示します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="96"/>
+        <location filename="../cli/batchcommand.cpp" line="97"/>
         <source>Show this help and exit.</source>
         <translation>このヘルプを表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="97"/>
+        <location filename="../cli/batchcommand.cpp" line="98"/>
         <source>Show the version and exit.</source>
         <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="120"/>
+        <location filename="../cli/batchcommand.cpp" line="123"/>
         <source>%1 (%2).</source>
         <translation>%1（%2）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="121"/>
+        <location filename="../cli/batchcommand.cpp" line="124"/>
         <source>%1: %2.</source>
         <translation>%1: %2。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="150"/>
+        <location filename="../cli/batchcommand.cpp" line="153"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Quorlane のウィンドウと同じように各 FILE に文字の透かしを入れ、結果を
 出力フォルダーに書き出します。指定しないオプションはウィンドウの保存内容を使います。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="156"/>
+        <location filename="../cli/batchcommand.cpp" line="159"/>
         <source>Pictures to stamp.</source>
         <translation>処理する画像。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="161"/>
+        <location filename="../cli/batchcommand.cpp" line="164"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>--%2 の値 &apos;%1&apos; は無効です（%3）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="199"/>
-        <location filename="../cli/batchcommand.cpp" line="298"/>
+        <location filename="../cli/batchcommand.cpp" line="202"/>
+        <location filename="../cli/batchcommand.cpp" line="301"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 と --%2 は同時に指定できません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="228"/>
+        <location filename="../cli/batchcommand.cpp" line="231"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>設定ファイル &apos;%1&apos; を読めません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="251"/>
+        <location filename="../cli/batchcommand.cpp" line="254"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -236,47 +236,47 @@ Examples:
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="305"/>
+        <location filename="../cli/batchcommand.cpp" line="308"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset と --settings は同時に指定できません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="308"/>
+        <location filename="../cli/batchcommand.cpp" line="311"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>プリセット &apos;%1&apos; を読めません: %2（プリセットは %3 にあります）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="336"/>
+        <location filename="../cli/batchcommand.cpp" line="342"/>
         <source>invalid size &apos;%1&apos; (%2, WxH or N from %3 to %4)</source>
         <translation>サイズ &apos;%1&apos; は無効です（%2、または %3 から %4 の 幅x高さ か N）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="346"/>
+        <location filename="../cli/batchcommand.cpp" line="352"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>形式 &apos;%1&apos; は無効です（%2）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="369"/>
+        <location filename="../cli/batchcommand.cpp" line="375"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>ジョブ数 &apos;%1&apos; は無効です（1 から 1024）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="376"/>
+        <location filename="../cli/batchcommand.cpp" line="382"/>
         <source>the output folder name is empty</source>
         <translation>出力フォルダー名が空です</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="380"/>
+        <location filename="../cli/batchcommand.cpp" line="386"/>
         <source>--null needs --files-from</source>
         <translation>--null には --files-from が必要です</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="384"/>
+        <location filename="../cli/batchcommand.cpp" line="390"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>画像の一覧 &apos;%1&apos; を読めません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="386"/>
+        <location filename="../cli/batchcommand.cpp" line="392"/>
         <source>no picture given</source>
         <translation>画像が指定されていません</translation>
     </message>
@@ -692,17 +692,17 @@ OK で同じフォルダーを使い続けます。
         <translation>承知の上で作成する</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="711"/>
+        <location filename="../ui/dialog.cpp" line="713"/>
         <source>Long edge %1</source>
         <translation>長辺 %1</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="779"/>
+        <location filename="../ui/dialog.cpp" line="781"/>
         <source>The logo %1 cannot be read (%2). Choose another one in &quot;Options...&quot; or remove it.</source>
         <translation>ロゴ %1 を読めません（%2）。「オプション...」で別のロゴを選ぶか、外してください。</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="789"/>
+        <location filename="../ui/dialog.cpp" line="791"/>
         <source>The pictures cannot be written at this size: %1.</source>
         <translation>このサイズでは画像を書き出せません: %1。</translation>
     </message>
@@ -1080,101 +1080,111 @@ OK で同じフォルダーを使い続けます。
     </message>
     <message>
         <location filename="../ui/forms/outputoptions.ui" line="542"/>
+        <source>For each picture, the position, corner or top or bottom centre where the picture is least busy; the window&apos;s position when none is clearly calmer</source>
+        <translation>画像ごとに、位置・四隅・上下中央のうち画像が最も落ち着いている所。はっきり落ち着いた所がなければウィンドウの位置</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="545"/>
+        <source>Choose the calmest place for each picture</source>
+        <translation>画像ごとに最も落ち着いた場所を選ぶ</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="552"/>
         <source>Logo:</source>
         <translation>ロゴ:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="551"/>
+        <location filename="../ui/forms/outputoptions.ui" line="561"/>
         <source>No logo</source>
         <translation>ロゴなし</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="558"/>
+        <location filename="../ui/forms/outputoptions.ui" line="568"/>
         <source>Choose...</source>
         <translation>選択...</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="570"/>
+        <location filename="../ui/forms/outputoptions.ui" line="580"/>
         <source>Logo width:</source>
         <translation>ロゴの幅:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="580"/>
+        <location filename="../ui/forms/outputoptions.ui" line="590"/>
         <source> % of the picture&apos;s width</source>
         <translation> %（画像の幅に対して）</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="587"/>
+        <location filename="../ui/forms/outputoptions.ui" line="597"/>
         <source>Logo position:</source>
         <translation>ロゴの位置:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="595"/>
+        <location filename="../ui/forms/outputoptions.ui" line="605"/>
         <source>top-left</source>
         <translation>左上</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="600"/>
+        <location filename="../ui/forms/outputoptions.ui" line="610"/>
         <source>top</source>
         <translation>上</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="605"/>
+        <location filename="../ui/forms/outputoptions.ui" line="615"/>
         <source>top-right</source>
         <translation>右上</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="610"/>
+        <location filename="../ui/forms/outputoptions.ui" line="620"/>
         <source>left</source>
         <translation>左</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="615"/>
+        <location filename="../ui/forms/outputoptions.ui" line="625"/>
         <source>center</source>
         <translation>中央</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="620"/>
+        <location filename="../ui/forms/outputoptions.ui" line="630"/>
         <source>right</source>
         <translation>右</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="625"/>
+        <location filename="../ui/forms/outputoptions.ui" line="635"/>
         <source>bottom-left</source>
         <translation>左下</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="630"/>
+        <location filename="../ui/forms/outputoptions.ui" line="640"/>
         <source>bottom</source>
         <translation>下</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="635"/>
+        <location filename="../ui/forms/outputoptions.ui" line="645"/>
         <source>bottom-right</source>
         <translation>右下</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="643"/>
+        <location filename="../ui/forms/outputoptions.ui" line="653"/>
         <source>Logo opacity:</source>
         <translation>ロゴの不透明度:</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="158"/>
+        <location filename="../ui/outputoptions.cpp" line="160"/>
         <source>Choose a Logo</source>
         <translation>ロゴを選択</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="160"/>
+        <location filename="../ui/outputoptions.cpp" line="162"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>画像 (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="192"/>
+        <location filename="../ui/outputoptions.cpp" line="194"/>
         <source>The output names cannot be made: %1.</source>
         <translation>出力名を作れません: %1。</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="206"/>
+        <location filename="../ui/outputoptions.cpp" line="208"/>
         <source>For example: %1</source>
         <translation>例: %1</translation>
     </message>
@@ -1488,42 +1498,42 @@ OK で同じフォルダーを使い続けます。
         <translation>文字を反時計回りに DEG 度回転します</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="249"/>
+        <location filename="../settings/runoptions.cpp" line="258"/>
         <source>Repeat the text over the whole picture.</source>
         <translation>文字を画像全体に繰り返します。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="250"/>
+        <location filename="../settings/runoptions.cpp" line="259"/>
         <source>Stamp the text once.</source>
         <translation>文字を1回だけ入れます。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="259"/>
+        <location filename="../settings/runoptions.cpp" line="268"/>
         <source>Stamp the picture FILE (PNG, SVG, ...) before the text; &apos;&apos; for none</source>
         <translation>文字の前に画像 FILE（PNG、SVG など）を入れます。&apos;&apos; でなし</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="273"/>
+        <location filename="../settings/runoptions.cpp" line="282"/>
         <source>The logo&apos;s width in percent of the picture&apos;s</source>
         <translation>画像の幅に対するロゴの幅（パーセント）</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="282"/>
+        <location filename="../settings/runoptions.cpp" line="291"/>
         <source>Where the logo goes</source>
         <translation>ロゴの位置</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="299"/>
+        <location filename="../settings/runoptions.cpp" line="308"/>
         <source>The logo&apos;s opacity</source>
         <translation>ロゴの不透明度</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="322"/>
+        <location filename="../settings/runoptions.cpp" line="331"/>
         <source>%1 or %2</source>
         <translation>%1 または %2</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="330"/>
+        <location filename="../settings/runoptions.cpp" line="339"/>
         <source>%1 to %2</source>
         <translation>%1 から %2</translation>
     </message>
@@ -1675,52 +1685,52 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>WatermarkJob</name>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="104"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="105"/>
         <source>resized</source>
         <translation>サイズ変更</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="106"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="107"/>
         <source>written in another format</source>
         <translation>別の形式で書き出し</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="108"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="109"/>
         <source>tiled watermark</source>
         <translation>タイル状の透かし</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="129"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="130"/>
         <source>converted to sRGB</source>
         <translation>sRGB に変換</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="116"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="117"/>
         <source>not a JPEG</source>
         <translation>JPEG ではない</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="123"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="124"/>
         <source>too large</source>
         <translation>大きすぎます</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="134"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="135"/>
         <source>turned, without metadata</source>
         <translation>回転済み、メタデータなし</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="206"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="220"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>透かしを描くメモリが足りません</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="255"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="270"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>WebP 画像の1辺は最大 %1 ピクセルです</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="298"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="313"/>
         <source>it would replace a source picture of this run</source>
         <translation>この処理の元画像を置き換えることになります</translation>
     </message>

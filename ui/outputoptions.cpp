@@ -85,6 +85,7 @@ OutputOptions::OutputOptions(const OutputPolicy &policy,
     m_ui->shadow->setChecked(effects.shadow);
     m_ui->angle->setValue(effects.angle);
     m_ui->tile->setChecked(effects.tile);
+    m_ui->autoPosition->setChecked(effects.autoPosition);
     m_ui->logoPath->setText(effects.logoPath);
     m_ui->logoWidth->setValue(effects.logoWidth);
     m_ui->logoPosition->setCurrentIndex(
@@ -101,7 +102,7 @@ OutputOptions::OutputOptions(const OutputPolicy &policy,
     connect(m_ui->logoPath, &QLineEdit::editingFinished, this, &OutputOptions::logoPathChanged);
     for (QSpinBox *box : { m_ui->margin, m_ui->angle, m_ui->logoWidth })
         connect(box, &QSpinBox::valueChanged, this, &OutputOptions::refreshPreview);
-    for (QCheckBox *box : { m_ui->outline, m_ui->shadow, m_ui->tile })
+    for (QCheckBox *box : { m_ui->outline, m_ui->shadow, m_ui->tile, m_ui->autoPosition })
         connect(box, &QCheckBox::toggled, this, &OutputOptions::refreshPreview);
     connect(
       m_ui->logoPosition, &QComboBox::currentIndexChanged, this, &OutputOptions::refreshPreview);
@@ -142,6 +143,7 @@ WatermarkEffects OutputOptions::effects() const
     effects.shadow = m_ui->shadow->isChecked();
     effects.angle = m_ui->angle->value();
     effects.tile = m_ui->tile->isChecked();
+    effects.autoPosition = m_ui->autoPosition->isChecked();
     effects.logoPath = m_ui->logoPath->text().trimmed();
     effects.logoWidth = m_ui->logoWidth->value();
     effects.logoPosition =

@@ -388,13 +388,23 @@ Result readThumbnail(const QString &path, int edge)
         return refused(why);
     Result stored;
     stored.image = embeddedThumbnail(path, reader);
-    if (stored.ok())
-        return fitted(stored);
-    // libjpeg decodes an eighth of each side for little more than the cost of reading the file.
+    return fitted(stored.ok() ? stored : readEighth(path));
+}
+
+Result readEighth(const QString &path)
+{
+    if (std::optional<Result> heif = heifPicture(path))
+        return *heif;
+    QImageReader reader(path);
+    prepare(reader);
+    if (const QString why = refusal(reader, path); !why.isEmpty())
+        return refused(why);
+    // Exactly libjpeg's size at 1/8, so that Qt's reader decodes at that scale and resamples
+    // nothing.
     const QSize size = reader.size();
     if (reader.format() == "jpeg" && size.isValid())
         reader.setScaledSize(QSize((size.width() + 7) / 8, (size.height() + 7) / 8));
-    return fitted(finish(reader, reader.read()));
+    return finish(reader, reader.read());
 }
 
 } // namespace PictureReader

@@ -40,6 +40,10 @@ QSize declaredSize(const QString &path);
 // Reads path stretched to exactly size (the preview samples).
 Result readScaled(const QString &path, const QSize &size);
 
+// A JPEG decoded at an eighth of each side (libjpeg's cheapest scale), upright; any other picture
+// is read whole.
+Result readEighth(const QString &path);
+
 // A small upright copy of path that fits edge × edge, for a list of pictures: from the
 // thumbnail the picture carries where it has one (EXIF, or a HEIF-family thumbnail), from an
 // eighth-size decode of a JPEG, or from the whole picture.

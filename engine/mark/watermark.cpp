@@ -461,6 +461,30 @@ QFont fitWatermarkFont(const QImage &image, const QString &text, QFont &font)
     return font;
 }
 
+QRect watermarkBox(const QSize &size,
+                   const QString &text,
+                   int position,
+                   const WatermarkStyle &style)
+{
+    const QRect picture(QPoint(0, 0), size);
+    const WatermarkEffects &fx = style.effects;
+    if (fx.isPlain()) {
+        const QFont font = plainFont(size.width(), text, style);
+        return QFontMetrics(font).boundingRect(picture, position, text) & picture;
+    }
+    if (fx.tile)
+        return picture;
+    if (text.isEmpty())
+        return QRect();
+    const EffectsPlacement placement = placeWithEffects(size, text, position, style);
+    StampResult sized;
+    sized.font = placement.font;
+    const TextBlock block = layoutBlock(text, sized.font, position);
+    const TextLayer layer(block, sized, fx);
+    const QPointF origin = layerOrigin(block, layer, placement.area, position);
+    return QRectF(origin, QSizeF(layer.size)).toAlignedRect() & picture;
+}
+
 QRect watermarkReach(const QSize &size,
                      const QString &text,
                      int position,
@@ -470,11 +494,9 @@ QRect watermarkReach(const QSize &size,
     const WatermarkEffects &fx = style.effects;
     const bool automatic = style.useDefaults || style.autoColor;
     if (fx.isPlain()) {
-        const QFont font = plainFont(size.width(), text, style);
         // Room for glyphs that reach past their advance, and for antialiasing.
-        const int room = QFontInfo(font).pixelSize() / 2 + 2;
-        QRect reach = QFontMetrics(font).boundingRect(picture, position, text);
-        reach.adjust(-room, -room, room, room);
+        const int room = QFontInfo(plainFont(size.width(), text, style)).pixelSize() / 2 + 2;
+        QRect reach = watermarkBox(size, text, position, style).adjusted(-room, -room, room, room);
         if (automatic)
             reach |= colourPatch(size, position);
         return reach & picture;
@@ -485,14 +507,8 @@ QRect watermarkReach(const QSize &size,
     QRect reach;
     if (!fx.logo.isNull())
         reach = picture; // the logo's size comes from the picture's width: not worth the sums
-    if (!text.isEmpty()) {
-        StampResult sized;
-        sized.font = placement.font;
-        const TextBlock block = layoutBlock(text, sized.font, position);
-        const TextLayer layer(block, sized, fx);
-        const QPointF origin = layerOrigin(block, layer, placement.area, position);
-        reach |= QRectF(origin, QSizeF(layer.size)).toAlignedRect().adjusted(-1, -1, 1, 1);
-    }
+    if (!text.isEmpty())
+        reach |= watermarkBox(size, text, position, style).adjusted(-1, -1, 1, 1);
     if (automatic)
         reach |= colourPatch(size, placement.colourPosition, placement.colourArea);
     return reach & picture;

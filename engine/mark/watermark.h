@@ -46,6 +46,13 @@ struct StampResult
     QSize layer;       // the largest piece of the mark's layer made (none without effects)
 };
 
+// The box the text of the mark covers on a picture of size (the mark's layer with effects; the
+// whole picture when tiled), by the same layout that draws it.
+QRect watermarkBox(const QSize &size,
+                   const QString &text,
+                   int position,
+                   const WatermarkStyle &style);
+
 // The part of a picture of size that stampWatermark reads or may change (the mark, with room for
 // its antialiasing, and the automatic colour's patch): a picture needs its pixels only there.
 QRect watermarkReach(const QSize &size,

@@ -6,7 +6,8 @@
 #include "positions.h"
 
 // How the mark is set off beyond the window's style: a margin, an outline, a soft shadow, an angle,
-// tiling and a logo. All off by default, which draws exactly what the window has always drawn.
+// tiling, a logo and the automatic position. All off by default, which draws exactly what the
+// window has always drawn.
 struct WatermarkEffects
 {
     static constexpr int maxMargin = 20;
@@ -22,6 +23,8 @@ struct WatermarkEffects
     int logoPosition = Position::BottomRight;
     int logoOpacity = 255;
     QImage logo; // as read from logoPath; null: no logo
+    // Each picture's mark goes to its calmest place (CalmPlace), the position given breaking ties.
+    bool autoPosition = false;
 
     bool isPlain() const
     {

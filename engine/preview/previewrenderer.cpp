@@ -9,6 +9,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include "calmplace.h"
 #include "picturemetadata.h"
 #include "picturereader.h"
 #include "previewcache.h"
@@ -59,8 +60,9 @@ PreviewResult renderPreview(const PreviewRequest &request, PreviewCache &cache)
                                                                metadata.artist(),
                                                                metadata.camera(),
                                                                canvas.size() };
-    result.drawn =
-      stampWatermark(canvas, request.text.filled(values), request.position, request.style);
+    const QString text = request.text.filled(values);
+    result.position = CalmPlace::positionOn(canvas, text, request.position, request.style);
+    result.drawn = stampWatermark(canvas, text, result.position, request.style);
     result.shown = canvas.scaled(request.viewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     cache.recycle(std::move(canvas));
     result.ok = true;

@@ -34,6 +34,7 @@ struct PreviewResult
     bool ok = false; // false: the picture could not be read; the view keeps what it showed
     QImage shown;    // the stamped picture, scaled to fit viewSize
     StampResult drawn;
+    int position = 0; // where the mark went: the automatic position's choice
 };
 
 // Draws previews on a worker thread so that the window never waits for a decode. Only the newest

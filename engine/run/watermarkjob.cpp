@@ -10,6 +10,7 @@
 
 #include <optional>
 
+#include "calmplace.h"
 #include "heifcodec.h"
 #include "jpegkeeper.h"
 #include "outputfile.h"
@@ -154,11 +155,21 @@ QByteArray stampKeeping(const RunSnapshot &run,
                         JobOutcome &outcome)
 {
     const QString text = run.text.filled(fieldValuesOf(source, keep.size, metadata));
-    const QRect reach = watermarkReach(keep.size, text, run.position, run.style);
+    // The whole picture is never decoded here: its eighth-size decode is measured.
+    const int position =
+      run.style.effects.autoPosition
+        ? CalmPlace::calmestPosition(CalmPlace::measureOf(PictureReader::readEighth(source).image),
+                                     keep.size,
+                                     text,
+                                     run.position,
+                                     run.style)
+        : run.position;
+    const QRect reach = watermarkReach(keep.size, text, position, run.style);
     JpegKeeper::Result kept =
       JpegKeeper::stamp(keep.bytes, keep.orientation, reach, [&](QImage &picture) {
-          const StampResult stamped = stampWatermark(picture, text, run.position, run.style);
+          const StampResult stamped = stampWatermark(picture, text, position, run.style);
           outcome.pen = stamped.pen;
+          outcome.position = position;
           return stamped.drawn;
       });
     outcome.reencodedReason = kept.problem;
@@ -196,11 +207,14 @@ QByteArray stampAndEncode(const RunSnapshot &run,
     outcome.incomplete = read.incomplete;
     // Moved, not copied: a second reference would make the painter copy the whole picture.
     QImage image = std::move(read.image);
+    const QString text = run.text.filled(fieldValuesOf(source, image.size(), metadata));
+    // Measured on the picture as read, as the preview measures it.
+    const int position = CalmPlace::positionOn(image, text, run.position, run.style);
     if (run.policy.colour == ColourChoice::Srgb || !formatHoldsProfile(format))
         convertToSrgb(image);
-    const QString text = run.text.filled(fieldValuesOf(source, image.size(), metadata));
-    const StampResult stamped = stampWatermark(image, text, run.position, run.style);
+    const StampResult stamped = stampWatermark(image, text, position, run.style);
     outcome.pen = stamped.pen;
+    outcome.position = position;
     outcome.status = JobOutcome::Status::NotWritten;
     if (!stamped.drawn) {
         outcome.reason = Text::tr("there is not enough memory to draw the watermark");

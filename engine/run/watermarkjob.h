@@ -20,7 +20,8 @@ struct JobOutcome
     QString output;         // the name a written picture got
     QString metadataReason; // what a written picture's metadata lost, and why
     QString incomplete;     // the decoder's word that part of the source is missing, or empty
-    QColor pen; // the colour drawn with, alpha included (valid when the picture was drawn)
+    QColor pen;       // the colour drawn with, alpha included (valid when the picture was drawn)
+    int position = 0; // where the mark went (the automatic position's choice), once drawn
     // The keep-JPEG mode: whether the picture kept its compression, or why it was encoded again.
     bool jpegKept = false;
     QString reencodedReason;
