@@ -58,8 +58,18 @@ _quorlane_batch()
                 bottom bottom-right' -- "$cur"))
             return
             ;;
-        -t | --text | --name | --save-preset | -Q | --quality | -j | --jobs | --margin | \
-            --angle | --logo-width | \
+        -t | --text)
+            [[ $cur == {* ]] && COMPREPLY=($(compgen -W '{filename} {date} {year} {artist} {camera} {lens} {aperture}
+                {shutter} {iso} {focal} {exposure} {title} {caption} {width} {height}' -- "$cur"))
+            return
+            ;;
+        --name)
+            [[ $cur == {* ]] && COMPREPLY=($(compgen -W '{name} {counter} {counter:3} {preset}
+                {filename} {date} {year} {artist} {camera} {lens} {aperture}
+                {shutter} {iso} {focal} {exposure} {title} {caption} {width} {height}' -- "$cur"))
+            return
+            ;;
+        --save-preset | -Q | --quality | -j | --jobs | --margin | --angle | --logo-width | \
             --logo-opacity)
             return
             ;;

@@ -81,6 +81,26 @@ Written readBack(const QString &path)
     return written;
 }
 
+// A fresh JPEG with the given "key=value" metadata (EXIF, XMP or IPTC by the key); a value of
+// IPTC is written as Latin-1 bytes.
+QString pictureWith(const QString &dir, const QStringList &keys)
+{
+    const QString path = writeImage(dir, "p.jpg", solidImage(40, 30, Qt::gray));
+    auto file = Exiv2::ImageFactory::open(path.toStdString());
+    for (const QString &pair : keys) {
+        const std::string key = pair.section('=', 0, 0).toStdString();
+        const std::string value = pair.section('=', 1).toStdString();
+        if (pair.startsWith("Exif"))
+            file->exifData()[key] = value;
+        else if (pair.startsWith("Xmp"))
+            file->xmpData()[key] = value;
+        else
+            file->iptcData()[key] = pair.section('=', 1).toLatin1().toStdString();
+    }
+    file->writeMetadata();
+    return path;
+}
+
 BatchReport runOne(const RunSnapshot &run)
 {
     return runToEnd(run);
@@ -107,6 +127,8 @@ private slots:
     void refusedXmpIsDroppedAndReported();
     void fieldsReadTheRecordedValues_data();
     void fieldsReadTheRecordedValues();
+    void exposureAndCaptionFields_data();
+    void exposureAndCaptionFields();
     void fitKeepsProportions_data();
     void fitKeepsProportions();
 };
@@ -304,23 +326,97 @@ void TestMetadata::fieldsReadTheRecordedValues()
     QFETCH(QString, artist);
     QFETCH(QString, camera);
     QTemporaryDir dir;
-    const QString path = writeImage(dir.path(), "p.jpg", solidImage(40, 30, Qt::gray));
-    auto file = Exiv2::ImageFactory::open(path.toStdString());
-    for (const QString &pair : keys) {
-        const std::string key = pair.section('=', 0, 0).toStdString();
-        const std::string value = pair.section('=', 1).toStdString();
-        if (pair.startsWith("Exif"))
-            file->exifData()[key] = value;
-        else if (pair.startsWith("Xmp"))
-            file->xmpData()[key] = value;
-        else
-            file->iptcData()[key] = value;
-    }
-    file->writeMetadata();
-    const PictureMetadata metadata = PictureMetadata::read(path);
+    const PictureMetadata metadata = PictureMetadata::read(pictureWith(dir.path(), keys));
     QCOMPARE(metadata.dateTaken(), date);
     QCOMPARE(metadata.artist(), artist);
     QCOMPARE(metadata.camera(), camera);
+}
+
+void TestMetadata::exposureAndCaptionFields_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("filled");
+    const QStringList all = { "Exif.Photo.FocalLength=18/1",
+                              "Exif.Photo.FNumber=35/10",
+                              "Exif.Photo.ExposureTime=1/250",
+                              "Exif.Photo.ISOSpeedRatings=100",
+                              "Exif.Photo.LensModel=EF-S18-55mm f/3.5-5.6 IS II" };
+    QTest::newRow("everything") << all << "{exposure}\n{lens}"
+                                << "18 mm f/3.5 1/250 s ISO 100\nEF-S18-55mm f/3.5-5.6 IS II";
+    QTest::newRow("what is missing is left out")
+      << QStringList{ "Exif.Photo.FNumber=28/10", "Exif.Photo.ExposureTime=2/1" } << "{exposure}"
+      << "f/2.8 2 s";
+    QTest::newRow("seconds") << QStringList{ "Exif.Photo.ExposureTime=4/10" } << "{shutter}"
+                             << "0.4 s";
+    QTest::newRow("half a minute") << QStringList{ "Exif.Photo.ExposureTime=30/1" } << "{shutter}"
+                                   << "30 s";
+    QTest::newRow("f/1.8 and f/11")
+      << QStringList{ "Exif.Photo.FNumber=18/10" } << "{aperture} f/11"
+      << "f/1.8 f/11";
+    QTest::newRow("whole f-number") << QStringList{ "Exif.Photo.FNumber=11/1" } << "{aperture}"
+                                    << "f/11";
+    QTest::newRow("a phone's focal length")
+      << QStringList{ "Exif.Photo.FocalLength=41/10" } << "{focal}"
+      << "4.1 mm";
+    QTest::newRow("50 mm") << QStringList{ "Exif.Photo.FocalLength=500/10" } << "{focal}"
+                           << "50 mm";
+    QTest::newRow("a zero denominator is not recorded")
+      << QStringList{ "Exif.Photo.FNumber=28/0" } << "[{aperture}]"
+      << "[]";
+    QTest::newRow("no lens, and a lens that says n/a") << QStringList{} << "[{lens}]"
+                                                       << "[]";
+    QTest::newRow("n/a") << QStringList{ "Exif.Photo.LensModel=n/a" } << "[{lens}]"
+                         << "[]";
+    QTest::newRow("a bare number") << QStringList{ "Exif.Photo.LensModel=0.0 mm" } << "[{lens}]"
+                                   << "[]";
+    QTest::newRow("the maker note's lens")
+      << QStringList{ "Exif.Image.Make=Canon", "Exif.CanonCs.LensType=1" } << "{lens}"
+      << "Canon EF 50mm f/1.8";
+    QTest::newRow("XMP title in two languages")
+      << QStringList{ "Xmp.dc.title=lang=\"de-DE\" Sonnenaufgang",
+                      "Xmp.dc.title=lang=\"x-default\" Sunrise",
+                      "Iptc.Application2.ObjectName=Old" }
+      << "{title}"
+      << "Sunrise";
+    QTest::newRow("IPTC title") << QStringList{ "Iptc.Application2.ObjectName=Lake" } << "{title}"
+                                << "Lake";
+    QTest::newRow("Latin-1 IPTC caption")
+      << QStringList{ QString::fromUtf8("Iptc.Application2.Caption=Café au lait") } << "{caption}"
+      << QString::fromUtf8("Café au lait");
+    QTest::newRow("XMP description before IPTC and EXIF")
+      << QStringList{ "Xmp.dc.description=lang=\"x-default\" First light",
+                      "Iptc.Application2.Caption=Old",
+                      "Exif.Image.ImageDescription=Older" }
+      << "{caption}"
+      << "First light";
+    QTest::newRow("EXIF description last")
+      << QStringList{ "Exif.Image.ImageDescription=Dawn" } << "{caption}"
+      << "Dawn";
+}
+
+void TestMetadata::exposureAndCaptionFields()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QString, text);
+    QFETCH(QString, filled);
+    QTemporaryDir dir;
+    const QString jpeg = pictureWith(dir.path(), keys);
+    const auto fill = [&](const QString &path) {
+        return WatermarkText(text).filled(
+          FieldValues::of(QFileInfo(path).fileName(), QSize(40, 30), PictureMetadata::read(path)));
+    };
+    QCOMPARE(fill(jpeg), filled);
+    // The same facts from a HEIC the run wrote with the JPEG's metadata (a HEIC holds no IPTC,
+    // and outputs leave maker notes out).
+    if (!keys.filter("Iptc").isEmpty() || !keys.filter("CanonCs").isEmpty())
+        return;
+    QVERIFY(QDir().mkpath(dir.filePath("heic")));
+    RunSnapshot run = snapshot(jpeg, dir.filePath("heic"), "heic");
+    run.policy.metadata = MetadataChoice::All;
+    const BatchReport report = runOne(run);
+    QVERIFY2(report.failureCount() == 0, qPrintable(report.outcomes.value(0).reason));
+    QCOMPARE(fill(dir.filePath("heic/p.heic")), filled);
 }
 
 void TestMetadata::fitKeepsProportions_data()

@@ -109,6 +109,10 @@ void TestPresets::names_data()
     QTest::newRow("empty result falls back") << "{camera}"
                                              << ""
                                              << "jpg" << QStringList{ "IMG_1.jpg", "IMG_2.jpg" };
+    QTest::newRow("exposure fields lose their slashes")
+      << "{name} {aperture} {shutter}"
+      << ""
+      << "jpg" << QStringList{ "IMG_1 f_2.8 1_250 s.jpg", "IMG_2 f_2.8 1_250 s.jpg" };
     QTest::newRow("unknown words and text fields")
       << "{foo}{filename}"
       << ""
@@ -129,6 +133,8 @@ void TestPresets::names()
         values.fields.fileName = QFileInfo(sources.at(i)).fileName();
         values.fields.date = "2024-06-01";
         values.fields.artist = artist;
+        values.fields.fNumber = 2.8;
+        values.fields.exposureTime = 1.0 / 250;
         values.counter = i + 1;
         values.preset = "web";
         bases << name.baseName(values);

@@ -152,7 +152,8 @@ void TestTextFields::insertFieldMenu()
             fields = action->menu();
     }
     QVERIFY(fields);
-    QCOMPARE(fields->actions().size(), 7);
+    QCOMPARE(fields->actions().size(), 15);
+    QCOMPARE(fields->actions().at(10)->text(), QString("{exposure}\t50 mm f/2.8 1/250 s ISO 100"));
     QCOMPARE(fields->actions().at(1)->text(), QString("{date}\t2024-06-01"));
     fields->actions().at(3)->trigger();
     QCOMPARE(box->toPlainText(), QString("© by {artist}"));

@@ -318,6 +318,147 @@ QString PictureMetadata::camera() const
     return QString();
 }
 
+namespace {
+
+// A rational or number tag as a positive number, or 0.
+double numberOf(const Exiv2::ExifData &data, const char *key)
+{
+    const auto it = data.findKey(Exiv2::ExifKey(key));
+    if (it == data.end() || it->count() == 0)
+        return 0;
+    const Exiv2::Rational ratio = it->toRational(0);
+    if (ratio.second == 0 || ratio.first <= 0 || ratio.second < 0)
+        return 0;
+    return double(ratio.first) / ratio.second;
+}
+
+// What cameras write for a lens they cannot name: "n/a", "Unknown", a number, "(...)".
+bool namesALens(const QString &name)
+{
+    static const QRegularExpression unnamed(
+      QStringLiteral("^(n/a|unknown.*|[0-9. ]*(mm)?|\\(.*\\))$"),
+      QRegularExpression::CaseInsensitiveOption);
+    return !unnamed.match(name).hasMatch();
+}
+
+// An XMP language alternative's default entry, or its only one.
+QString defaultLanguage(const Exiv2::XmpData &data, const char *key)
+{
+    const auto it = data.findKey(Exiv2::XmpKey(key));
+    if (it == data.end())
+        return QString();
+    if (const auto *alternatives = dynamic_cast<const Exiv2::LangAltValue *>(&it->value())) {
+        const auto found = alternatives->value_.find("x-default");
+        const std::string text = found != alternatives->value_.end() ? found->second
+                                 : alternatives->value_.empty()
+                                   ? std::string()
+                                   : alternatives->value_.begin()->second;
+        return withoutHiddenCharacters(QString::fromStdString(text)).trimmed();
+    }
+    return textAt(data, it);
+}
+
+// IPTC text is UTF-8 only when the envelope says so (ESC % G); Latin-1 otherwise.
+QString iptcText(const Exiv2::IptcData &data, const char *key)
+{
+    const auto it = data.findKey(Exiv2::IptcKey(key));
+    if (it == data.end())
+        return QString();
+    const std::string bytes = it->toString();
+    const auto charset = data.findKey(Exiv2::IptcKey("Iptc.Envelope.CharacterSet"));
+    const bool utf8 = charset != data.end() && charset->toString() == "\x1b%G";
+    const QString text = utf8 ? QString::fromStdString(bytes)
+                              : QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    return withoutHiddenCharacters(text).trimmed();
+}
+
+} // namespace
+
+QString PictureMetadata::lens() const
+{
+    if (!d)
+        return QString();
+    try {
+        const QString model = textOf(d->exif, "Exif.Photo.LensModel");
+        if (namesALens(model))
+            return model;
+        // The maker note's lens, as the library prints it from the picture's EXIF data.
+        const auto it = Exiv2::lensName(d->exif);
+        if (it == d->exif.end())
+            return QString();
+        const QString printed =
+          withoutHiddenCharacters(QString::fromStdString(it->print(&d->exif))).trimmed();
+        return namesALens(printed) ? printed : QString();
+    } catch (...) {
+    }
+    return QString();
+}
+
+double PictureMetadata::fNumber() const
+{
+    try {
+        return d ? numberOf(d->exif, "Exif.Photo.FNumber") : 0;
+    } catch (...) {
+    }
+    return 0;
+}
+
+double PictureMetadata::exposureTime() const
+{
+    try {
+        return d ? numberOf(d->exif, "Exif.Photo.ExposureTime") : 0;
+    } catch (...) {
+    }
+    return 0;
+}
+
+double PictureMetadata::focalLength() const
+{
+    try {
+        return d ? numberOf(d->exif, "Exif.Photo.FocalLength") : 0;
+    } catch (...) {
+    }
+    return 0;
+}
+
+int PictureMetadata::isoSpeed() const
+{
+    try {
+        const double iso = d ? numberOf(d->exif, "Exif.Photo.ISOSpeedRatings") : 0;
+        return iso >= 1 && iso < 1e7 ? int(iso) : 0;
+    } catch (...) {
+    }
+    return 0;
+}
+
+QString PictureMetadata::title() const
+{
+    if (!d)
+        return QString();
+    try {
+        const QString xmp = defaultLanguage(d->xmp, "Xmp.dc.title");
+        return xmp.isEmpty() ? iptcText(d->iptc, "Iptc.Application2.ObjectName") : xmp;
+    } catch (...) {
+    }
+    return QString();
+}
+
+QString PictureMetadata::caption() const
+{
+    if (!d)
+        return QString();
+    try {
+        for (const QString &text : { defaultLanguage(d->xmp, "Xmp.dc.description"),
+                                     iptcText(d->iptc, "Iptc.Application2.Caption"),
+                                     textOf(d->exif, "Exif.Image.ImageDescription") }) {
+            if (!text.isEmpty())
+                return text;
+        }
+    } catch (...) {
+    }
+    return QString();
+}
+
 QByteArray PictureMetadata::embeddedThumbnail() const
 {
     if (!d)

@@ -32,6 +32,17 @@ public:
     QString dateTaken() const;
     QString artist() const;
     QString camera() const;
+    // The lens's name, or empty when the picture does not say it.
+    QString lens() const;
+    // The exposure as recorded: f-number, seconds, millimetres and ISO speed; 0 when missing.
+    double fNumber() const;
+    double exposureTime() const;
+    double focalLength() const;
+    int isoSpeed() const;
+    // The XMP title or description (its default language), else the IPTC object name or caption
+    // (else, for the caption, the EXIF image description).
+    QString title() const;
+    QString caption() const;
     // The small picture the camera stored in the EXIF block (encoded JPEG), or empty. It is
     // stored as the main picture is: the EXIF orientation applies to it.
     QByteArray embeddedThumbnail() const;

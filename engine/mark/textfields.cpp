@@ -4,10 +4,21 @@
 
 namespace {
 
-const QString metadataFields[] = { QStringLiteral("{date}"),
-                                   QStringLiteral("{year}"),
-                                   QStringLiteral("{artist}"),
-                                   QStringLiteral("{camera}") };
+const QString metadataFields[] = {
+    QStringLiteral("{date}"),     QStringLiteral("{year}"),  QStringLiteral("{artist}"),
+    QStringLiteral("{camera}"),   QStringLiteral("{lens}"),  QStringLiteral("{aperture}"),
+    QStringLiteral("{shutter}"),  QStringLiteral("{iso}"),   QStringLiteral("{focal}"),
+    QStringLiteral("{exposure}"), QStringLiteral("{title}"), QStringLiteral("{caption}"),
+};
+
+// number with at most one decimal, without a trailing ".0".
+QString oneDecimal(double number)
+{
+    QString text = QString::number(number, 'f', 1);
+    if (text.endsWith(QLatin1String(".0")))
+        text.chop(2);
+    return text;
+}
 
 // One line with its fields filled; *hadField tells whether a field was there.
 QString fillLine(const QString &line, const FieldValues &values, bool *hadField)
@@ -44,6 +55,27 @@ bool fieldValue(const QString &name, const FieldValues &values, QString *value)
         *value = values.artist;
     else if (name == QLatin1String("camera"))
         *value = values.camera;
+    else if (name == QLatin1String("lens"))
+        *value = values.lens;
+    else if (name == QLatin1String("aperture"))
+        *value = apertureText(values.fNumber);
+    else if (name == QLatin1String("shutter"))
+        *value = shutterText(values.exposureTime);
+    else if (name == QLatin1String("iso"))
+        *value = isoText(values.isoSpeed);
+    else if (name == QLatin1String("focal"))
+        *value = focalText(values.focalLength);
+    else if (name == QLatin1String("exposure")) {
+        QStringList parts{ focalText(values.focalLength),
+                           apertureText(values.fNumber),
+                           shutterText(values.exposureTime),
+                           isoText(values.isoSpeed) };
+        parts.removeAll(QString());
+        *value = parts.join(QLatin1Char(' '));
+    } else if (name == QLatin1String("title"))
+        *value = values.title;
+    else if (name == QLatin1String("caption"))
+        *value = values.caption;
     else if (name == QLatin1String("width"))
         *value = values.size.isValid() ? QString::number(values.size.width()) : QString();
     else if (name == QLatin1String("height"))
@@ -79,6 +111,34 @@ QString fillFields(const QString &text, const FieldLookup &lookup, bool *hadFiel
     return out;
 }
 
+QString apertureText(double fNumber)
+{
+    return fNumber > 0 ? QStringLiteral("f/") + oneDecimal(fNumber) : QString();
+}
+
+QString shutterText(double seconds)
+{
+    constexpr double longest = 0.4; // from here on the seconds themselves read better
+    if (seconds <= 0)
+        return QString();
+    if (seconds < longest)
+        return QStringLiteral("1/%1 s").arg(qRound64(1 / seconds));
+    return oneDecimal(seconds) + QStringLiteral(" s");
+}
+
+QString focalText(double millimetres)
+{
+    if (millimetres <= 0)
+        return QString();
+    return (millimetres >= 10 ? QString::number(qRound64(millimetres)) : oneDecimal(millimetres)) +
+           QStringLiteral(" mm");
+}
+
+QString isoText(int speed)
+{
+    return speed > 0 ? QStringLiteral("ISO %1").arg(speed) : QString();
+}
+
 FieldValues FieldValues::example(const QSize &size)
 {
     FieldValues values;
@@ -86,6 +146,13 @@ FieldValues FieldValues::example(const QSize &size)
     values.date = QStringLiteral("2024-06-01");
     values.artist = QStringLiteral("Your Name");
     values.camera = QStringLiteral("Camera Model");
+    values.lens = QStringLiteral("Lens Model");
+    values.fNumber = 2.8;
+    values.exposureTime = 1.0 / 250;
+    values.focalLength = 50;
+    values.isoSpeed = 100;
+    values.title = QStringLiteral("Title");
+    values.caption = QStringLiteral("Caption");
     values.size = size;
     return values;
 }

@@ -54,12 +54,10 @@ PreviewResult renderPreview(const PreviewRequest &request, PreviewCache &cache)
     QImage canvas = cache.canvasFor(request.path, nullptr, &metadata);
     if (canvas.isNull())
         return result;
-    const FieldValues values = request.isSample ? FieldValues::example(canvas.size())
-                                                : FieldValues{ QFileInfo(request.path).fileName(),
-                                                               metadata.dateTaken(),
-                                                               metadata.artist(),
-                                                               metadata.camera(),
-                                                               canvas.size() };
+    const FieldValues values =
+      request.isSample
+        ? FieldValues::example(canvas.size())
+        : FieldValues::of(QFileInfo(request.path).fileName(), canvas.size(), metadata);
     const QString text = request.text.filled(values);
     result.position = CalmPlace::positionOn(canvas, text, request.position, request.style);
     result.drawn = stampWatermark(canvas, text, result.position, request.style);

@@ -43,7 +43,8 @@ QStringList templateNames(const RunRequest &request)
         NameValues values;
         values.fields.fileName = QFileInfo(source).fileName();
         if (name.needsMetadata())
-            values.fields = fieldValuesOf(source, QSize(), PictureMetadata::read(source));
+            values.fields =
+              FieldValues::of(QFileInfo(source).fileName(), QSize(), PictureMetadata::read(source));
         if (name.needsSize())
             values.fields.size = PictureReader::declaredSize(source);
         values.counter = i + 1;

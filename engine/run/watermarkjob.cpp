@@ -154,7 +154,8 @@ QByteArray stampKeeping(const RunSnapshot &run,
                         const KeepPlan &keep,
                         JobOutcome &outcome)
 {
-    const QString text = run.text.filled(fieldValuesOf(source, keep.size, metadata));
+    const QString text =
+      run.text.filled(FieldValues::of(QFileInfo(source).fileName(), keep.size, metadata));
     // The whole picture is never decoded here: its eighth-size decode is measured.
     const int position =
       run.style.effects.autoPosition
@@ -207,7 +208,8 @@ QByteArray stampAndEncode(const RunSnapshot &run,
     outcome.incomplete = read.incomplete;
     // Moved, not copied: a second reference would make the painter copy the whole picture.
     QImage image = std::move(read.image);
-    const QString text = run.text.filled(fieldValuesOf(source, image.size(), metadata));
+    const QString text =
+      run.text.filled(FieldValues::of(QFileInfo(source).fileName(), image.size(), metadata));
     // Measured on the picture as read, as the preview measures it.
     const int position = CalmPlace::positionOn(image, text, run.position, run.style);
     if (run.policy.colour == ColourChoice::Srgb || !formatHoldsProfile(format))
@@ -255,13 +257,6 @@ QByteArray stampAndEncode(const RunSnapshot &run,
 }
 
 } // namespace
-
-FieldValues fieldValuesOf(const QString &path, const QSize &size, const PictureMetadata &metadata)
-{
-    return {
-        QFileInfo(path).fileName(), metadata.dateTaken(), metadata.artist(), metadata.camera(), size
-    };
-}
 
 QString outputSizeProblem(const QByteArray &format, const QSize &size)
 {

@@ -30,10 +30,6 @@ struct JobOutcome
     bool isFailure() const { return status == Status::Unreadable || status == Status::NotWritten; }
 };
 
-// The text fields of the picture at path, of size (upright, before scaling), from the facts its
-// metadata holds.
-FieldValues fieldValuesOf(const QString &path, const QSize &size, const PictureMetadata &metadata);
-
 // Why a picture of size cannot be written in format (a lower-case suffix), or empty: WebP holds
 // at most 16383 pixels a side.
 QString outputSizeProblem(const QByteArray &format, const QSize &size);
