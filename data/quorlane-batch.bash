@@ -45,6 +45,10 @@ _quorlane_batch()
             COMPREPLY=($(compgen -W 'keep srgb' -- "$cur"))
             return
             ;;
+        --text-size-by)
+            COMPREPLY=($(compgen -W 'width short-side' -- "$cur"))
+            return
+            ;;
         --if-exists)
             COMPREPLY=($(compgen -W 'replace number skip' -- "$cur"))
             return
@@ -82,7 +86,7 @@ _quorlane_batch()
             --format --quality --fit --stretch
             --metadata --colour --name --keep-jpeg --no-keep-jpeg
             --copyright-notice --no-copyright-notice --if-exists --margin --outline
-            --no-outline --shadow --no-shadow --angle --tile --no-tile --logo --logo-width
+            --no-outline --shadow --no-shadow --angle --tile --no-tile --text-size-by --logo --logo-width
             --logo-position --logo-opacity --jobs --files-from
             --null --report --quiet --help --version' -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace

@@ -251,6 +251,16 @@ std::vector<RunOption> makeOptions()
       [](auto &r) -> auto & { return r.watermark.autoPosition; });
     autoPosition.onCommandLine = false;
     list.push_back(autoPosition);
+    list.push_back(choice(
+      watermark,
+      "textSizeBy",
+      { "text-size-by" },
+      "SIDE",
+      QT_TRANSLATE_NOOP("RunOptions",
+                        "Fit the automatic text size to the picture's width, or to its shorter "
+                        "side so that portraits and landscapes get one size"),
+      textSizeByNames,
+      [](auto &r) -> auto & { return r.watermark.textSizeBy; }));
     list.push_back(flag(
       watermark,
       "tile",

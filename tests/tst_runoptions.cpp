@@ -91,6 +91,12 @@ void TestRunOptions::values_data()
     row("no shadow", "shadow", "false", { "--no-shadow" }, true);
     row("tile", "tile", "true", { "--tile" }, true);
     row("automatic position", "autoPosition", "true", { "-p", "auto" }, true);
+    row("text size by the shorter side",
+        "textSizeBy",
+        "short-side",
+        { "--text-size-by", "short-side" },
+        true);
+    row("text size by height", "textSizeBy", "height", { "--text-size-by", "height" }, false);
     row("automatic position 1", "autoPosition", "1", {}, false);
     row("logo width 1", "logoWidth", "1", { "--logo-width", "1" }, true);
     row("logo width 0", "logoWidth", "0", { "--logo-width", "0" }, false);

@@ -31,6 +31,8 @@ private slots:
     void composedText();
     void startSizes_data();
     void startSizes();
+    void sizeByTheShorterSide_data();
+    void sizeByTheShorterSide();
     void stepsKeepParityAndFit_data();
     void stepsKeepParityAndFit();
     void lineAsWideAsThePictureIsTooWide();
@@ -96,6 +98,42 @@ void TestWatermark::startSizes()
     QFETCH(QString, text);
     QFETCH(int, size);
     QCOMPARE(fittedSize(width, text), size);
+}
+
+void TestWatermark::sizeByTheShorterSide_data()
+{
+    QTest::addColumn<bool>("effects"); // the rule with effects (a margin) or the plain one
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("landscape"); // the size on 1200 × 800 and on 800 × 1200, by width
+    QTest::addColumn<int>("portrait");
+    QTest::addColumn<int>("shortLandscape"); // the same two, by the shorter side
+    QTest::addColumn<int>("shortPortrait");
+    QTest::newRow("plain") << false << "© Anna" << 75 << 50 << 50 << 50;
+    QTest::newRow("with a margin") << true << "© Anna" << 74 << 49 << 49 << 49;
+    // The width still limits: a long line is fitted to the portrait's width either way.
+    QTest::newRow("a long line") << false << "© Anna Berg Photography, Uppsala, Sweden 2026" << 53
+                                 << 34 << 50 << 34;
+}
+
+void TestWatermark::sizeByTheShorterSide()
+{
+    QFETCH(bool, effects);
+    QFETCH(QString, text);
+    QFETCH(int, landscape);
+    QFETCH(int, portrait);
+    QFETCH(int, shortLandscape);
+    QFETCH(int, shortPortrait);
+    WatermarkStyle style;
+    style.effects.margin = effects ? 1 : 0;
+    const auto sizeOn = [&](const QSize &size) {
+        QImage picture = solidImage(size.width(), size.height(), Qt::white);
+        return stampWatermark(picture, text, Position::BottomRight, style).font.pixelSize();
+    };
+    QCOMPARE(sizeOn({ 1200, 800 }), landscape);
+    QCOMPARE(sizeOn({ 800, 1200 }), portrait);
+    style.effects.textSizeBy = TextSizeBy::ShortSide;
+    QCOMPARE(sizeOn({ 1200, 800 }), shortLandscape);
+    QCOMPARE(sizeOn({ 800, 1200 }), shortPortrait);
 }
 
 void TestWatermark::stepsKeepParityAndFit_data()

@@ -1090,101 +1090,121 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
     </message>
     <message>
         <location filename="../ui/forms/outputoptions.ui" line="552"/>
+        <source>Size the text by:</source>
+        <translation>Textgröße nach:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="562"/>
+        <source>The automatic text size follows the picture&apos;s width, or its shorter side, which gives portraits and landscapes of a batch one size</source>
+        <translation>Die automatische Textgröße folgt der Breite des Bildes oder seiner kürzeren Seite, die Hoch- und Querformaten eines Stapels eine Größe gibt</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="566"/>
+        <source>width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="571"/>
+        <source>shorter side</source>
+        <translation>kürzere Seite</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="579"/>
         <source>Logo:</source>
         <translation>Logo:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="561"/>
+        <location filename="../ui/forms/outputoptions.ui" line="588"/>
         <source>No logo</source>
         <translation>Kein Logo</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="568"/>
+        <location filename="../ui/forms/outputoptions.ui" line="595"/>
         <source>Choose...</source>
         <translation>Wählen...</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="580"/>
+        <location filename="../ui/forms/outputoptions.ui" line="607"/>
         <source>Logo width:</source>
         <translation>Logobreite:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="590"/>
+        <location filename="../ui/forms/outputoptions.ui" line="617"/>
         <source> % of the picture&apos;s width</source>
         <translation> % der Bildbreite</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="597"/>
+        <location filename="../ui/forms/outputoptions.ui" line="624"/>
         <source>Logo position:</source>
         <translation>Logoposition:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="605"/>
+        <location filename="../ui/forms/outputoptions.ui" line="632"/>
         <source>top-left</source>
         <translation>oben links</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="610"/>
+        <location filename="../ui/forms/outputoptions.ui" line="637"/>
         <source>top</source>
         <translation>oben</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="615"/>
+        <location filename="../ui/forms/outputoptions.ui" line="642"/>
         <source>top-right</source>
         <translation>oben rechts</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="620"/>
+        <location filename="../ui/forms/outputoptions.ui" line="647"/>
         <source>left</source>
         <translation>links</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="625"/>
+        <location filename="../ui/forms/outputoptions.ui" line="652"/>
         <source>center</source>
         <translation>Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="630"/>
+        <location filename="../ui/forms/outputoptions.ui" line="657"/>
         <source>right</source>
         <translation>rechts</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="635"/>
+        <location filename="../ui/forms/outputoptions.ui" line="662"/>
         <source>bottom-left</source>
         <translation>unten links</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="640"/>
+        <location filename="../ui/forms/outputoptions.ui" line="667"/>
         <source>bottom</source>
         <translation>unten</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="645"/>
+        <location filename="../ui/forms/outputoptions.ui" line="672"/>
         <source>bottom-right</source>
         <translation>unten rechts</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="653"/>
+        <location filename="../ui/forms/outputoptions.ui" line="680"/>
         <source>Logo opacity:</source>
         <translation>Logo-Deckkraft:</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="160"/>
+        <location filename="../ui/outputoptions.cpp" line="162"/>
         <source>Choose a Logo</source>
         <translation>Logo wählen</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="162"/>
+        <location filename="../ui/outputoptions.cpp" line="164"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>Bilder (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="194"/>
+        <location filename="../ui/outputoptions.cpp" line="196"/>
         <source>The output names cannot be made: %1.</source>
         <translation>Die Ausgabenamen lassen sich nicht bilden: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="208"/>
+        <location filename="../ui/outputoptions.cpp" line="210"/>
         <source>For example: %1</source>
         <translation>Zum Beispiel: %1</translation>
     </message>
@@ -1192,35 +1212,35 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>PictureMetadata</name>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="412"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="553"/>
         <source>unknown error</source>
         <translation>unbekannter Fehler</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="422"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="563"/>
         <source>its metadata could not be read (%1)</source>
         <translation>seine Metadaten konnten nicht gelesen werden (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="435"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="576"/>
         <source>its metadata could not be copied (%1)</source>
         <translation>seine Metadaten konnten nicht kopiert werden (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="440"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="581"/>
         <source>its metadata could not be copied</source>
         <translation>seine Metadaten konnten nicht kopiert werden</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="462"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="473"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="500"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="603"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="614"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="641"/>
         <source>%1 dropped (%2)</source>
         <translation>%1 verworfen (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="470"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="503"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="611"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="644"/>
         <source>%1 dropped</source>
         <translation>%1 verworfen</translation>
     </message>
@@ -1498,42 +1518,47 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>Den Text um DEG Grad gegen den Uhrzeigersinn drehen</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="258"/>
+        <location filename="../settings/runoptions.cpp" line="259"/>
+        <source>Fit the automatic text size to the picture&apos;s width, or to its shorter side so that portraits and landscapes get one size</source>
+        <translation>Die automatische Textgröße an die Breite des Bildes anpassen, oder an seine kürzere Seite, damit Hoch- und Querformate eine Größe bekommen</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="268"/>
         <source>Repeat the text over the whole picture.</source>
         <translation>Den Text über das ganze Bild wiederholen.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="259"/>
+        <location filename="../settings/runoptions.cpp" line="269"/>
         <source>Stamp the text once.</source>
         <translation>Den Text einmal stempeln.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="268"/>
+        <location filename="../settings/runoptions.cpp" line="278"/>
         <source>Stamp the picture FILE (PNG, SVG, ...) before the text; &apos;&apos; for none</source>
         <translation>Das Bild FILE (PNG, SVG, ...) vor den Text stempeln; &apos;&apos; für keines</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="282"/>
+        <location filename="../settings/runoptions.cpp" line="292"/>
         <source>The logo&apos;s width in percent of the picture&apos;s</source>
         <translation>Die Breite des Logos in Prozent der Bildbreite</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="291"/>
+        <location filename="../settings/runoptions.cpp" line="301"/>
         <source>Where the logo goes</source>
         <translation>Wohin das Logo kommt</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="308"/>
+        <location filename="../settings/runoptions.cpp" line="318"/>
         <source>The logo&apos;s opacity</source>
         <translation>Die Deckkraft des Logos</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="331"/>
+        <location filename="../settings/runoptions.cpp" line="341"/>
         <source>%1 or %2</source>
         <translation>%1 oder %2</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="339"/>
+        <location filename="../settings/runoptions.cpp" line="349"/>
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
     </message>
@@ -1541,12 +1566,12 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>RunPlanner</name>
     <message>
-        <location filename="../engine/run/runplanner.cpp" line="68"/>
+        <location filename="../engine/run/runplanner.cpp" line="69"/>
         <source>cannot read the logo &apos;%1&apos;: %2</source>
         <translation>das Logo &apos;%1&apos; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../engine/run/runplanner.cpp" line="71"/>
+        <location filename="../engine/run/runplanner.cpp" line="72"/>
         <source>cannot make the output folder &apos;%1&apos;</source>
         <translation>der Ausgabeordner &apos;%1&apos; kann nicht angelegt werden</translation>
     </message>
@@ -1727,17 +1752,17 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>gedreht, ohne Metadaten</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="220"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="222"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>nicht genug Speicher, um das Wasserzeichen zu zeichnen</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="270"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="265"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>ein WebP-Bild fasst höchstens %1 Pixel je Seite</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="313"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="308"/>
         <source>it would replace a source picture of this run</source>
         <translation>es würde ein Quellbild dieses Laufs ersetzen</translation>
     </message>

@@ -1090,101 +1090,121 @@ Cancelar para elegir otra carpeta</translation>
     </message>
     <message>
         <location filename="../ui/forms/outputoptions.ui" line="552"/>
+        <source>Size the text by:</source>
+        <translation>Tamaño del texto según:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="562"/>
+        <source>The automatic text size follows the picture&apos;s width, or its shorter side, which gives portraits and landscapes of a batch one size</source>
+        <translation>El tamaño automático del texto sigue el ancho de la imagen, o su lado corto, que da un mismo tamaño a los retratos y paisajes de un lote</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="566"/>
+        <source>width</source>
+        <translation>ancho</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="571"/>
+        <source>shorter side</source>
+        <translation>lado corto</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="579"/>
         <source>Logo:</source>
         <translation>Logotipo:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="561"/>
+        <location filename="../ui/forms/outputoptions.ui" line="588"/>
         <source>No logo</source>
         <translation>Sin logotipo</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="568"/>
+        <location filename="../ui/forms/outputoptions.ui" line="595"/>
         <source>Choose...</source>
         <translation>Elegir...</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="580"/>
+        <location filename="../ui/forms/outputoptions.ui" line="607"/>
         <source>Logo width:</source>
         <translation>Ancho del logo:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="590"/>
+        <location filename="../ui/forms/outputoptions.ui" line="617"/>
         <source> % of the picture&apos;s width</source>
         <translation> % del ancho</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="597"/>
+        <location filename="../ui/forms/outputoptions.ui" line="624"/>
         <source>Logo position:</source>
         <translation>Posición del logo:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="605"/>
+        <location filename="../ui/forms/outputoptions.ui" line="632"/>
         <source>top-left</source>
         <translation>arriba a la izquierda</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="610"/>
+        <location filename="../ui/forms/outputoptions.ui" line="637"/>
         <source>top</source>
         <translation>arriba</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="615"/>
+        <location filename="../ui/forms/outputoptions.ui" line="642"/>
         <source>top-right</source>
         <translation>arriba a la derecha</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="620"/>
+        <location filename="../ui/forms/outputoptions.ui" line="647"/>
         <source>left</source>
         <translation>izquierda</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="625"/>
+        <location filename="../ui/forms/outputoptions.ui" line="652"/>
         <source>center</source>
         <translation>centro</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="630"/>
+        <location filename="../ui/forms/outputoptions.ui" line="657"/>
         <source>right</source>
         <translation>derecha</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="635"/>
+        <location filename="../ui/forms/outputoptions.ui" line="662"/>
         <source>bottom-left</source>
         <translation>abajo a la izquierda</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="640"/>
+        <location filename="../ui/forms/outputoptions.ui" line="667"/>
         <source>bottom</source>
         <translation>abajo</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="645"/>
+        <location filename="../ui/forms/outputoptions.ui" line="672"/>
         <source>bottom-right</source>
         <translation>abajo a la derecha</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="653"/>
+        <location filename="../ui/forms/outputoptions.ui" line="680"/>
         <source>Logo opacity:</source>
         <translation>Opacidad del logo:</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="160"/>
+        <location filename="../ui/outputoptions.cpp" line="162"/>
         <source>Choose a Logo</source>
         <translation>Elegir un logotipo</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="162"/>
+        <location filename="../ui/outputoptions.cpp" line="164"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>Imágenes (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="194"/>
+        <location filename="../ui/outputoptions.cpp" line="196"/>
         <source>The output names cannot be made: %1.</source>
         <translation>No se pueden formar los nombres de salida: %1.</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="208"/>
+        <location filename="../ui/outputoptions.cpp" line="210"/>
         <source>For example: %1</source>
         <translation>Por ejemplo: %1</translation>
     </message>
@@ -1192,35 +1212,35 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>PictureMetadata</name>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="412"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="553"/>
         <source>unknown error</source>
         <translation>error desconocido</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="422"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="563"/>
         <source>its metadata could not be read (%1)</source>
         <translation>sus metadatos no se pudieron leer (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="435"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="576"/>
         <source>its metadata could not be copied (%1)</source>
         <translation>sus metadatos no se pudieron copiar (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="440"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="581"/>
         <source>its metadata could not be copied</source>
         <translation>sus metadatos no se pudieron copiar</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="462"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="473"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="500"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="603"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="614"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="641"/>
         <source>%1 dropped (%2)</source>
         <translation>%1 descartado (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="470"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="503"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="611"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="644"/>
         <source>%1 dropped</source>
         <translation>%1 descartado</translation>
     </message>
@@ -1498,42 +1518,47 @@ Cancelar para elegir otra carpeta</translation>
         <translation>Girar el texto DEG grados en sentido antihorario</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="258"/>
+        <location filename="../settings/runoptions.cpp" line="259"/>
+        <source>Fit the automatic text size to the picture&apos;s width, or to its shorter side so that portraits and landscapes get one size</source>
+        <translation>Ajustar el tamaño automático del texto al ancho de la imagen, o a su lado corto para que retratos y paisajes tengan un mismo tamaño</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="268"/>
         <source>Repeat the text over the whole picture.</source>
         <translation>Repetir el texto sobre toda la imagen.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="259"/>
+        <location filename="../settings/runoptions.cpp" line="269"/>
         <source>Stamp the text once.</source>
         <translation>Estampar el texto una vez.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="268"/>
+        <location filename="../settings/runoptions.cpp" line="278"/>
         <source>Stamp the picture FILE (PNG, SVG, ...) before the text; &apos;&apos; for none</source>
         <translation>Estampar la imagen FILE (PNG, SVG, ...) antes del texto; &apos;&apos; para ninguna</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="282"/>
+        <location filename="../settings/runoptions.cpp" line="292"/>
         <source>The logo&apos;s width in percent of the picture&apos;s</source>
         <translation>El ancho del logotipo en porcentaje del de la imagen</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="291"/>
+        <location filename="../settings/runoptions.cpp" line="301"/>
         <source>Where the logo goes</source>
         <translation>Dónde va el logotipo</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="308"/>
+        <location filename="../settings/runoptions.cpp" line="318"/>
         <source>The logo&apos;s opacity</source>
         <translation>La opacidad del logotipo</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="331"/>
+        <location filename="../settings/runoptions.cpp" line="341"/>
         <source>%1 or %2</source>
         <translation>%1 o %2</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="339"/>
+        <location filename="../settings/runoptions.cpp" line="349"/>
         <source>%1 to %2</source>
         <translation>%1 a %2</translation>
     </message>
@@ -1541,12 +1566,12 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>RunPlanner</name>
     <message>
-        <location filename="../engine/run/runplanner.cpp" line="68"/>
+        <location filename="../engine/run/runplanner.cpp" line="69"/>
         <source>cannot read the logo &apos;%1&apos;: %2</source>
         <translation>no se puede leer el logotipo &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../engine/run/runplanner.cpp" line="71"/>
+        <location filename="../engine/run/runplanner.cpp" line="72"/>
         <source>cannot make the output folder &apos;%1&apos;</source>
         <translation>no se puede crear la carpeta de salida &apos;%1&apos;</translation>
     </message>
@@ -1727,17 +1752,17 @@ Cancelar para elegir otra carpeta</translation>
         <translation>girada, sin metadatos</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="220"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="222"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>no hay memoria suficiente para dibujar la marca de agua</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="270"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="265"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>una imagen WebP admite como máximo %1 píxeles por lado</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="313"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="308"/>
         <source>it would replace a source picture of this run</source>
         <translation>reemplazaría una imagen de origen de esta tanda</translation>
     </message>

@@ -1090,101 +1090,121 @@ Annuler pour choisir un autre dossier</translation>
     </message>
     <message>
         <location filename="../ui/forms/outputoptions.ui" line="552"/>
+        <source>Size the text by:</source>
+        <translation>Taille du texte selon :</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="562"/>
+        <source>The automatic text size follows the picture&apos;s width, or its shorter side, which gives portraits and landscapes of a batch one size</source>
+        <translation>La taille automatique du texte suit la largeur de l&apos;image, ou son petit côté, qui donne une seule taille aux portraits et aux paysages d&apos;un lot</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="566"/>
+        <source>width</source>
+        <translation>largeur</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="571"/>
+        <source>shorter side</source>
+        <translation>petit côté</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="579"/>
         <source>Logo:</source>
         <translation>Logo :</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="561"/>
+        <location filename="../ui/forms/outputoptions.ui" line="588"/>
         <source>No logo</source>
         <translation>Aucun logo</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="568"/>
+        <location filename="../ui/forms/outputoptions.ui" line="595"/>
         <source>Choose...</source>
         <translation>Choisir...</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="580"/>
+        <location filename="../ui/forms/outputoptions.ui" line="607"/>
         <source>Logo width:</source>
         <translation>Largeur du logo :</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="590"/>
+        <location filename="../ui/forms/outputoptions.ui" line="617"/>
         <source> % of the picture&apos;s width</source>
         <translation> % de la largeur</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="597"/>
+        <location filename="../ui/forms/outputoptions.ui" line="624"/>
         <source>Logo position:</source>
         <translation>Position du logo :</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="605"/>
+        <location filename="../ui/forms/outputoptions.ui" line="632"/>
         <source>top-left</source>
         <translation>en haut à gauche</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="610"/>
+        <location filename="../ui/forms/outputoptions.ui" line="637"/>
         <source>top</source>
         <translation>en haut</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="615"/>
+        <location filename="../ui/forms/outputoptions.ui" line="642"/>
         <source>top-right</source>
         <translation>en haut à droite</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="620"/>
+        <location filename="../ui/forms/outputoptions.ui" line="647"/>
         <source>left</source>
         <translation>à gauche</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="625"/>
+        <location filename="../ui/forms/outputoptions.ui" line="652"/>
         <source>center</source>
         <translation>au centre</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="630"/>
+        <location filename="../ui/forms/outputoptions.ui" line="657"/>
         <source>right</source>
         <translation>à droite</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="635"/>
+        <location filename="../ui/forms/outputoptions.ui" line="662"/>
         <source>bottom-left</source>
         <translation>en bas à gauche</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="640"/>
+        <location filename="../ui/forms/outputoptions.ui" line="667"/>
         <source>bottom</source>
         <translation>en bas</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="645"/>
+        <location filename="../ui/forms/outputoptions.ui" line="672"/>
         <source>bottom-right</source>
         <translation>en bas à droite</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="653"/>
+        <location filename="../ui/forms/outputoptions.ui" line="680"/>
         <source>Logo opacity:</source>
         <translation>Opacité du logo :</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="160"/>
+        <location filename="../ui/outputoptions.cpp" line="162"/>
         <source>Choose a Logo</source>
         <translation>Choisir un logo</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="162"/>
+        <location filename="../ui/outputoptions.cpp" line="164"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>Images (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="194"/>
+        <location filename="../ui/outputoptions.cpp" line="196"/>
         <source>The output names cannot be made: %1.</source>
         <translation>Les noms de sortie ne peuvent pas être formés : %1.</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="208"/>
+        <location filename="../ui/outputoptions.cpp" line="210"/>
         <source>For example: %1</source>
         <translation>Par exemple : %1</translation>
     </message>
@@ -1192,35 +1212,35 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>PictureMetadata</name>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="412"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="553"/>
         <source>unknown error</source>
         <translation>erreur inconnue</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="422"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="563"/>
         <source>its metadata could not be read (%1)</source>
         <translation>ses métadonnées n&apos;ont pas pu être lues (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="435"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="576"/>
         <source>its metadata could not be copied (%1)</source>
         <translation>ses métadonnées n&apos;ont pas pu être copiées (%1)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="440"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="581"/>
         <source>its metadata could not be copied</source>
         <translation>ses métadonnées n&apos;ont pas pu être copiées</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="462"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="473"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="500"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="603"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="614"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="641"/>
         <source>%1 dropped (%2)</source>
         <translation>%1 abandonné (%2)</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="470"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="503"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="611"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="644"/>
         <source>%1 dropped</source>
         <translation>%1 abandonné</translation>
     </message>
@@ -1498,42 +1518,47 @@ Annuler pour choisir un autre dossier</translation>
         <translation>Tourner le texte de DEG degrés dans le sens antihoraire</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="258"/>
+        <location filename="../settings/runoptions.cpp" line="259"/>
+        <source>Fit the automatic text size to the picture&apos;s width, or to its shorter side so that portraits and landscapes get one size</source>
+        <translation>Ajuster la taille automatique du texte à la largeur de l&apos;image, ou à son petit côté pour que portraits et paysages aient une seule taille</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="268"/>
         <source>Repeat the text over the whole picture.</source>
         <translation>Répéter le texte sur toute l&apos;image.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="259"/>
+        <location filename="../settings/runoptions.cpp" line="269"/>
         <source>Stamp the text once.</source>
         <translation>Apposer le texte une fois.</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="268"/>
+        <location filename="../settings/runoptions.cpp" line="278"/>
         <source>Stamp the picture FILE (PNG, SVG, ...) before the text; &apos;&apos; for none</source>
         <translation>Apposer l&apos;image FILE (PNG, SVG, ...) avant le texte ; &apos;&apos; pour aucune</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="282"/>
+        <location filename="../settings/runoptions.cpp" line="292"/>
         <source>The logo&apos;s width in percent of the picture&apos;s</source>
         <translation>La largeur du logo en pour cent de celle de l&apos;image</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="291"/>
+        <location filename="../settings/runoptions.cpp" line="301"/>
         <source>Where the logo goes</source>
         <translation>Où va le logo</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="308"/>
+        <location filename="../settings/runoptions.cpp" line="318"/>
         <source>The logo&apos;s opacity</source>
         <translation>L&apos;opacité du logo</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="331"/>
+        <location filename="../settings/runoptions.cpp" line="341"/>
         <source>%1 or %2</source>
         <translation>%1 ou %2</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="339"/>
+        <location filename="../settings/runoptions.cpp" line="349"/>
         <source>%1 to %2</source>
         <translation>%1 à %2</translation>
     </message>
@@ -1541,12 +1566,12 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>RunPlanner</name>
     <message>
-        <location filename="../engine/run/runplanner.cpp" line="68"/>
+        <location filename="../engine/run/runplanner.cpp" line="69"/>
         <source>cannot read the logo &apos;%1&apos;: %2</source>
         <translation>impossible de lire le logo &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../engine/run/runplanner.cpp" line="71"/>
+        <location filename="../engine/run/runplanner.cpp" line="72"/>
         <source>cannot make the output folder &apos;%1&apos;</source>
         <translation>impossible de créer le dossier de sortie &apos;%1&apos;</translation>
     </message>
@@ -1727,17 +1752,17 @@ Annuler pour choisir un autre dossier</translation>
         <translation>tournée, sans métadonnées</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="220"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="222"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>pas assez de mémoire pour dessiner le filigrane</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="270"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="265"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>une image WebP contient au plus %1 pixels de côté</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="313"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="308"/>
         <source>it would replace a source picture of this run</source>
         <translation>elle remplacerait une image source de ce traitement</translation>
     </message>

@@ -1090,101 +1090,121 @@ OK で同じフォルダーを使い続けます。
     </message>
     <message>
         <location filename="../ui/forms/outputoptions.ui" line="552"/>
+        <source>Size the text by:</source>
+        <translation>文字サイズの基準:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="562"/>
+        <source>The automatic text size follows the picture&apos;s width, or its shorter side, which gives portraits and landscapes of a batch one size</source>
+        <translation>自動の文字サイズは画像の幅、または短い辺に合わせます。短い辺なら縦位置と横位置の写真で同じサイズになります</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="566"/>
+        <source>width</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="571"/>
+        <source>shorter side</source>
+        <translation>短い辺</translation>
+    </message>
+    <message>
+        <location filename="../ui/forms/outputoptions.ui" line="579"/>
         <source>Logo:</source>
         <translation>ロゴ:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="561"/>
+        <location filename="../ui/forms/outputoptions.ui" line="588"/>
         <source>No logo</source>
         <translation>ロゴなし</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="568"/>
+        <location filename="../ui/forms/outputoptions.ui" line="595"/>
         <source>Choose...</source>
         <translation>選択...</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="580"/>
+        <location filename="../ui/forms/outputoptions.ui" line="607"/>
         <source>Logo width:</source>
         <translation>ロゴの幅:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="590"/>
+        <location filename="../ui/forms/outputoptions.ui" line="617"/>
         <source> % of the picture&apos;s width</source>
         <translation> %（画像の幅に対して）</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="597"/>
+        <location filename="../ui/forms/outputoptions.ui" line="624"/>
         <source>Logo position:</source>
         <translation>ロゴの位置:</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="605"/>
+        <location filename="../ui/forms/outputoptions.ui" line="632"/>
         <source>top-left</source>
         <translation>左上</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="610"/>
+        <location filename="../ui/forms/outputoptions.ui" line="637"/>
         <source>top</source>
         <translation>上</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="615"/>
+        <location filename="../ui/forms/outputoptions.ui" line="642"/>
         <source>top-right</source>
         <translation>右上</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="620"/>
+        <location filename="../ui/forms/outputoptions.ui" line="647"/>
         <source>left</source>
         <translation>左</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="625"/>
+        <location filename="../ui/forms/outputoptions.ui" line="652"/>
         <source>center</source>
         <translation>中央</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="630"/>
+        <location filename="../ui/forms/outputoptions.ui" line="657"/>
         <source>right</source>
         <translation>右</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="635"/>
+        <location filename="../ui/forms/outputoptions.ui" line="662"/>
         <source>bottom-left</source>
         <translation>左下</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="640"/>
+        <location filename="../ui/forms/outputoptions.ui" line="667"/>
         <source>bottom</source>
         <translation>下</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="645"/>
+        <location filename="../ui/forms/outputoptions.ui" line="672"/>
         <source>bottom-right</source>
         <translation>右下</translation>
     </message>
     <message>
-        <location filename="../ui/forms/outputoptions.ui" line="653"/>
+        <location filename="../ui/forms/outputoptions.ui" line="680"/>
         <source>Logo opacity:</source>
         <translation>ロゴの不透明度:</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="160"/>
+        <location filename="../ui/outputoptions.cpp" line="162"/>
         <source>Choose a Logo</source>
         <translation>ロゴを選択</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="162"/>
+        <location filename="../ui/outputoptions.cpp" line="164"/>
         <source>Pictures (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</source>
         <translation>画像 (*.png *.svg *.jpg *.jpeg *.webp *.tif *.tiff *.bmp *.xpm)</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="194"/>
+        <location filename="../ui/outputoptions.cpp" line="196"/>
         <source>The output names cannot be made: %1.</source>
         <translation>出力名を作れません: %1。</translation>
     </message>
     <message>
-        <location filename="../ui/outputoptions.cpp" line="208"/>
+        <location filename="../ui/outputoptions.cpp" line="210"/>
         <source>For example: %1</source>
         <translation>例: %1</translation>
     </message>
@@ -1192,35 +1212,35 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>PictureMetadata</name>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="412"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="553"/>
         <source>unknown error</source>
         <translation>不明なエラー</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="422"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="563"/>
         <source>its metadata could not be read (%1)</source>
         <translation>メタデータを読めませんでした（%1）</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="435"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="576"/>
         <source>its metadata could not be copied (%1)</source>
         <translation>メタデータをコピーできませんでした（%1）</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="440"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="581"/>
         <source>its metadata could not be copied</source>
         <translation>メタデータをコピーできませんでした</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="462"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="473"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="500"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="603"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="614"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="641"/>
         <source>%1 dropped (%2)</source>
         <translation>%1 を破棄（%2）</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="470"/>
-        <location filename="../engine/imageio/picturemetadata.cpp" line="503"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="611"/>
+        <location filename="../engine/imageio/picturemetadata.cpp" line="644"/>
         <source>%1 dropped</source>
         <translation>%1 を破棄</translation>
     </message>
@@ -1498,42 +1518,47 @@ OK で同じフォルダーを使い続けます。
         <translation>文字を反時計回りに DEG 度回転します</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="258"/>
+        <location filename="../settings/runoptions.cpp" line="259"/>
+        <source>Fit the automatic text size to the picture&apos;s width, or to its shorter side so that portraits and landscapes get one size</source>
+        <translation>自動の文字サイズを画像の幅、または短い辺に合わせます（短い辺なら縦位置と横位置で同じサイズ）</translation>
+    </message>
+    <message>
+        <location filename="../settings/runoptions.cpp" line="268"/>
         <source>Repeat the text over the whole picture.</source>
         <translation>文字を画像全体に繰り返します。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="259"/>
+        <location filename="../settings/runoptions.cpp" line="269"/>
         <source>Stamp the text once.</source>
         <translation>文字を1回だけ入れます。</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="268"/>
+        <location filename="../settings/runoptions.cpp" line="278"/>
         <source>Stamp the picture FILE (PNG, SVG, ...) before the text; &apos;&apos; for none</source>
         <translation>文字の前に画像 FILE（PNG、SVG など）を入れます。&apos;&apos; でなし</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="282"/>
+        <location filename="../settings/runoptions.cpp" line="292"/>
         <source>The logo&apos;s width in percent of the picture&apos;s</source>
         <translation>画像の幅に対するロゴの幅（パーセント）</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="291"/>
+        <location filename="../settings/runoptions.cpp" line="301"/>
         <source>Where the logo goes</source>
         <translation>ロゴの位置</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="308"/>
+        <location filename="../settings/runoptions.cpp" line="318"/>
         <source>The logo&apos;s opacity</source>
         <translation>ロゴの不透明度</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="331"/>
+        <location filename="../settings/runoptions.cpp" line="341"/>
         <source>%1 or %2</source>
         <translation>%1 または %2</translation>
     </message>
     <message>
-        <location filename="../settings/runoptions.cpp" line="339"/>
+        <location filename="../settings/runoptions.cpp" line="349"/>
         <source>%1 to %2</source>
         <translation>%1 から %2</translation>
     </message>
@@ -1541,12 +1566,12 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>RunPlanner</name>
     <message>
-        <location filename="../engine/run/runplanner.cpp" line="68"/>
+        <location filename="../engine/run/runplanner.cpp" line="69"/>
         <source>cannot read the logo &apos;%1&apos;: %2</source>
         <translation>ロゴ &apos;%1&apos; を読めません: %2</translation>
     </message>
     <message>
-        <location filename="../engine/run/runplanner.cpp" line="71"/>
+        <location filename="../engine/run/runplanner.cpp" line="72"/>
         <source>cannot make the output folder &apos;%1&apos;</source>
         <translation>出力フォルダー &apos;%1&apos; を作成できません</translation>
     </message>
@@ -1720,17 +1745,17 @@ OK で同じフォルダーを使い続けます。
         <translation>回転済み、メタデータなし</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="220"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="222"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>透かしを描くメモリが足りません</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="270"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="265"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>WebP 画像の1辺は最大 %1 ピクセルです</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="313"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="308"/>
         <source>it would replace a source picture of this run</source>
         <translation>この処理の元画像を置き換えることになります</translation>
     </message>

@@ -86,6 +86,7 @@ OutputOptions::OutputOptions(const OutputPolicy &policy,
     m_ui->angle->setValue(effects.angle);
     m_ui->tile->setChecked(effects.tile);
     m_ui->autoPosition->setChecked(effects.autoPosition);
+    m_ui->textSizeBy->setCurrentIndex(int(effects.textSizeBy));
     m_ui->logoPath->setText(effects.logoPath);
     m_ui->logoWidth->setValue(effects.logoWidth);
     m_ui->logoPosition->setCurrentIndex(
@@ -104,8 +105,8 @@ OutputOptions::OutputOptions(const OutputPolicy &policy,
         connect(box, &QSpinBox::valueChanged, this, &OutputOptions::refreshPreview);
     for (QCheckBox *box : { m_ui->outline, m_ui->shadow, m_ui->tile, m_ui->autoPosition })
         connect(box, &QCheckBox::toggled, this, &OutputOptions::refreshPreview);
-    connect(
-      m_ui->logoPosition, &QComboBox::currentIndexChanged, this, &OutputOptions::refreshPreview);
+    for (QComboBox *box : { m_ui->logoPosition, m_ui->textSizeBy })
+        connect(box, &QComboBox::currentIndexChanged, this, &OutputOptions::refreshPreview);
     connect(m_ui->logoOpacity, &QSlider::valueChanged, this, &OutputOptions::refreshPreview);
     refreshPreview();
 }
@@ -144,6 +145,7 @@ WatermarkEffects OutputOptions::effects() const
     effects.angle = m_ui->angle->value();
     effects.tile = m_ui->tile->isChecked();
     effects.autoPosition = m_ui->autoPosition->isChecked();
+    effects.textSizeBy = TextSizeBy(m_ui->textSizeBy->currentIndex());
     effects.logoPath = m_ui->logoPath->text().trimmed();
     effects.logoWidth = m_ui->logoWidth->value();
     effects.logoPosition =

@@ -36,11 +36,11 @@ QColor automaticColour(const QImage &image, int position, const QRect &area = QR
     return isDarkBackground(image, position, area) ? QColor(Qt::white) : QColor(Qt::black);
 }
 
-// Lowers the size by 2 from width / 16 (at least 6) while measure(font) is at least width; never
+// Lowers the size by 2 from side / 16 (at least 6) while measure(font) is at least width; never
 // below the smallest positive size the steps reach.
-void fitToWidth(int width, QFont &font, const std::function<int(const QFont &)> &measure)
+void fitToWidth(int width, int side, QFont &font, const std::function<int(const QFont &)> &measure)
 {
-    int size = std::max(width / 16, smallestStartSize);
+    int size = std::max(side / 16, smallestStartSize);
     font.setPixelSize(size);
     while (measure(font) >= width && size > sizeStep) {
         size -= sizeStep;
@@ -318,11 +318,20 @@ bool drawClipped(QPainter &painter,
 }
 
 // Fits font to width by the text's longest line (the plain rule).
-void fitLineToWidth(int width, const QString &text, QFont &font)
+void fitLineToWidth(int width, int side, const QString &text, QFont &font)
 {
     const QString line = referenceLine(text);
-    fitToWidth(
-      width, font, [&](const QFont &f) { return QFontMetrics(f).boundingRect(line).width(); });
+    fitToWidth(width, side, font, [&](const QFont &f) {
+        return QFontMetrics(f).boundingRect(line).width();
+    });
+}
+
+// The side the automatic size starts from: the width, or the shorter side when the style asks,
+// so that portraits and landscapes of a batch get one size.
+int sizingSide(const QSize &size, const WatermarkEffects &fx)
+{
+    return fx.textSizeBy == TextSizeBy::ShortSide ? std::min(size.width(), size.height())
+                                                  : size.width();
 }
 
 // The font a style starts from: Arial for the automatic style, else the chosen one.
@@ -332,11 +341,11 @@ QFont styleFont(const WatermarkStyle &style)
 }
 
 // The plain rule's font, fitted to the picture's width when the style asks.
-QFont plainFont(int width, const QString &text, const WatermarkStyle &style)
+QFont plainFont(const QSize &size, const QString &text, const WatermarkStyle &style)
 {
     QFont font = styleFont(style);
     if (style.useDefaults || style.autoFontSize)
-        fitLineToWidth(width, text, font);
+        fitLineToWidth(size.width(), sizingSide(size, style.effects), text, font);
     return font;
 }
 
@@ -372,7 +381,7 @@ EffectsPlacement placeWithEffects(const QSize &size,
     };
     placement.font = styleFont(style);
     if (style.useDefaults || style.autoFontSize)
-        fitToWidth(area.width(), placement.font, measure);
+        fitToWidth(area.width(), sizingSide(area.size(), fx), placement.font, measure);
     // A tiled mark lies everywhere: its colour comes from the picture's centre patch.
     placement.colourPosition = fx.tile ? int(Qt::AlignCenter) : position;
     placement.colourArea = fx.tile ? QRect(QPoint(0, 0), size) : area;
@@ -457,7 +466,7 @@ StampResult stampWithEffects(QImage &image,
 
 QFont fitWatermarkFont(const QImage &image, const QString &text, QFont &font)
 {
-    fitLineToWidth(image.width(), text, font);
+    fitLineToWidth(image.width(), image.width(), text, font);
     return font;
 }
 
@@ -469,7 +478,7 @@ QRect watermarkBox(const QSize &size,
     const QRect picture(QPoint(0, 0), size);
     const WatermarkEffects &fx = style.effects;
     if (fx.isPlain()) {
-        const QFont font = plainFont(size.width(), text, style);
+        const QFont font = plainFont(size, text, style);
         return QFontMetrics(font).boundingRect(picture, position, text) & picture;
     }
     if (fx.tile)
@@ -495,7 +504,7 @@ QRect watermarkReach(const QSize &size,
     const bool automatic = style.useDefaults || style.autoColor;
     if (fx.isPlain()) {
         // Room for glyphs that reach past their advance, and for antialiasing.
-        const int room = QFontInfo(plainFont(size.width(), text, style)).pixelSize() / 2 + 2;
+        const int room = QFontInfo(plainFont(size, text, style)).pixelSize() / 2 + 2;
         QRect reach = watermarkBox(size, text, position, style).adjusted(-room, -room, room, room);
         if (automatic)
             reach |= colourPatch(size, position);
@@ -522,7 +531,7 @@ StampResult stampWatermark(QImage &image,
     if (!style.effects.isPlain())
         return stampWithEffects(image, text, position, style);
     StampResult result;
-    result.font = plainFont(image.width(), text, style);
+    result.font = plainFont(image.size(), text, style);
     result.pen = penFor(image, position, QRect(), style);
 
     QPainter painter(&image);

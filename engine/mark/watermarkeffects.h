@@ -3,7 +3,14 @@
 #include <QImage>
 #include <QString>
 
+#include <array>
+
 #include "positions.h"
+
+// What the automatic text size follows: the picture's width, or its shorter side (the width still
+// a limit), which gives portraits and landscapes one size.
+enum class TextSizeBy { Width, ShortSide };
+inline constexpr std::array<const char *, 2> textSizeByNames = { "width", "short-side" };
 
 // How the mark is set off beyond the window's style: a margin, an outline, a soft shadow, an angle,
 // tiling, a logo and the automatic position. All off by default, which draws exactly what the
@@ -25,6 +32,7 @@ struct WatermarkEffects
     QImage logo; // as read from logoPath; null: no logo
     // Each picture's mark goes to its calmest place (CalmPlace), the position given breaking ties.
     bool autoPosition = false;
+    TextSizeBy textSizeBy = TextSizeBy::Width;
 
     bool isPlain() const
     {
