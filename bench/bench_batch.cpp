@@ -1,10 +1,11 @@
 // Runs Quorlane's batch job without a window and prints its throughput and peak memory.
 // Usage: bench_batch <corpus folder> <output folder> <original|thumbnails> <workers, 0 = all>
 //        [12|48|all|PREFIX] [metadata choice, default none] [watermark text]
-//        [plain|dressed|tile] [output format, default jpg] [encode|keep, the JPEG mode]
-// dressed: outline, shadow and a logo. PREFIX: the PREFIX-* pictures in the corpus folder, such
-// as the HEIC (h12) and progressive (q12, q48) copies bench/run makes of the 12 and 48 MP sets.
-// "make" as the only argument pair (bench_batch <corpus folder> make) just makes the corpus.
+//        [plain|dressed|tile|auto] [output format, default jpg] [encode|keep, the JPEG mode]
+// dressed: outline, shadow and a logo; auto: the automatic position. PREFIX: the PREFIX-* pictures
+// in the corpus folder, such as the HEIC (h12) and progressive (q12, q48) copies bench/run makes of
+// the 12 and 48 MP sets. "make" as the only argument pair (bench_batch <corpus folder> make) just
+// makes the corpus.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -57,6 +58,8 @@ int main(int argc, char *argv[])
     } else if (effects == QLatin1String("tile")) {
         run.style.effects.tile = true;
         run.style.effects.angle = 30;
+    } else if (effects == QLatin1String("auto")) {
+        run.style.effects.autoPosition = true;
     }
     run.position = Position::BottomRight;
     run.outputSize = thumbnails ? outputSizes.at(4).size : QSize();

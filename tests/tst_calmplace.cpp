@@ -62,6 +62,13 @@ void TestCalmPlace::choosesTheCalmPlace_data()
     QTest::newRow("portrait, calm top left")
       << noiseWithCalm(landscape.transposed(), Position::TopLeft) << int(Position::BottomRight)
       << int(Position::TopLeft);
+    // Sky above a busy band: of the calm places, the one nearest the grid's.
+    QImage band = noiseWithCalm(landscape, 0);
+    QPainter(&band).fillRect(0, 0, 1200, 500, QColor(150, 190, 230));
+    QTest::newRow("busy band: the nearest calm corner")
+      << band << int(Position::BottomRight) << int(Position::TopRight);
+    QTest::newRow("busy band, grid at the bottom left")
+      << band << int(Position::BottomLeft) << int(Position::TopLeft);
     QTest::newRow("flat: the grid's position")
       << solidImage(900, 600, Qt::darkGreen) << int(Position::CenterRight)
       << int(Position::CenterRight);

@@ -2,6 +2,7 @@
 
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 #include <vector>
@@ -16,6 +17,19 @@ constexpr int samples = 4; // per side of a measure pixel's cell
 // Another place wins only by being this much calmer than the grid's, in share and in grey levels.
 constexpr double clearlyCalmerShare = 0.8;
 constexpr double clearlyCalmerSteps = 0.5;
+
+// A position's cell in the 3 × 3 grid, and the steps between two cells.
+QPoint cellOf(int position)
+{
+    const int column = position & Qt::AlignLeft ? 0 : position & Qt::AlignRight ? 2 : 1;
+    const int row = position & Qt::AlignTop ? 0 : position & Qt::AlignBottom ? 2 : 1;
+    return QPoint(column, row);
+}
+
+int gridDistance(int a, int b)
+{
+    return (cellOf(a) - cellOf(b)).manhattanLength();
+}
 
 int brightness(QRgb pixel)
 {
@@ -82,15 +96,24 @@ QImage measureOf(const QImage &picture)
     QImage measure(size, QImage::Format_Grayscale8);
     if (measure.isNull())
         return measure;
+    // The samples' columns and rows, once: sample k of cell i lies at (i + (k + ½) / 4) cells.
+    const auto sampled = [](int cells, int pixels) {
+        std::vector<int> at(size_t(cells) * samples);
+        for (size_t i = 0; i < at.size(); ++i)
+            at[i] = int((double(i) + 0.5) / samples * pixels / cells);
+        return at;
+    };
+    const std::vector<int> columns = sampled(size.width(), source.width());
+    const std::vector<int> rows = sampled(size.height(), source.height());
     for (int y = 0; y < size.height(); ++y) {
         uchar *out = measure.scanLine(y);
         for (int x = 0; x < size.width(); ++x) {
             int sum = 0;
             for (int sy = 0; sy < samples; ++sy) {
-                const int py = int((y + (sy + 0.5) / samples) * source.height() / size.height());
+                const int py = rows[size_t(y * samples + sy)];
                 const auto *row = reinterpret_cast<const QRgb *>(source.constScanLine(py));
                 for (int sx = 0; sx < samples; ++sx) {
-                    const int px = int((x + (sx + 0.5) / samples) * source.width() / size.width());
+                    const int px = columns[size_t(x * samples + sx)];
                     const QRgb pixel =
                       rgbaOrder ? qRgb(qBlue(row[px]), qGreen(row[px]), qRed(row[px])) : row[px];
                     sum += brightness(pixel);
@@ -104,16 +127,21 @@ QImage measureOf(const QImage &picture)
 
 QList<int> candidates(int gridPosition)
 {
-    QList<int> places{ gridPosition };
+    QList<int> places;
     for (const int place : { Position::TopLeft,
                              Position::TopRight,
                              Position::BottomLeft,
                              Position::BottomRight,
                              Position::TopCenter,
                              Position::BottomCenter }) {
-        if (!places.contains(place))
+        if (place != gridPosition)
             places << place;
     }
+    // Nearest the grid's position first: of two places as calm, the nearer one is taken.
+    std::stable_sort(places.begin(), places.end(), [gridPosition](int a, int b) {
+        return gridDistance(a, gridPosition) < gridDistance(b, gridPosition);
+    });
+    places.prepend(gridPosition);
     return places;
 }
 
@@ -131,19 +159,20 @@ int calmestPosition(const QImage &measure,
     const EnergySums energy(grey);
     const double sx = double(grey.width()) / size.width();
     const double sy = double(grey.height()) / size.height();
-    const auto busy = [&](int position) {
-        const QRect box = watermarkBox(size, text, position, style);
+    const QList<int> places = candidates(gridPosition);
+    const QList<QRect> boxes = watermarkBoxes(size, text, places, style);
+    const auto busy = [&](qsizetype i) {
+        const QRect &box = boxes.at(i);
         const QRectF scaled(box.x() * sx, box.y() * sy, box.width() * sx, box.height() * sy);
         return energy.mean(scaled.toAlignedRect() & grey.rect());
     };
-    const QList<int> places = candidates(gridPosition);
-    const double grid = busy(gridPosition);
+    const double grid = busy(0);
     int calmest = gridPosition;
     double least = grid;
-    for (const int place : places.mid(1)) {
-        const double here = busy(place);
+    for (qsizetype i = 1; i < places.size(); ++i) {
+        const double here = busy(i);
         if (here < least)
-            std::tie(calmest, least) = std::make_pair(place, here);
+            std::tie(calmest, least) = std::make_pair(places.at(i), here);
     }
     const bool clearly = least < grid * clearlyCalmerShare && grid - least > clearlyCalmerSteps;
     return clearly ? calmest : gridPosition;

@@ -19,8 +19,8 @@ inline constexpr int measureSide = 256;
 // picture keeps its size), each pixel the mean brightness of 4 × 4 samples of its cell.
 QImage measureOf(const QImage &picture);
 
-// The places tried for a grid position: that position, the four corners, the top and bottom
-// centre, each once.
+// The places tried for a grid position: that position, then the four corners and the top and
+// bottom centre nearest it first, each once.
 QList<int> candidates(int gridPosition);
 
 // The candidate where the mark of text in style, on a picture of size, lies on the calmest part of

@@ -470,28 +470,44 @@ QFont fitWatermarkFont(const QImage &image, const QString &text, QFont &font)
     return font;
 }
 
+QList<QRect> watermarkBoxes(const QSize &size,
+                            const QString &text,
+                            const QList<int> &positions,
+                            const WatermarkStyle &style)
+{
+    const QRect picture(QPoint(0, 0), size);
+    const WatermarkEffects &fx = style.effects;
+    QList<QRect> boxes;
+    // The font does not depend on the position: it is fitted once.
+    if (fx.isPlain()) {
+        const QFontMetrics metrics(plainFont(size, text, style));
+        for (const int position : positions)
+            boxes << (metrics.boundingRect(picture, position, text) & picture);
+        return boxes;
+    }
+    if (fx.tile || text.isEmpty()) {
+        for (qsizetype i = 0; i < positions.size(); ++i)
+            boxes << (fx.tile ? picture : QRect());
+        return boxes;
+    }
+    const EffectsPlacement placement = placeWithEffects(size, text, Position::Center, style);
+    StampResult sized;
+    sized.font = placement.font;
+    for (const int position : positions) {
+        const TextBlock block = layoutBlock(text, sized.font, position);
+        const TextLayer layer(block, sized, fx);
+        const QPointF origin = layerOrigin(block, layer, placement.area, position);
+        boxes << (QRectF(origin, QSizeF(layer.size)).toAlignedRect() & picture);
+    }
+    return boxes;
+}
+
 QRect watermarkBox(const QSize &size,
                    const QString &text,
                    int position,
                    const WatermarkStyle &style)
 {
-    const QRect picture(QPoint(0, 0), size);
-    const WatermarkEffects &fx = style.effects;
-    if (fx.isPlain()) {
-        const QFont font = plainFont(size, text, style);
-        return QFontMetrics(font).boundingRect(picture, position, text) & picture;
-    }
-    if (fx.tile)
-        return picture;
-    if (text.isEmpty())
-        return QRect();
-    const EffectsPlacement placement = placeWithEffects(size, text, position, style);
-    StampResult sized;
-    sized.font = placement.font;
-    const TextBlock block = layoutBlock(text, sized.font, position);
-    const TextLayer layer(block, sized, fx);
-    const QPointF origin = layerOrigin(block, layer, placement.area, position);
-    return QRectF(origin, QSizeF(layer.size)).toAlignedRect() & picture;
+    return watermarkBoxes(size, text, { position }, style).constFirst();
 }
 
 QRect watermarkReach(const QSize &size,

@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
+#include <QRect>
 #include <QString>
 
 #include "watermarkeffects.h"
@@ -52,6 +54,11 @@ QRect watermarkBox(const QSize &size,
                    const QString &text,
                    int position,
                    const WatermarkStyle &style);
+// The boxes of the mark at each of positions, the text fitted once.
+QList<QRect> watermarkBoxes(const QSize &size,
+                            const QString &text,
+                            const QList<int> &positions,
+                            const WatermarkStyle &style);
 
 // The part of a picture of size that stampWatermark reads or may change (the mark, with room for
 // its antialiasing, and the automatic colour's patch): a picture needs its pixels only there.
