@@ -77,6 +77,9 @@ private slots:
     void thumbnailsNeverHoldTheWindow();
     void runShowsItsCountAndEndsOnTheFirstPicture();
     void keyboardAndScreenReaders();
+    void picturesFromOutside_data();
+    void picturesFromOutside();
+    void helpNeedsNoDisplay();
 };
 
 void TestWindow::growth_data()
@@ -422,6 +425,67 @@ void TestWindow::keyboardAndScreenReaders()
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->item(1)->text(), pictures.at(2));
     QVERIFY(previewSettled(dialog));
+}
+
+void TestWindow::picturesFromOutside_data()
+{
+    QTest::addColumn<QStringList>("given"); // names under the test's folder
+    QTest::addColumn<QStringList>("listed");
+    QTest::newRow("a picture") << QStringList{ "a.jpg" } << QStringList{ "a.jpg" };
+    QTest::newRow("a folder, walked in file-manager order")
+      << QStringList{ "shoot" } << QStringList{ "shoot/IMG_2.png", "shoot/IMG_10.png" };
+    QTest::newRow("a file no drop takes") << QStringList{ "notes.txt" } << QStringList{};
+    QTest::newRow("all three") << QStringList{ "notes.txt", "a.jpg", "shoot" }
+                               << QStringList{ "a.jpg", "shoot/IMG_2.png", "shoot/IMG_10.png" };
+}
+
+void TestWindow::picturesFromOutside()
+{
+    QFETCH(QStringList, given);
+    QFETCH(QStringList, listed);
+    TestEnvironment env;
+    FakeUiServices fake;
+    const QString dir = env.path() + "/in";
+    writeImage(dir, "a.jpg", solidImage(30, 20, Qt::blue));
+    writeFile(dir + "/notes.txt", "not a picture");
+    for (const char *name : { "IMG_10.png", "IMG_2.png" })
+        writeImage(dir + "/shoot", name, solidImage(20, 30, Qt::red));
+    QStringList paths;
+    for (const QString &name : given)
+        paths << dir + "/" + name;
+    Dialog dialog;
+    QVERIFY(previewSettled(dialog));
+    dialog.openPictures(paths);
+    QTRY_VERIFY(!dialog.isAddingFolders());
+    auto *list = child<QListWidget>(&dialog, "listWidget");
+    QStringList rows;
+    for (int row = 0; row < list->count(); ++row)
+        rows << list->item(row)->text().mid(dir.size() + 1);
+    QCOMPARE(rows, listed);
+    QVERIFY(previewSettled(dialog));
+    // Row 0 is current and shown, as after a drop.
+    if (!listed.isEmpty()) {
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(WatermarkSettings::instance().previewSourcePath, list->item(0)->text());
+    }
+}
+
+void TestWindow::helpNeedsNoDisplay()
+{
+    QProcess quorlane;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    quorlane.setProcessEnvironment(environment);
+    quorlane.start(QUORLANE_WINDOW, { "--help" });
+    QVERIFY(quorlane.waitForFinished(20000));
+    QCOMPARE(quorlane.exitCode(), 0);
+    const QString help = QString::fromLocal8Bit(quorlane.readAllStandardOutput());
+    QVERIFY2(help.startsWith("Usage: quorlane [options] [FILE|FOLDER...]"), qPrintable(help));
+    quorlane.start(QUORLANE_WINDOW, { "--version" });
+    QVERIFY(quorlane.waitForFinished(20000));
+    QCOMPARE(quorlane.readAllStandardOutput(), QByteArray("quorlane 3.6\n"));
 }
 
 QTEST_MAIN(TestWindow)
