@@ -432,7 +432,7 @@ Or Drop files on the window</source>
     <message>
         <location filename="../ui/forms/dialog.ui" line="112"/>
         <source>&amp;Preset:</source>
-        <translation>プリセット(&amp;P)</translation>
+        <translation>プリセット</translation>
     </message>
     <message>
         <location filename="../ui/forms/dialog.ui" line="207"/>
