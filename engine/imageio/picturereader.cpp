@@ -261,6 +261,17 @@ QImage embeddedThumbnail(const QString &path, const QImageReader &reader)
     return upright(thumbnail.read(), reader.transformation());
 }
 
+// What reader (prepared, not refused) gives at an eighth of each side for a JPEG: exactly
+// libjpeg's size at 1/8, so that Qt's reader decodes at that scale and resamples nothing. Any
+// other picture is read whole.
+PictureReader::Result eighthOf(QImageReader &reader)
+{
+    const QSize size = reader.size();
+    if (reader.format() == "jpeg" && size.isValid())
+        reader.setScaledSize(QSize((size.width() + 7) / 8, (size.height() + 7) / 8));
+    return finish(reader, reader.read());
+}
+
 // A second image on the same pixels: it owns no memory and has no text metadata.
 QImage viewOf(QImage &storage)
 {
@@ -388,7 +399,7 @@ Result readThumbnail(const QString &path, int edge)
         return refused(why);
     Result stored;
     stored.image = embeddedThumbnail(path, reader);
-    return fitted(stored.ok() ? stored : readEighth(path));
+    return fitted(stored.ok() ? stored : eighthOf(reader));
 }
 
 Result readEighth(const QString &path)
@@ -399,12 +410,7 @@ Result readEighth(const QString &path)
     prepare(reader);
     if (const QString why = refusal(reader, path); !why.isEmpty())
         return refused(why);
-    // Exactly libjpeg's size at 1/8, so that Qt's reader decodes at that scale and resamples
-    // nothing.
-    const QSize size = reader.size();
-    if (reader.format() == "jpeg" && size.isValid())
-        reader.setScaledSize(QSize((size.width() + 7) / 8, (size.height() + 7) / 8));
-    return finish(reader, reader.read());
+    return eighthOf(reader);
 }
 
 } // namespace PictureReader
