@@ -22,6 +22,11 @@
 #include "settings/settingsfile.h"
 #include "settings/watermarksettings.h"
 
+#include <cstdio>
+#include <cstdlib>
+// jpeglib.h needs size_t and FILE declared first.
+#include <jpeglib.h>
+
 TestEnvironment::TestEnvironment()
 {
     // QSettings fixes the configuration folder at its first use: one folder for the whole test
@@ -307,4 +312,50 @@ QMultiMap<QChar, QString> mnemonics(QWidget &window)
             letters.insert(text.at(at + 1).toLower(), widget->objectName());
     }
     return letters;
+}
+
+QByteArray encodeJpeg(const QImage &picture, const JpegLayout &layout)
+{
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(picture.width());
+    info.image_height = JDIMENSION(picture.height());
+    info.input_components = 4;
+    info.in_color_space = layout.cmyk ? JCS_CMYK : JCS_EXT_BGRX;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 85, TRUE);
+    if (layout.grey)
+        jpeg_set_colorspace(&info, JCS_GRAYSCALE);
+    info.comp_info[0].h_samp_factor = layout.grey ? 1 : layout.h;
+    info.comp_info[0].v_samp_factor = layout.grey ? 1 : layout.v;
+    info.restart_in_rows = layout.restart;
+    if (layout.progressive)
+        jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<uchar *>(rgb.constScanLine(int(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray bytes(reinterpret_cast<const char *>(buffer), qsizetype(size));
+    std::free(buffer);
+    return bytes;
+}
+
+QByteArray withOrientation(QByteArray jpeg, quint16 orientation)
+{
+    QByteArray exif("Exif\0\0MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01", 24);
+    exif.append(char(orientation >> 8)).append(char(orientation & 0xff));
+    exif.append(QByteArray(6, '\0'));
+    QByteArray segment("\xff\xe1", 2);
+    const int length = int(exif.size()) + 2;
+    segment.append(char(length >> 8)).append(char(length & 0xff)).append(exif);
+    return jpeg.insert(2, segment);
 }

@@ -100,6 +100,17 @@ RunSnapshot testRun(const QStringList &sources,
                     const QSize &size = QSize());
 // Runs to the end with the given number of workers; the progress values go to *progress.
 BatchReport runToEnd(const RunSnapshot &run, int workers = 1, QList<int> *progress = nullptr);
+// How encodeJpeg lays a JPEG out.
+struct JpegLayout
+{
+    int h = 2, v = 2; // luma sampling; chroma is 1×1
+    bool grey = false, progressive = false, cmyk = false;
+    int restart = 0; // MCU rows
+};
+// A JPEG written by libjpeg itself with the layout asked for, at quality 85.
+QByteArray encodeJpeg(const QImage &picture, const JpegLayout &layout = JpegLayout());
+// jpeg with an EXIF APP1 segment carrying only the orientation tag, inserted after its SOI.
+QByteArray withOrientation(QByteArray jpeg, quint16 orientation);
 QByteArray fileBytes(const QString &path);
 // Writes bytes as the file at path (its folder made); returns path.
 QString writeFile(const QString &path, const QByteArray &bytes);

@@ -12,51 +12,6 @@
 
 namespace {
 
-struct Layout
-{
-    int h = 2, v = 2; // luma sampling; chroma is 1×1
-    bool grey = false, progressive = false, cmyk = false;
-    int restart = 0; // MCU rows
-};
-
-// A photo-like source written by libjpeg itself with the layout asked for.
-QByteArray encodeSource(const QImage &picture, const Layout &layout)
-{
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char *buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(picture.width());
-    info.image_height = JDIMENSION(picture.height());
-    info.input_components = layout.cmyk ? 4 : 3;
-    info.in_color_space = layout.cmyk ? JCS_CMYK : JCS_EXT_BGRX;
-    if (!layout.cmyk)
-        info.input_components = 4;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 85, TRUE);
-    if (layout.grey)
-        jpeg_set_colorspace(&info, JCS_GRAYSCALE);
-    info.comp_info[0].h_samp_factor = layout.grey ? 1 : layout.h;
-    info.comp_info[0].v_samp_factor = layout.grey ? 1 : layout.v;
-    info.restart_in_rows = layout.restart;
-    if (layout.progressive)
-        jpeg_simple_progression(&info);
-    jpeg_start_compress(&info, TRUE);
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<uchar *>(rgb.constScanLine(int(info.next_scanline)));
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    QByteArray bytes(reinterpret_cast<const char *>(buffer), qsizetype(size));
-    std::free(buffer);
-    return bytes;
-}
-
 // Every block's coefficients of a JPEG file, component by component, and its luma table.
 struct Coefficients
 {
@@ -112,25 +67,25 @@ private slots:
 void TestKeepJpeg::onlyTheMarksBlocksChange_data()
 {
     QTest::addColumn<QSize>("size");
-    QTest::addColumn<Layout>("layout");
+    QTest::addColumn<JpegLayout>("layout");
     QTest::addColumn<int>("orientation");
     QTest::addColumn<QString>("fallback"); // the reason of a picture encoded again, or empty
-    QTest::newRow("4:2:0") << QSize(640, 480) << Layout{} << 1 << "";
-    QTest::newRow("4:2:2, odd size") << QSize(333, 251) << Layout{ 2, 1 } << 1 << "";
-    QTest::newRow("4:4:4, turned 6") << QSize(480, 320) << Layout{ 1, 1 } << 6 << "";
-    QTest::newRow("grey, turned 3") << QSize(400, 300) << Layout{ 1, 1, true } << 3 << "";
-    QTest::newRow("progressive") << QSize(512, 384) << Layout{ 2, 2, false, true } << 1 << "";
-    QTest::newRow("4:2:0, odd size, turned 7") << QSize(301, 203) << Layout{} << 7 << "";
+    QTest::newRow("4:2:0") << QSize(640, 480) << JpegLayout{} << 1 << "";
+    QTest::newRow("4:2:2, odd size") << QSize(333, 251) << JpegLayout{ 2, 1 } << 1 << "";
+    QTest::newRow("4:4:4, turned 6") << QSize(480, 320) << JpegLayout{ 1, 1 } << 6 << "";
+    QTest::newRow("grey, turned 3") << QSize(400, 300) << JpegLayout{ 1, 1, true } << 3 << "";
+    QTest::newRow("progressive") << QSize(512, 384) << JpegLayout{ 2, 2, false, true } << 1 << "";
+    QTest::newRow("4:2:0, odd size, turned 7") << QSize(301, 203) << JpegLayout{} << 7 << "";
     QTest::newRow("restart markers, turned 8")
-      << QSize(500, 360) << Layout{ 2, 2, false, false, false, 1 } << 8 << "";
-    QTest::newRow("CMYK") << QSize(200, 150) << Layout{ 1, 1, false, false, true } << 1
+      << QSize(500, 360) << JpegLayout{ 2, 2, false, false, false, 1 } << 8 << "";
+    QTest::newRow("CMYK") << QSize(200, 150) << JpegLayout{ 1, 1, false, false, true } << 1
                           << "CMYK JPEG";
 }
 
 void TestKeepJpeg::onlyTheMarksBlocksChange()
 {
     QFETCH(QSize, size);
-    QFETCH(Layout, layout);
+    QFETCH(JpegLayout, layout);
     QFETCH(int, orientation);
     QFETCH(QString, fallback);
     TestEnvironment env;
@@ -143,7 +98,7 @@ void TestKeepJpeg::onlyTheMarksBlocksChange()
     const QString source = dir.filePath("src.jpg");
     QFile file(source);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(encodeSource(picture, layout));
+    file.write(encodeJpeg(picture, layout));
     file.close();
     if (orientation != 1) {
         auto tagged = Exiv2::ImageFactory::open(source.toStdString());
@@ -254,7 +209,7 @@ void TestKeepJpeg::awkwardSources()
         for (int x = 0; x < picture.width(); ++x)
             picture.setPixel(x, y, qRgb(x % 200, y % 180, (x * y) % 160));
     }
-    QByteArray bytes = encodeSource(picture, Layout{ kind == "fractional" ? 3 : 2, 1 });
+    QByteArray bytes = encodeJpeg(picture, JpegLayout{ kind == "fractional" ? 3 : 2, 1 });
     if (kind == "fractional") {
         // The start of frame lists id, sampling, table per component: chroma becomes 2×1.
         const qsizetype sof = bytes.indexOf("\xff\xc0");

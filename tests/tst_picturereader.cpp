@@ -19,18 +19,6 @@ QByteArray jpegBytes(const QImage &image)
     return data;
 }
 
-// An EXIF APP1 segment carrying only the orientation tag, inserted after the JPEG's SOI.
-QByteArray withOrientation(QByteArray jpeg, quint16 orientation)
-{
-    QByteArray exif("Exif\0\0MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01", 24);
-    exif.append(char(orientation >> 8)).append(char(orientation & 0xff));
-    exif.append(QByteArray(6, '\0'));
-    QByteArray segment("\xff\xe1", 2);
-    const int length = int(exif.size()) + 2;
-    segment.append(char(length >> 8)).append(char(length & 0xff)).append(exif);
-    return jpeg.insert(2, segment);
-}
-
 // Patches the frame header so that the file declares width × height.
 QByteArray withDeclaredSize(QByteArray jpeg, int width, int height)
 {

@@ -7,11 +7,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
-#include <QRegularExpression>
 #include <QtEndian>
 
 #include "heifcodec.h"
 #include "picturemetadata.h"
+#include "scaledjpeg.h"
 
 #include <cerrno>
 #include <mutex>
@@ -30,25 +30,11 @@ struct Text
 thread_local QStringList *decoderWarnings = nullptr;
 QtMessageHandler nextHandler = nullptr;
 
-// Whether a warning of libjpeg's says that scan data was lost. Extraneous bytes before a header
-// marker (APPn, COM, DQT, DHT, SOFn, SOS) lose nothing; before the end of the picture or a
-// restart marker they are what was left of a damaged scan.
-bool losesScanData(const QString &text)
-{
-    static const QRegularExpression extraneous(
-      QStringLiteral("extraneous bytes before marker 0x([0-9a-fA-F]{2})"));
-    const QRegularExpressionMatch match = extraneous.match(text);
-    if (!match.hasMatch())
-        return true;
-    const int marker = match.captured(1).toInt(nullptr, 16);
-    return marker == 0xd9 || (marker >= 0xd0 && marker <= 0xd7);
-}
-
 void catchDecoderWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     const bool decoder = context.category && qstrcmp(context.category, "qt.gui.imageio.jpeg") == 0;
     if (decoderWarnings && decoder && (type == QtWarningMsg || type == QtInfoMsg)) {
-        if (losesScanData(text))
+        if (ScaledJpeg::losesScanData(text))
             decoderWarnings->append(text);
         return;
     }
@@ -121,6 +107,7 @@ PictureReader::Result finish(const QImageReader &reader, QImage image)
         result.error = reader.errorString();
     else
         result.image = PictureReader::paintable(upright(std::move(image), reader.transformation()));
+    result.fullSize = result.image.size();
     return result;
 }
 
@@ -325,6 +312,7 @@ Result read(const HeifCodec::File &file)
     Result result;
     result.image = std::move(decoded.image);
     result.error = decoded.error;
+    result.fullSize = result.image.size();
     return result;
 }
 
@@ -415,7 +403,7 @@ Result readEighth(const QString &path)
 
 } // namespace PictureReader
 
-PictureReader::Result DecodeBuffer::read(const QString &path)
+PictureReader::Result DecodeBuffer::read(const QString &path, const QSize &minimum)
 {
     if (std::optional<PictureReader::Result> heif = heifPicture(path))
         return *heif;
@@ -423,12 +411,43 @@ PictureReader::Result DecodeBuffer::read(const QString &path)
     prepare(reader);
     if (const QString why = refusal(reader, path); !why.isEmpty())
         return refused(why);
+    if (minimum.isValid() && reader.format() == "jpeg") {
+        if (std::optional<PictureReader::Result> shrunk = readShrunk(reader, path, minimum))
+            return *shrunk;
+    }
     QImage target = m_storage.isNull() ? QImage() : viewOf(m_storage);
     const WarningCatcher catcher;
     if (!reader.read(&target))
         return finish(reader, QImage());
     PictureReader::Result result = readInto(reader, std::move(target));
     result.incomplete = catcher.incomplete();
+    return result;
+}
+
+std::optional<PictureReader::Result> DecodeBuffer::readShrunk(QImageReader &reader,
+                                                              const QString &path,
+                                                              const QSize &minimum)
+{
+    const QSize stored = reader.size();
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const int eighths = ScaledJpeg::eighthsFor(stored, turned ? minimum.transposed() : minimum);
+    QFile file(path);
+    constexpr qint64 limit = qint64(PictureReader::allocationLimitMB) << 20;
+    if (eighths == 8 || !file.open(QIODevice::ReadOnly) || file.size() > limit)
+        return std::nullopt;
+    ScaledJpeg::Decoded decoded = ScaledJpeg::decode(
+      file.readAll(), eighths, m_storage.isNull() ? QImage() : viewOf(m_storage), limit);
+    if (decoded.image.isNull())
+        return std::nullopt; // the usual reader says why, or reads what libjpeg alone does not
+    // libjpeg rounds each side up; a rounded last pixel, which turns to the top or left of some
+    // orientations, is left out in the stored frame.
+    const QSize whole(stored.width() * eighths / 8, stored.height() * eighths / 8);
+    QImage image = decoded.image.size() == whole
+                     ? std::move(decoded.image)
+                     : decoded.image.copy(QRect(QPoint(0, 0), whole.expandedTo(QSize(1, 1))));
+    PictureReader::Result result = readInto(reader, std::move(image));
+    result.incomplete = decoded.incomplete;
+    result.fullSize = turned ? stored.transposed() : stored;
     return result;
 }
 

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
+
 class QImageReader;
 
 namespace HeifCodec {
@@ -21,6 +23,7 @@ struct Result
     QImage image; // null when the picture could not be read
     QString error;
     QString incomplete; // the decoder's word that part of the picture is missing, or empty
+    QSize fullSize;     // the upright picture's own size: the image's, unless decoded smaller
     bool ok() const { return !image.isNull(); }
 };
 
@@ -61,10 +64,18 @@ QImage paintable(QImage image);
 class DecodeBuffer
 {
 public:
-    PictureReader::Result read(const QString &path);
+    // A JPEG whose upright size is at least twice minimum on both sides is decoded at the
+    // smallest libjpeg scale (1/8, 1/4, 1/2) still at least minimum, without a last column or row
+    // that would cover less than a whole pixel's share (so that pixel i covers the same part of
+    // the picture whatever its orientation); result.fullSize says the size its marks are laid out
+    // for. No minimum: the whole picture.
+    PictureReader::Result read(const QString &path, const QSize &minimum = QSize());
 
 private:
     PictureReader::Result readInto(QImageReader &reader, QImage target);
+    std::optional<PictureReader::Result> readShrunk(QImageReader &reader,
+                                                    const QString &path,
+                                                    const QSize &minimum);
 
     QImage m_storage;
 };

@@ -65,9 +65,13 @@ QRect colourPatch(const QSize &size, int position, const QRect &area)
 
 bool isDarkBackground(const QImage &image, int position, const QRect &area)
 {
+    return isDarkPatch(image, colourPatch(image.size(), position, area));
+}
+
+bool isDarkPatch(const QImage &image, const QRect &patch)
+{
     int light = 0;
     int dark = 0;
-    const QRect patch = colourPatch(image.size(), position, area);
     // Row by row: the counts do not depend on the order, the memory access does.
     for (int y = patch.top(); y <= patch.bottom(); ++y) {
         for (int x = patch.left(); x <= patch.right(); ++x)

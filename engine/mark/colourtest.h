@@ -19,3 +19,5 @@ QRect colourPatch(const QSize &size, int position, const QRect &area = QRect());
 // band outside the image are not sampled; an unknown position or an empty patch gives false.
 // area (the whole picture when null) is where the text is placed: the patch moves with it.
 bool isDarkBackground(const QImage &image, int position, const QRect &area = QRect());
+// True when patch (inside the image, or null) holds strictly more dark than light pixels.
+bool isDarkPatch(const QImage &image, const QRect &patch);

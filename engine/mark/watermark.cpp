@@ -31,9 +31,34 @@ QString referenceLine(const QString &text)
     return longest;
 }
 
-QColor automaticColour(const QImage &image, int position, const QRect &area = QRect())
+// The scale of a side of whole pixels drawn as part pixels. libjpeg's pixel i at M/8 covers the
+// whole picture's pixels from i · 8/M up to (i + 1) · 8/M: its sizes, the last pixel rounded up
+// or left out, map by M/8 exactly.
+qreal scaleOf(int whole, int part)
 {
-    return isDarkBackground(image, position, area) ? QColor(Qt::white) : QColor(Qt::black);
+    for (const int eighths : { 1, 2, 4 }) {
+        const qint64 scaled = qint64(whole) * eighths;
+        if (scaled / 8 == part || (scaled + 7) / 8 == part)
+            return eighths / 8.0;
+    }
+    return qreal(part) / whole;
+}
+
+// From the coordinates of a picture of size frame to those of image, that picture at its scale.
+QTransform frameToImage(const QSize &frame, const QImage &image)
+{
+    return QTransform::fromScale(scaleOf(frame.width(), image.width()),
+                                 scaleOf(frame.height(), image.height()));
+}
+
+// Black or white by the patch of a picture of size frame, sampled on image: that picture at
+// image's own scale.
+QColor automaticColour(const QImage &image, const QSize &frame, int position, const QRect &area)
+{
+    QRect patch = colourPatch(frame, position, area);
+    if (frame != image.size() && !patch.isNull())
+        patch = frameToImage(frame, image).mapRect(QRectF(patch)).toAlignedRect() & image.rect();
+    return isDarkPatch(image, patch) ? QColor(Qt::white) : QColor(Qt::black);
 }
 
 // Lowers the size by 2 from side / 16 (at least 6) while measure(font) is at least width; never
@@ -218,14 +243,22 @@ QColor opposite(const QColor &colour)
     return colour.lightness() > 127 ? QColor(Qt::black) : QColor(Qt::white);
 }
 
-void drawLogo(QPainter &painter, const QImage &image, const QRect &area, const WatermarkEffects &fx)
+// Where the logo goes on a picture of size frame: its width a share of the picture's, placed in
+// area.
+QRectF logoRect(const QSize &frame, const QRect &area, const WatermarkEffects &fx)
 {
-    const int width = std::max(1, image.width() * fx.logoWidth / 100);
+    const int width = std::max(1, frame.width() * fx.logoWidth / 100);
     const int height = std::max(1, int(qint64(fx.logo.height()) * width / fx.logo.width()));
+    return QRectF(placed(QSizeF(width, height), area, fx.logoPosition), QSizeF(width, height));
+}
+
+void drawLogo(QPainter &painter, const QSize &frame, const QRect &area, const WatermarkEffects &fx)
+{
+    const QRectF rect = logoRect(frame, area, fx);
     const QImage logo =
-      fx.logo.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      fx.logo.scaled(rect.size().toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     painter.setOpacity(fx.logoOpacity / 255.0);
-    painter.drawImage(placed(logo.size(), area, fx.logoPosition), logo);
+    painter.drawImage(rect.topLeft(), logo);
     painter.setOpacity(1);
 }
 
@@ -299,14 +332,15 @@ struct TextLayer
     }
 };
 
-// Draws the layer at origin, as much of it as lies on the image; false when it cannot be made.
+// Draws the layer at origin, as much of it as lies on the picture of size frame; false when it
+// cannot be made.
 bool drawClipped(QPainter &painter,
-                 const QImage &image,
+                 const QSize &frame,
                  const TextLayer &layer,
                  const QPointF &origin,
                  StampResult &result)
 {
-    const QRect window = layer.windowOn(image.size(), origin);
+    const QRect window = layer.windowOn(frame, origin);
     if (window.isEmpty())
         return true;
     const QImage drawn = layer.draw(window);
@@ -390,12 +424,13 @@ EffectsPlacement placeWithEffects(const QSize &size,
 
 // The pen a style draws with on image: black or white by the patch when automatic.
 QColor penFor(const QImage &image,
+              const QSize &frame,
               int colourPosition,
               const QRect &colourArea,
               const WatermarkStyle &style)
 {
     QColor pen = style.useDefaults || style.autoColor
-                   ? automaticColour(image, colourPosition, colourArea)
+                   ? automaticColour(image, frame, colourPosition, colourArea)
                    : style.fontColor;
     pen.setAlpha(style.useDefaults ? WatermarkStyle::automaticAlpha : style.alpha);
     return pen;
@@ -409,23 +444,25 @@ QPointF layerOrigin(const TextBlock &block, const TextLayer &layer, const QRect 
 }
 
 // The rule with effects: the mark placed inside the margin, fitted with its turn, repeated over
-// the picture when tiled. The text's opacity applies to the whole layer.
-StampResult stampWithEffects(QImage &image,
+// the picture when tiled. The text's opacity applies to the whole layer. painter draws in the
+// coordinates of a picture of size frame; the automatic colour is taken from picture.
+StampResult stampWithEffects(QPainter &painter,
+                             const QImage &picture,
+                             const QSize &frame,
                              const QString &text,
                              int position,
                              const WatermarkStyle &style)
 {
     const WatermarkEffects &fx = style.effects;
-    const EffectsPlacement placement = placeWithEffects(image.size(), text, position, style);
+    const EffectsPlacement placement = placeWithEffects(frame, text, position, style);
     const QRect &area = placement.area;
     StampResult result;
     result.font = placement.font;
-    result.pen = penFor(image, placement.colourPosition, placement.colourArea, style);
+    result.pen = penFor(picture, frame, placement.colourPosition, placement.colourArea, style);
 
-    QPainter painter(&image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!fx.logo.isNull())
-        drawLogo(painter, image, area, fx);
+        drawLogo(painter, frame, area, fx);
     if (text.isEmpty())
         return result;
     const TextBlock block = layoutBlock(text, result.font, position);
@@ -434,7 +471,7 @@ StampResult stampWithEffects(QImage &image,
     const QPointF origin = layerOrigin(block, layer, area, position);
     painter.setOpacity(result.pen.alphaF());
     if (!fx.tile) {
-        result.drawn = drawClipped(painter, image, layer, origin, result);
+        result.drawn = drawClipped(painter, frame, layer, origin, result);
         return result;
     }
     // A grid of one block width by one block height through the placed block.
@@ -443,7 +480,7 @@ StampResult stampWithEffects(QImage &image,
     const qreal firstX = origin.x() - std::ceil((origin.x() + layer.size.width()) / stepX) * stepX;
     const qreal firstY = origin.y() - std::ceil((origin.y() + layer.size.height()) / stepY) * stepY;
     // A tile that fits the picture is made once and repeated; a larger one piece by piece.
-    const bool once = layer.size.width() <= image.width() && layer.size.height() <= image.height();
+    const bool once = layer.size.width() <= frame.width() && layer.size.height() <= frame.height();
     const QImage tile = once ? layer.draw(QRect(QPoint(0, 0), layer.size)) : QImage();
     if (once)
         result.layer = layer.size;
@@ -451,15 +488,68 @@ StampResult stampWithEffects(QImage &image,
         result.drawn = false;
         return result;
     }
-    for (qreal y = firstY; y < image.height(); y += stepY) {
-        for (qreal x = firstX; x < image.width() && result.drawn; x += stepX) {
+    for (qreal y = firstY; y < frame.height(); y += stepY) {
+        for (qreal x = firstX; x < frame.width() && result.drawn; x += stepX) {
             if (once)
                 painter.drawImage(QPointF(x, y), tile);
             else
-                result.drawn = drawClipped(painter, image, layer, QPointF(x, y), result);
+                result.drawn = drawClipped(painter, frame, layer, QPointF(x, y), result);
         }
     }
     return result;
+}
+
+// The plain rule, drawn by painter in the coordinates of a picture of size frame; the automatic
+// colour is taken from picture.
+StampResult stampPlain(QPainter &painter,
+                       const QImage &picture,
+                       const QSize &frame,
+                       const QString &text,
+                       int position,
+                       const WatermarkStyle &style)
+{
+    StampResult result;
+    result.font = plainFont(frame, text, style);
+    result.pen = penFor(picture, frame, position, QRect(), style);
+    painter.setFont(result.font);
+    painter.setPen(result.pen);
+    painter.drawText(QRect(QPoint(0, 0), frame), position, text);
+    return result;
+}
+
+// The part of a picture of size frame that the mark draws on, with room for its antialiasing.
+QRect markArea(const QSize &frame, const QString &text, int position, const WatermarkStyle &style)
+{
+    const QRect picture(QPoint(0, 0), frame);
+    const WatermarkEffects &fx = style.effects;
+    if (fx.isPlain()) {
+        // Room for glyphs that reach past their advance, and for antialiasing.
+        const int room = QFontInfo(plainFont(frame, text, style)).pixelSize() / 2 + 2;
+        return watermarkBox(frame, text, position, style).adjusted(-room, -room, room, room) &
+               picture;
+    }
+    if (fx.tile)
+        return picture;
+    QRect area;
+    if (!fx.logo.isNull())
+        area = logoRect(frame, placeWithEffects(frame, text, position, style).area, fx)
+                 .toAlignedRect()
+                 .adjusted(-1, -1, 1, 1);
+    if (!text.isEmpty())
+        area |= watermarkBox(frame, text, position, style).adjusted(-1, -1, 1, 1);
+    return area & picture;
+}
+
+StampResult stampWithPainter(QPainter &painter,
+                             const QImage &picture,
+                             const QSize &frame,
+                             const QString &text,
+                             int position,
+                             const WatermarkStyle &style)
+{
+    if (!style.effects.isPlain())
+        return stampWithEffects(painter, picture, frame, text, position, style);
+    return stampPlain(painter, picture, frame, text, position, style);
 }
 
 } // namespace
@@ -519,9 +609,7 @@ QRect watermarkReach(const QSize &size,
     const WatermarkEffects &fx = style.effects;
     const bool automatic = style.useDefaults || style.autoColor;
     if (fx.isPlain()) {
-        // Room for glyphs that reach past their advance, and for antialiasing.
-        const int room = QFontInfo(plainFont(size, text, style)).pixelSize() / 2 + 2;
-        QRect reach = watermarkBox(size, text, position, style).adjusted(-room, -room, room, room);
+        QRect reach = markArea(size, text, position, style);
         if (automatic)
             reach |= colourPatch(size, position);
         return reach & picture;
@@ -544,15 +632,49 @@ StampResult stampWatermark(QImage &image,
                            int position,
                            const WatermarkStyle &style)
 {
-    if (!style.effects.isPlain())
-        return stampWithEffects(image, text, position, style);
-    StampResult result;
-    result.font = plainFont(image.size(), text, style);
-    result.pen = penFor(image, position, QRect(), style);
+    return stampWatermark(image, image.size(), text, position, style);
+}
 
-    QPainter painter(&image);
-    painter.setFont(result.font);
-    painter.setPen(result.pen);
-    painter.drawText(image.rect(), position, text);
+StampResult stampWatermark(QImage &image,
+                           const QSize &frame,
+                           const QString &text,
+                           int position,
+                           const WatermarkStyle &style)
+{
+    if (frame == image.size()) {
+        QPainter painter(&image);
+        return stampWithPainter(painter, image, frame, text, position, style);
+    }
+    // A tiled mark covers the whole picture: it is drawn at the picture's scale.
+    if (style.effects.tile) {
+        QPainter painter(&image);
+        painter.setTransform(frameToImage(frame, image));
+        return stampWithPainter(painter, image, frame, text, position, style);
+    }
+    // Else the mark is drawn as on the whole picture, on a layer of the part it covers, which
+    // is then scaled as the whole picture would have been: its edges stay as smooth.
+    // Its corners on whole eighths, which every libjpeg scale maps to whole pixels.
+    const QRect area = markArea(frame, text, position, style);
+    const auto down = [](int v) { return v - v % 8; };
+    const auto up = [](int v) { return v + (8 - v % 8) % 8; };
+    const QRect covered(QPoint(down(area.left()), down(area.top())),
+                        QPoint(up(area.right() + 1) - 1, up(area.bottom() + 1) - 1));
+    QImage layer(covered.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    if (layer.isNull())
+        return StampResult{ QFont(), QColor(), false, QSize() };
+    layer.fill(Qt::transparent);
+    QPainter onLayer(&layer);
+    onLayer.translate(-covered.topLeft());
+    StampResult result = stampWithPainter(onLayer, image, frame, text, position, style);
+    onLayer.end();
+    const QTransform toImage = frameToImage(frame, image);
+    const QPoint topLeft = toImage.map(QPointF(covered.topLeft())).toPoint();
+    const QPoint bottomRight =
+      toImage.map(QPointF(covered.topLeft() + QPoint(covered.width(), covered.height()))).toPoint();
+    const QSize scaled = QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y());
+    if (!scaled.isEmpty() && result.drawn) {
+        QPainter(&image).drawImage(
+          topLeft, layer.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
     return result;
 }

@@ -73,3 +73,10 @@ StampResult stampWatermark(QImage &image,
                            const QString &text,
                            int position,
                            const WatermarkStyle &style);
+// The same mark laid out for a picture of size frame, drawn on image: that picture at a smaller
+// scale (decoded so), where it covers what it would cover on the whole picture.
+StampResult stampWatermark(QImage &image,
+                           const QSize &frame,
+                           const QString &text,
+                           int position,
+                           const WatermarkStyle &style);

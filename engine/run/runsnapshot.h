@@ -26,4 +26,7 @@ struct RunSnapshot
     QStringList outputs;            // one per source, already unique within the run
     QVector<bool> skipped;          // one per source (empty: none); its name is taken in the folder
     QSet<FileIdentity> sourceFiles; // no output ever replaces one of these
+    // A JPEG written at most half its size is decoded at a libjpeg scale (an engine switch, not a
+    // user's choice: off for the tests and benchmarks that compare with the whole decode).
+    bool shrinkOnLoad = true;
 };

@@ -190,8 +190,21 @@ QByteArray stampKeeping(const RunSnapshot &run,
     return kept.bytes;
 }
 
-// The normal path: the whole picture read, stamped, scaled and encoded, its metadata copied.
-// Empty when it fails; outcome says why.
+// The size a picture must be decoded at least at: its output size when the run writes it
+// smaller, so that a JPEG can be decoded at a cheaper scale; invalid for the whole picture.
+QSize decodeMinimum(const RunSnapshot &run, const QString &source)
+{
+    if (!run.shrinkOnLoad || !run.outputSize.isValid())
+        return QSize();
+    const QSize declared = PictureReader::declaredSize(source);
+    if (!declared.isValid())
+        return QSize();
+    return outputSizeFor(declared, run.outputSize.box, run.outputSize.mode(run.policy.resize));
+}
+
+// The normal path: the picture read (at a smaller scale when it is written smaller), stamped as
+// the whole picture would be, scaled and encoded, its metadata copied. Empty when it fails;
+// outcome says why.
 QByteArray stampAndEncode(const RunSnapshot &run,
                           const QString &source,
                           const QByteArray &format,
@@ -200,21 +213,27 @@ QByteArray stampAndEncode(const RunSnapshot &run,
                           DecodeBuffer &buffer,
                           JobOutcome &outcome)
 {
-    PictureReader::Result read = heif ? PictureReader::read(*heif) : buffer.read(source);
+    PictureReader::Result read =
+      heif ? PictureReader::read(*heif) : buffer.read(source, decodeMinimum(run, source));
     if (!read.ok()) {
         outcome.reason = read.error;
         return QByteArray();
     }
     outcome.incomplete = read.incomplete;
     // Moved, not copied: a second reference would make the painter copy the whole picture.
+    // Every size of the mark's layout is the whole picture's, however it was decoded.
+    const QSize frame = read.fullSize;
     QImage image = std::move(read.image);
     const QString text =
-      run.text.filled(FieldValues::of(QFileInfo(source).fileName(), image.size(), metadata));
+      run.text.filled(FieldValues::of(QFileInfo(source).fileName(), frame, metadata));
     // Measured on the picture as read, as the preview measures it.
-    const int position = CalmPlace::positionOn(image, text, run.position, run.style);
+    const int position = run.style.effects.autoPosition
+                           ? CalmPlace::calmestPosition(
+                               CalmPlace::measureOf(image), frame, text, run.position, run.style)
+                           : run.position;
     if (run.policy.colour == ColourChoice::Srgb || !formatHoldsProfile(format))
         convertToSrgb(image);
-    const StampResult stamped = stampWatermark(image, text, position, run.style);
+    const StampResult stamped = stampWatermark(image, frame, text, position, run.style);
     outcome.pen = stamped.pen;
     outcome.position = position;
     outcome.status = JobOutcome::Status::NotWritten;
@@ -224,7 +243,7 @@ QByteArray stampAndEncode(const RunSnapshot &run,
     }
     if (run.outputSize.isValid()) {
         const QSize size =
-          outputSizeFor(image.size(), run.outputSize.box, run.outputSize.mode(run.policy.resize));
+          outputSizeFor(frame, run.outputSize.box, run.outputSize.mode(run.policy.resize));
         if (size != image.size())
             image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
