@@ -1,7 +1,9 @@
 // Runs Quorlane's batch job without a window and prints its throughput and peak memory.
-// Usage: bench_batch <corpus folder> <output folder> <original|thumbnails> <workers, 0 = all>
+// Usage: bench_batch <corpus folder> <output folder> <original|thumbnails|N> <workers, 0 = all>
 //        [12|48|all|PREFIX] [metadata choice, default none] [watermark text]
-//        [plain|dressed|tile|auto] [output format, default jpg] [encode|keep, the JPEG mode]
+//        [plain|dressed|tile|auto] [output format, default jpg] [encode|keep|whole]
+// N: a long edge of N pixels. whole: encoded from the whole decode (no shrink on load); keep: the
+// keep-JPEG mode.
 // dressed: outline, shadow and a logo; auto: the automatic position. PREFIX: the PREFIX-* pictures
 // in the corpus folder, such as the HEIC (h12) and progressive (q12, q48) copies bench/run makes of
 // the 12 and 48 MP sets. "make" as the only argument pair (bench_batch <corpus folder> make) just
@@ -35,11 +37,13 @@ int main(int argc, char *argv[])
     const QString corpus = args.at(1);
     const QStringList p12 = makePhotos(corpus, QStringLiteral("p12"), 24, QSize(4000, 3000));
     const QStringList p48 = makePhotos(corpus, QStringLiteral("p48"), 4, QSize(8000, 6000));
+    makePhotos(corpus, QStringLiteral("p24"), 8, QSize(6000, 4000));
     if (args.at(2) == QLatin1String("make"))
         return 0;
 
     const QString outDir = args.at(2);
     const bool thumbnails = args.value(3) == QLatin1String("thumbnails");
+    const int longEdge = args.value(3).toInt();
     const int workers = args.value(4).toInt();
     const QString set = args.value(5, QStringLiteral("all"));
     const int metadata = choiceIndex(metadataChoiceNames,
@@ -62,7 +66,9 @@ int main(int argc, char *argv[])
         run.style.effects.autoPosition = true;
     }
     run.position = Position::BottomRight;
-    run.outputSize = thumbnails ? outputSizes.at(4).size : QSize();
+    run.outputSize = longEdge > 0 ? OutputSize::longEdge(longEdge)
+                     : thumbnails ? OutputSize(outputSizes.at(4).size)
+                                  : OutputSize();
     run.outputDir = outDir;
     run.policy.metadata = metadata < 0 ? MetadataChoice::None : MetadataChoice(metadata);
     if (set != QLatin1String("12") && set != QLatin1String("48") && set != QLatin1String("all")) {
@@ -77,6 +83,7 @@ int main(int argc, char *argv[])
     const QString format = args.value(9, QStringLiteral("jpg"));
     if (args.value(10) == QLatin1String("keep"))
         run.policy.jpegMode = JpegMode::Keep;
+    run.shrinkOnLoad = args.value(10) != QLatin1String("whole");
     run.outputs = assignOutputPaths(run.sources, outDir, format).paths;
 
     BatchRunner runner;

@@ -73,6 +73,8 @@ public:
 
 private:
     PictureReader::Result readInto(QImageReader &reader, QImage target);
+    // Makes the storage a picture of size and format in huge pages, unless it is one already.
+    void reserve(const QSize &size, QImage::Format format);
     std::optional<PictureReader::Result> readShrunk(QImageReader &reader,
                                                     const QString &path,
                                                     const QSize &minimum);

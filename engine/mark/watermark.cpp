@@ -651,23 +651,27 @@ StampResult stampWatermark(QImage &image,
         painter.setTransform(frameToImage(frame, image));
         return stampWithPainter(painter, image, frame, text, position, style);
     }
-    // Else the mark is drawn as on the whole picture, on a layer of the part it covers, which
-    // is then scaled as the whole picture would have been: its edges stay as smooth.
-    // Its corners on whole eighths, which every libjpeg scale maps to whole pixels.
+    // Else the mark is drawn as on the whole picture, on a layer of the part it covers at twice
+    // the picture's scale (at most the whole picture's), which is then scaled down with it: its
+    // edges stay as smooth as if it had been drawn on the whole picture.
+    // The layer's corners lie on whole eighths, which every libjpeg scale maps to whole pixels.
     const QRect area = markArea(frame, text, position, style);
     const auto down = [](int v) { return v - v % 8; };
     const auto up = [](int v) { return v + (8 - v % 8) % 8; };
     const QRect covered(QPoint(down(area.left()), down(area.top())),
                         QPoint(up(area.right() + 1) - 1, up(area.bottom() + 1) - 1));
-    QImage layer(covered.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    const QTransform toImage = frameToImage(frame, image);
+    const qreal layerScale = std::min<qreal>(1, 2 * std::max(toImage.m11(), toImage.m22()));
+    QImage layer((QSizeF(covered.size()) * layerScale).toSize().expandedTo(QSize(1, 1)),
+                 QImage::Format_ARGB32_Premultiplied);
     if (layer.isNull())
         return StampResult{ QFont(), QColor(), false, QSize() };
     layer.fill(Qt::transparent);
     QPainter onLayer(&layer);
+    onLayer.scale(layerScale, layerScale);
     onLayer.translate(-covered.topLeft());
     StampResult result = stampWithPainter(onLayer, image, frame, text, position, style);
     onLayer.end();
-    const QTransform toImage = frameToImage(frame, image);
     const QPoint topLeft = toImage.map(QPointF(covered.topLeft())).toPoint();
     const QPoint bottomRight =
       toImage.map(QPointF(covered.topLeft() + QPoint(covered.width(), covered.height()))).toPoint();
