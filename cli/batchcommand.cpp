@@ -2,11 +2,13 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <map>
 
+#include "engine/output/nametemplate.h"
 #include "settings/choicenames.h"
 #include "settings/configfile.h"
 #include "settings/constants.h"
@@ -93,6 +95,19 @@ struct Options
                                  "source, output, status, reason); never a picture. Processes "
                                  "on one machine may share FILE."),
                                "FILE" };
+    QCommandLineOption watch{ "watch",
+                              Text::tr("Stamp each picture in FOLDER whose output is missing, "
+                                       "then every picture that comes into it complete, until a "
+                                       "signal ends it (a hot folder)."),
+                              "FOLDER" };
+    QCommandLineOption poll{ "poll",
+                             Text::tr("With --watch: look at the folder every SECONDS (1 to "
+                                      "3600) instead of being told; network and FUSE folders "
+                                      "are always polled."),
+                             "SECONDS" };
+    QCommandLineOption recursive{ "recursive",
+                                  Text::tr("With --watch: watch its subfolders too; outputs keep "
+                                           "their subfolder.") };
     QCommandLineOption quiet{ { "q", "quiet" }, Text::tr("Print only errors.") };
     QCommandLineOption help{ { "h", "help" }, Text::tr("Show this help and exit.") };
     QCommandLineOption version{ "version", Text::tr("Show the version and exit.") };
@@ -142,8 +157,18 @@ struct Options
                             format });
         for (const auto &entry : table)
             parser.addOption(entry.second);
-        parser.addOptions(
-          { savePreset, listPresets, jobs, filesFrom, null, report, quiet, help, version });
+        parser.addOptions({ savePreset,
+                            listPresets,
+                            jobs,
+                            filesFrom,
+                            null,
+                            report,
+                            watch,
+                            poll,
+                            recursive,
+                            quiet,
+                            help,
+                            version });
     }
 };
 
@@ -239,6 +264,43 @@ Preset savedPreset(const QCommandLineParser &parser,
     return saved;
 }
 
+// Where a path leads, for comparing folders that may not exist yet.
+QString resolved(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : canonical;
+}
+
+// --watch and what it refuses: pictures named (it finds its own), and whatever a restart could
+// not repeat (numbered outputs, {counter}); the output folder inside what it watches.
+void readWatch(const QCommandLineParser &parser,
+               const Options &o,
+               BatchCommand &command,
+               const std::function<void(const QString &)> &fail)
+{
+    const RunRequest &request = command.request;
+    command.watchFolder = parser.value(o.watch);
+    command.recursive = parser.isSet(o.recursive);
+    if (!request.sources.isEmpty() || parser.isSet(o.filesFrom))
+        fail(
+          Text::tr("--watch takes no FILE and no --files-from: it stamps what is in its folder"));
+    if (request.policy.existingFiles == ExistingFiles::Number)
+        fail(Text::tr("--watch cannot number outputs (--if-exists number): after a restart it "
+                      "could not tell its own; use skip or replace"));
+    if (NameTemplate(request.policy.nameTemplate).usesCounter())
+        fail(Text::tr("--watch cannot name outputs by {counter}: after a restart it could not know "
+                      "the numbers"));
+    const QString watched = resolved(command.watchFolder);
+    const QString output = resolved(request.outputDir);
+    if (output == watched)
+        fail(Text::tr("the output folder is the watched folder"));
+    else if (command.recursive && output.startsWith(watched + QLatin1Char('/')))
+        fail(Text::tr("the output folder is inside the folder watched with --recursive"));
+    if (parser.isSet(o.poll) && !readNumber(parser.value(o.poll), 1, 3600, &command.pollSeconds))
+        fail(
+          invalidValue(parser.value(o.poll), QStringLiteral("poll"), QStringLiteral("1 to 3600")));
+}
+
 } // namespace
 
 QString batchHelpText()
@@ -251,20 +313,24 @@ QString batchHelpText()
     const int end = text.indexOf(QLatin1String(" [options]"));
     text.replace(0, end + 10, QStringLiteral("Usage: quorlane-batch [OPTION]..."));
     return text +
-           Text::tr("\nExit status:\n"
-                    "  0    every picture was written or skipped\n"
-                    "  1    some picture could not be read or written, or the report failed\n"
-                    "  2    bad usage\n"
-                    "  130  stopped by SIGINT (143: SIGTERM, 129: SIGHUP) after the pictures\n"
-                    "       in flight; a second signal ends it at once\n"
-                    "\nExamples:\n"
-                    "  quorlane-batch -t 'Anna Berg' -p bottom-right -s 640x480 --fit -o out "
-                    "*.jpg\n"
-                    "  find photos -name '*.jpg' -print0 | quorlane-batch -0 --files-from - -f "
-                    "png\n"
-                    "  quorlane-batch -s 2048x2048 --fit -f webp --name '{name}-web' "
-                    "--save-preset web\n"
-                    "  quorlane-batch --preset web -o site *.jpg    (long edge 2048 pixels)\n");
+           Text::tr(
+             "\nExit status:\n"
+             "  0    every picture was written or skipped\n"
+             "  1    some picture could not be read or written, or the report failed\n"
+             "  2    bad usage\n"
+             "  130  stopped by SIGINT (143: SIGTERM, 129: SIGHUP) after the pictures\n"
+             "       in flight; a second signal ends it at once\n"
+             "\nExamples:\n"
+             "  quorlane-batch -t 'Anna Berg' -p bottom-right -s 640x480 --fit -o out "
+             "*.jpg\n"
+             "  find photos -name '*.jpg' -print0 | quorlane-batch -0 --files-from - -f "
+             "png\n"
+             "  quorlane-batch -s 2048x2048 --fit -f webp --name '{name}-web' "
+             "--save-preset web\n"
+             "  quorlane-batch --preset web -o site *.jpg    (long edge 2048 pixels)\n"
+             "  quorlane-batch --preset web --watch camera -o stamped --report log.json\n"
+             "\nWith --watch it runs until SIGINT, SIGTERM or SIGHUP; a restart stamps only\n"
+             "what has no output yet (with --if-exists replace, also what changed since).\n");
 }
 
 ParsedCommand parseBatchCommand(const QStringList &arguments,
@@ -384,7 +450,11 @@ ParsedCommand parseBatchCommand(const QStringList &arguments,
     request.sources = parser.positionalArguments();
     if (parser.isSet(o.null) && !parser.isSet(o.filesFrom))
         fail(Text::tr("--null needs --files-from"));
-    if (parser.isSet(o.filesFrom)) {
+    if (parser.isSet(o.watch)) {
+        readWatch(parser, o, command, fail);
+    } else if (parser.isSet(o.poll) || parser.isSet(o.recursive)) {
+        fail(Text::tr("--poll and --recursive need --watch"));
+    } else if (parser.isSet(o.filesFrom)) {
         const QString list = parser.value(o.filesFrom);
         if (!readFileList(list, standardInput, parser.isSet(o.null), &request.sources))
             fail(Text::tr("cannot read the list of pictures '%1'").arg(list));

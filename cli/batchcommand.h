@@ -20,7 +20,10 @@ struct BatchCommand
     int jobs = 0; // 0: planned from the cores and the pictures' sizes
     QString reportPath;
     bool quiet = false;
-    QString savePreset; // a name: save preset under it first; then run when there are pictures
+    QString savePreset;  // a name: save preset under it first; then run when there are pictures
+    QString watchFolder; // --watch: stamp what comes into this folder until a signal
+    bool recursive = false;
+    int pollSeconds = 0; // 0: told by inotify where the file system allows it
     Preset preset;
 };
 

@@ -14,6 +14,7 @@
 #include "settings/watermarksettings.h"
 #include "signalwatcher.h"
 #include "version.h"
+#include "watchsession.h"
 
 namespace {
 
@@ -22,6 +23,22 @@ void onlyErrors(QtMsgType type, const QMessageLogContext &, const QString &messa
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         say(message);
+}
+
+// Prepares session and runs it to its end, a signal stopping it after the pictures in flight.
+template<typename Session>
+int runSession(const BatchCommand &command)
+{
+    Session session(command);
+    if (const std::optional<int> status = session.prepare())
+        return *status;
+    SignalWatcher watcher;
+    QObject::connect(&watcher, &SignalWatcher::received, &session, &Session::stop);
+    QObject::connect(
+      &session, &Session::finished, qApp, &QCoreApplication::exit, Qt::QueuedConnection);
+    watcher.watch();
+    session.start();
+    return QGuiApplication::exec();
 }
 
 } // namespace
@@ -59,13 +76,7 @@ int main(int argc, char *argv[])
         std::printf("quorlane-batch %s\n", appVersion);
         return 0;
     }
-    BatchSession session(command);
-    if (const std::optional<int> status = session.prepare())
-        return *status;
-    SignalWatcher watcher;
-    QObject::connect(&watcher, &SignalWatcher::received, &session, &BatchSession::stop);
-    QObject::connect(&session, &BatchSession::finished, &app, &QCoreApplication::exit);
-    watcher.watch();
-    session.start();
-    return QGuiApplication::exec();
+    if (!command.watchFolder.isEmpty())
+        return runSession<WatchSession>(command);
+    return runSession<BatchSession>(command);
 }

@@ -83,6 +83,8 @@ private slots:
     void settingsFiles_data();
     void settingsFiles();
     void leavesHomeAloneAndSurvivesAClosedPipe();
+    void hotFolder_data();
+    void hotFolder();
 
 private:
     TestEnvironment *m_env = nullptr;
@@ -158,6 +160,26 @@ void TestCli::arguments_data()
     bad("margin 21", { "--margin", "21", "a.jpg" }, "invalid value '21' for --margin (0 to 20)");
     bad("angle 91", { "--angle", "91", "a.jpg" }, "invalid value '91' for --angle (-90 to 90)");
     bad("logo position", { "--logo-position", "up", "a.jpg" }, "invalid value 'up' for --logo");
+    const QString watched = QDir::tempPath() + "/watched";
+    bad("watch: output is the folder",
+        { "--watch", watched, "-o", watched + "/" },
+        "the output folder is the watched folder");
+    bad("watch: output inside, recursive",
+        { "--watch", watched, "--recursive", "-o", watched + "/out" },
+        "the output folder is inside the folder watched with --recursive");
+    bad("watch: a file too",
+        { "--watch", watched, "-o", "/tmp/o", "a.jpg" },
+        "--watch takes no FILE");
+    bad("watch: numbered",
+        { "--watch", watched, "-o", "/tmp/o", "--if-exists", "number" },
+        "--watch cannot number outputs");
+    bad("watch: counter",
+        { "--watch", watched, "-o", "/tmp/o", "--name", "{name}-{counter:3}" },
+        "--watch cannot name outputs by {counter}");
+    bad("poll without watch", { "--poll", "2", "a.jpg" }, "--poll and --recursive need --watch");
+    bad("poll 0",
+        { "--watch", watched, "-o", "/tmp/o", "--poll", "0" },
+        "invalid value '0' for --poll");
     bad("unreadable logo", { "--logo", "/nonexistent.svg", "a.jpg" }, "cannot read the logo");
     bad("tile twice", { "--tile", "--no-tile", "a.jpg" }, "--tile and --no-tile cannot");
     bad("missing preset", { "--preset", "nosuch", "a.jpg" }, "cannot read the preset 'nosuch'");
@@ -879,6 +901,114 @@ void TestCli::leavesHomeAloneAndSurvivesAClosedPipe()
     QCOMPARE(
       QDir(dir.filePath("home")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
       QStringList());
+}
+
+void TestCli::hotFolder_data()
+{
+    QTest::addColumn<QStringList>("mode");
+    QTest::newRow("inotify") << QStringList();
+    QTest::newRow("polling") << QStringList{ "--poll", "1" };
+}
+
+void TestCli::hotFolder()
+{
+    QFETCH(QStringList, mode);
+    const QString root = m_env->path() + "/hot-" + QTest::currentDataTag();
+    const QString in = root + "/in";
+    const QString out = root + "/out";
+    const QString report = root + "/report.json";
+    QVERIFY(QDir().mkpath(in + "/sub") && QDir().mkpath(root + "/elsewhere"));
+    const auto photo = [](int seed) {
+        QImage picture(320, 240, QImage::Format_RGB32);
+        for (int y = 0; y < 240; ++y) {
+            for (int x = 0; x < 320; ++x)
+                picture.setPixel(x, y, qRgb((x * seed) % 256, (y * 3 + seed) % 256, 90));
+        }
+        return encodeJpeg(picture);
+    };
+    // Made before the watch starts: stamped at its start.
+    writeFile(in + "/before.jpg", photo(1));
+    writeFile(in + "/sub/deep.jpg", photo(2));
+    const QStringList options = QStringList{ "-t", "Hot", "-p", "bottom-right" };
+    const QStringList watch =
+      options + mode + QStringList{ "--watch", in, "--recursive", "-o", out, "--report", report };
+    QProcess watcher;
+    watcher.start(QStringLiteral(QUORLANE_BATCH), watch);
+    QVERIFY(watcher.waitForStarted());
+    const auto written = [&](const QString &name) {
+        int count = 0;
+        for (const QJsonObject &line : reportLines(report)) {
+            count += line.value("source").toString() == in + "/" + name &&
+                     line.value("status").toString() == "written";
+        }
+        return count;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(written("before.jpg"), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(written("sub/deep.jpg"), 1, 20000);
+    QVERIFY(QFile::exists(out + "/sub/deep.jpg"));
+
+    // Three pictures written in two halves through one descriptor; between the halves a whole
+    // picture comes and goes out, so the half-written one's events have been handled by then.
+    for (int i = 1; i <= 3; ++i) {
+        const QString name = QStringLiteral("half-%1.jpg").arg(i);
+        const QByteArray bytes = photo(10 + i);
+        QFile half(in + "/" + name);
+        QVERIFY(half.open(QIODevice::WriteOnly));
+        half.write(bytes.left(bytes.size() / 2));
+        QVERIFY(half.flush());
+        const QString sentinel = QStringLiteral("whole-%1.jpg").arg(i);
+        writeFile(in + "/" + sentinel, photo(20 + i));
+        QTRY_COMPARE_WITH_TIMEOUT(written(sentinel), 1, 20000);
+        QVERIFY2(!QFile::exists(out + "/" + name), qPrintable(name));
+        half.write(bytes.mid(bytes.size() / 2));
+        half.close();
+        QTRY_COMPARE_WITH_TIMEOUT(written(name), 1, 20000);
+    }
+    // Moved in from the same file system, into a folder made while watching.
+    writeFile(root + "/elsewhere/moved.jpg", photo(30));
+    QVERIFY(QDir().mkpath(in + "/new"));
+    QVERIFY(QFile::rename(root + "/elsewhere/moved.jpg", in + "/new/moved.jpg"));
+    QTRY_COMPARE_WITH_TIMEOUT(written("new/moved.jpg"), 1, 20000);
+    writeFile(in + "/broken.jpg", "not a picture");
+    const auto unreadable = [&] {
+        int count = 0;
+        for (const QJsonObject &line : reportLines(report))
+            count += line.value("source").toString() == in + "/broken.jpg";
+        return count;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(unreadable(), 1, 20000);
+
+    // SIGTERM ends it after the pictures in flight, and no temporary file stays.
+    watcher.terminate();
+    QVERIFY(watcher.waitForFinished(20000));
+    QCOMPARE(watcher.exitCode(), 143);
+    for (const QString &folder : { out, out + "/sub", out + "/new" }) {
+        for (const QString &name : allFiles(folder))
+            QVERIFY2(!name.startsWith('.') && !QImage(folder + "/" + name).isNull(),
+                     qPrintable(name));
+    }
+    // The same bytes as a batch run of the same options.
+    const QString batchOut = root + "/batch";
+    QCOMPARE(runBatch(options + QStringList{ "-q", "-o", batchOut, in + "/half-2.jpg" }), 0);
+    QCOMPARE(fileBytes(out + "/half-2.jpg"), fileBytes(batchOut + "/half-2.jpg"));
+
+    // A restart stamps what came while it was stopped, and nothing twice.
+    writeFile(in + "/late.jpg", photo(40));
+    watcher.start(QStringLiteral(QUORLANE_BATCH), watch);
+    QTRY_COMPARE_WITH_TIMEOUT(written("late.jpg"), 1, 20000);
+    writeFile(in + "/last.jpg", photo(50)); // everything before it has been looked at by then
+    QTRY_COMPARE_WITH_TIMEOUT(written("last.jpg"), 1, 20000);
+    watcher.terminate();
+    QVERIFY(watcher.waitForFinished(20000));
+    QCOMPARE(watcher.exitCode(), 143);
+    for (const QString name : { "before.jpg",
+                                "sub/deep.jpg",
+                                "half-1.jpg",
+                                "whole-1.jpg",
+                                "half-3.jpg",
+                                "new/moved.jpg" })
+        QCOMPARE(written(name), 1);
+    QCOMPARE(unreadable(), 2); // once a start
 }
 
 QTEST_MAIN(TestCli)

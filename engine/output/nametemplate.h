@@ -30,6 +30,8 @@ public:
     bool isDefault() const { return m_text == QLatin1String(defaultText); }
     bool needsMetadata() const;
     bool needsSize() const;
+    // Whether a name holds the picture's place in the list, which only its run knows.
+    bool usesCounter() const { return m_text.contains(QLatin1String("{counter")); }
 
     // The output's name without suffix. Field values are made safe for a file name: "/", NUL and
     // other control characters become "_", and a leading "." or "-" gets a "_" before it. An

@@ -29,4 +29,7 @@ struct RunSnapshot
     // A JPEG written at most half its size is decoded at a libjpeg scale (an engine switch, not a
     // user's choice: off for the tests and benchmarks that compare with the whole decode).
     bool shrinkOnLoad = true;
+    // A picture the decoder finds incomplete is written with what it has; a hot folder's is not
+    // (it may still be arriving).
+    bool publishesIncomplete = true;
 };

@@ -220,6 +220,10 @@ QByteArray stampAndEncode(const RunSnapshot &run,
         return QByteArray();
     }
     outcome.incomplete = read.incomplete;
+    if (!read.incomplete.isEmpty() && !run.publishesIncomplete) {
+        outcome.reason = read.incomplete;
+        return QByteArray();
+    }
     // Moved, not copied: a second reference would make the painter copy the whole picture.
     // Every size of the mark's layout is the whole picture's, however it was decoded.
     const QSize frame = read.fullSize;
