@@ -5,7 +5,7 @@ _quorlane_batch()
     _init_completion -s || return
 
     case $prev in
-        -o | --output)
+        -o | --output | --watch)
             _filedir -d
             return
             ;;
@@ -74,7 +74,7 @@ _quorlane_batch()
             return
             ;;
         --save-preset | -Q | --quality | -j | --jobs | --margin | --angle | --logo-width | \
-            --logo-opacity)
+            --logo-opacity | --poll)
             return
             ;;
     esac
@@ -88,7 +88,7 @@ _quorlane_batch()
             --copyright-notice --no-copyright-notice --if-exists --margin --outline
             --no-outline --shadow --no-shadow --angle --tile --no-tile --text-size-by --logo --logo-width
             --logo-position --logo-opacity --jobs --files-from
-            --null --report --quiet --help --version' -- "$cur"))
+            --null --report --watch --poll --recursive --quiet --help --version' -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
         return
     fi

@@ -72,140 +72,180 @@
 <context>
     <name>BatchCommand</name>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="30"/>
+        <location filename="../cli/batchcommand.cpp" line="32"/>
         <source>Write into DIR, made with its parents when missing (default: the window&apos;s output folder).</source>
         <translation>In DIR schreiben, samt fehlender übergeordneter Ordner (Standard: der Ausgabeordner des Fensters).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="35"/>
+        <location filename="../cli/batchcommand.cpp" line="37"/>
         <source>The watermark text; line breaks as given (default: the saved text).</source>
         <translation>Der Wasserzeichentext; Zeilenumbrüche wie angegeben (Standard: der gespeicherte Text).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="40"/>
+        <location filename="../cli/batchcommand.cpp" line="42"/>
         <source>Put &quot;© &quot; before the text.</source>
         <translation>„© “ vor den Text setzen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="42"/>
+        <location filename="../cli/batchcommand.cpp" line="44"/>
         <source>Do not put &quot;© &quot; before it.</source>
         <translation>Kein „© “ davor setzen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="44"/>
+        <location filename="../cli/batchcommand.cpp" line="46"/>
         <source>Where the text goes: %1, or auto: the calmest of them for each picture (default: the saved position).</source>
         <translation>Wo der Text steht: %1, oder auto: die ruhigste davon für jedes Bild (Standard: die gespeicherte Position).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="49"/>
+        <location filename="../cli/batchcommand.cpp" line="51"/>
         <source>Take text, sign, position and style from FILE, a settings.qrl.xml (default: the window&apos;s own, when it exists).</source>
         <translation>Text, Zeichen, Position und Stil aus FILE nehmen, einer settings.qrl.xml (Standard: die des Fensters, wenn es sie gibt).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="54"/>
+        <location filename="../cli/batchcommand.cpp" line="56"/>
         <source>Start from the preset NAME, or the preset file FILE, instead of what the window has saved; options given win.</source>
         <translation>Von der Vorlage NAME oder der Vorlagendatei FILE ausgehen statt vom Gespeicherten des Fensters; angegebene Optionen haben Vorrang.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="58"/>
+        <location filename="../cli/batchcommand.cpp" line="60"/>
         <source>Choose font size, black or white and opacity per picture.</source>
         <translation>Schriftgröße, Schwarz oder Weiß und Deckkraft je Bild wählen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="61"/>
+        <location filename="../cli/batchcommand.cpp" line="63"/>
         <source>%1, WxH, or N: the long edge, never enlarged (%2 to %3; default: original).</source>
         <translation>%1, BxH oder N: die lange Seite, nie vergrößert (%2 bis %3; Standard: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="69"/>
+        <location filename="../cli/batchcommand.cpp" line="71"/>
         <source>%1 (default: original).</source>
         <translation>%1 (Standard: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="76"/>
+        <location filename="../cli/batchcommand.cpp" line="78"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>Die Einstellungen dieses Befehls (den Ausgabeordner nur mit -o) als Vorlage NAME speichern; danach die FILEs stempeln, falls angegeben.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="80"/>
+        <location filename="../cli/batchcommand.cpp" line="82"/>
         <source>List the presets and exit.</source>
         <translation>Die Vorlagen auflisten und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="82"/>
+        <location filename="../cli/batchcommand.cpp" line="84"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>N Bilder gleichzeitig stempeln (Standard: nach Kernen und Speicher).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="85"/>
+        <location filename="../cli/batchcommand.cpp" line="87"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>Die Bilder aus FILE lesen, eines pro Zeile (&apos;-&apos;: Standardeingabe).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="89"/>
+        <location filename="../cli/batchcommand.cpp" line="91"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>Namen in --files-from enden mit NUL statt Zeilenumbruch.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="91"/>
+        <location filename="../cli/batchcommand.cpp" line="93"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
         <translation>Je Bild eine JSON-Zeile an FILE anhängen, sobald es fertig ist (index, source, output, status, reason); nie an ein Bild. Prozesse auf einem Rechner dürfen FILE teilen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="96"/>
+        <location filename="../cli/batchcommand.cpp" line="99"/>
+        <source>Stamp each picture in FOLDER whose output is missing, then every picture that comes into it complete, until a signal ends it (a hot folder).</source>
+        <translation>Jedes Bild in FOLDER stempeln, dessen Ausgabe fehlt, danach jedes Bild, das vollständig hineinkommt, bis ein Signal es beendet (ein Hotfolder).</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="104"/>
+        <source>With --watch: look at the folder every SECONDS (1 to 3600) instead of being told; network and FUSE folders are always polled.</source>
+        <translation>Mit --watch: den Ordner alle SECONDS Sekunden (1 bis 3600) ansehen, statt benachrichtigt zu werden; Netzwerk- und FUSE-Ordner werden immer abgefragt.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="109"/>
+        <source>With --watch: watch its subfolders too; outputs keep their subfolder.</source>
+        <translation>Mit --watch: auch die Unterordner beobachten; Ausgaben behalten ihren Unterordner.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="111"/>
         <source>Print only errors.</source>
         <translation>Nur Fehler ausgeben.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="97"/>
+        <location filename="../cli/batchcommand.cpp" line="112"/>
         <source>Show this help and exit.</source>
         <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="98"/>
+        <location filename="../cli/batchcommand.cpp" line="113"/>
         <source>Show the version and exit.</source>
         <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="123"/>
+        <location filename="../cli/batchcommand.cpp" line="138"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="124"/>
+        <location filename="../cli/batchcommand.cpp" line="139"/>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="153"/>
+        <location filename="../cli/batchcommand.cpp" line="178"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Ein Text-Wasserzeichen auf jede FILE stempeln, genau wie das Quorlane-Fenster, und die
 Ergebnisse in den Ausgabeordner schreiben. Nicht angegebene Optionen nehmen das vom Fenster Gespeicherte.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="159"/>
+        <location filename="../cli/batchcommand.cpp" line="184"/>
         <source>Pictures to stamp.</source>
         <translation>Zu stempelnde Bilder.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="164"/>
+        <location filename="../cli/batchcommand.cpp" line="189"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>ungültiger Wert &apos;%1&apos; für --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="202"/>
-        <location filename="../cli/batchcommand.cpp" line="301"/>
+        <location filename="../cli/batchcommand.cpp" line="227"/>
+        <location filename="../cli/batchcommand.cpp" line="367"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 und --%2 können nicht zusammen angegeben werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="231"/>
+        <location filename="../cli/batchcommand.cpp" line="256"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>die Einstellungsdatei &apos;%1&apos; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="254"/>
+        <location filename="../cli/batchcommand.cpp" line="286"/>
+        <source>--watch takes no FILE and no --files-from: it stamps what is in its folder</source>
+        <translation>--watch nimmt keine FILE und kein --files-from: es stempelt, was in seinem Ordner liegt</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="288"/>
+        <source>--watch cannot number outputs (--if-exists number): after a restart it could not tell its own; use skip or replace</source>
+        <translation>--watch kann Ausgaben nicht nummerieren (--if-exists number): nach einem Neustart erkennte es seine eigenen nicht; skip oder replace verwenden</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="291"/>
+        <source>--watch cannot name outputs by {counter}: after a restart it could not know the numbers</source>
+        <translation>--watch kann Ausgaben nicht nach {counter} benennen: nach einem Neustart kennte es die Nummern nicht</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="296"/>
+        <source>the output folder is the watched folder</source>
+        <translation>der Ausgabeordner ist der beobachtete Ordner</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="298"/>
+        <source>the output folder is inside the folder watched with --recursive</source>
+        <translation>der Ausgabeordner liegt im mit --recursive beobachteten Ordner</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="316"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -219,6 +259,10 @@ Examples:
   find photos -name &apos;*.jpg&apos; -print0 | quorlane-batch -0 --files-from - -f png
   quorlane-batch -s 2048x2048 --fit -f webp --name &apos;{name}-web&apos; --save-preset web
   quorlane-batch --preset web -o site *.jpg    (long edge 2048 pixels)
+  quorlane-batch --preset web --watch camera -o stamped --report log.json
+
+With --watch it runs until SIGINT, SIGTERM or SIGHUP; a restart stamps only
+what has no output yet (with --if-exists replace, also what changed since).
 </source>
         <translation>
 Exit-Status:
@@ -233,55 +277,64 @@ Beispiele:
   find photos -name &apos;*.jpg&apos; -print0 | quorlane-batch -0 --files-from - -f png
   quorlane-batch -s 2048x2048 --fit -f webp --name &apos;{name}-web&apos; --save-preset web
   quorlane-batch --preset web -o site *.jpg    (längste Seite 2048 Pixel)
+  quorlane-batch --preset web --watch camera -o stamped --report log.json
+
+Mit --watch läuft es bis SIGINT, SIGTERM oder SIGHUP; ein Neustart stempelt nur,
+was noch keine Ausgabe hat (mit --if-exists replace auch, was sich seitdem geändert hat).
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="308"/>
+        <location filename="../cli/batchcommand.cpp" line="374"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset und --settings können nicht zusammen angegeben werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="311"/>
+        <location filename="../cli/batchcommand.cpp" line="377"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>die Vorlage &apos;%1&apos; kann nicht gelesen werden: %2 (Vorlagen liegen in %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="342"/>
+        <location filename="../cli/batchcommand.cpp" line="408"/>
         <source>invalid size &apos;%1&apos; (%2, WxH or N from %3 to %4)</source>
         <translation>ungültige Größe &apos;%1&apos; (%2, BxH oder N von %3 bis %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="352"/>
+        <location filename="../cli/batchcommand.cpp" line="418"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>ungültiges Format &apos;%1&apos; (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="375"/>
+        <location filename="../cli/batchcommand.cpp" line="441"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>ungültige Anzahl von Jobs &apos;%1&apos; (1 bis 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="382"/>
+        <location filename="../cli/batchcommand.cpp" line="448"/>
         <source>the output folder name is empty</source>
         <translation>der Name des Ausgabeordners ist leer</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="386"/>
+        <location filename="../cli/batchcommand.cpp" line="452"/>
         <source>--null needs --files-from</source>
         <translation>--null braucht --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="390"/>
+        <location filename="../cli/batchcommand.cpp" line="456"/>
+        <source>--poll and --recursive need --watch</source>
+        <translation>--poll und --recursive brauchen --watch</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="460"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>die Bilderliste &apos;%1&apos; kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="392"/>
+        <location filename="../cli/batchcommand.cpp" line="462"/>
         <source>no picture given</source>
         <translation>kein Bild angegeben</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="47"/>
+        <location filename="../cli/main.cpp" line="64"/>
         <source>Try &apos;quorlane-batch --help&apos; for more information.</source>
         <translation>„quorlane-batch --help“ zeigt mehr Informationen.</translation>
     </message>
@@ -292,11 +345,13 @@ Beispiele:
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="52"/>
+        <location filename="../cli/watchsession.cpp" line="57"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>der Bericht wird nicht nach &apos;%1&apos; geschrieben: %2</translation>
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="58"/>
+        <location filename="../cli/watchsession.cpp" line="63"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>der Bericht &apos;%1&apos; kann nicht geschrieben werden: %2</translation>
     </message>
@@ -756,6 +811,14 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <location filename="../engine/imageio/heifcodec.cpp" line="500"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP verworfen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HotFolder</name>
+    <message>
+        <location filename="../cli/hotfolder.cpp" line="69"/>
+        <source>it is not a folder</source>
+        <translation>es ist kein Ordner</translation>
     </message>
 </context>
 <context>
@@ -1248,37 +1311,37 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="178"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="166"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>das Bild gibt %1 Abtastwerte je Pixel an</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="210"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="198"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>das Bild ist beschädigt: sein %1-Block reicht über das Dateiende hinaus</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="289"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="327"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>der Dateiname ist in dieser Locale kein gültiges UTF-8</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="295"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="333"/>
         <source>it is a folder</source>
         <translation>es ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="297"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="335"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es ist ein FIFO, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="299"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="337"/>
         <source>it is a socket, not a regular file</source>
         <translation>es ist ein Socket, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="300"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="338"/>
         <source>it is a device, not a regular file</source>
         <translation>es ist ein Gerät, keine normale Datei</translation>
     </message>
@@ -1697,6 +1760,24 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
     </message>
 </context>
 <context>
+    <name>WatchSession</name>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="73"/>
+        <source>cannot watch &apos;%1&apos;: %2</source>
+        <translation>&apos;%1&apos; kann nicht beobachtet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="227"/>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="247"/>
+        <source>cannot write the report &apos;%1&apos;: %2</source>
+        <translation>der Bericht &apos;%1&apos; kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkEffects</name>
     <message>
         <location filename="../engine/imageio/logoreader.cpp" line="77"/>
@@ -1752,17 +1833,17 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>gedreht, ohne Metadaten</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="222"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="245"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>nicht genug Speicher, um das Wasserzeichen zu zeichnen</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="265"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="288"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>ein WebP-Bild fasst höchstens %1 Pixel je Seite</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="308"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="331"/>
         <source>it would replace a source picture of this run</source>
         <translation>es würde ein Quellbild dieses Laufs ersetzen</translation>
     </message>

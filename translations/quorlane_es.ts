@@ -72,140 +72,180 @@
 <context>
     <name>BatchCommand</name>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="30"/>
+        <location filename="../cli/batchcommand.cpp" line="32"/>
         <source>Write into DIR, made with its parents when missing (default: the window&apos;s output folder).</source>
         <translation>Escribir en DIR, creado con sus carpetas superiores si falta (predeterminado: la carpeta de salida de la ventana).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="35"/>
+        <location filename="../cli/batchcommand.cpp" line="37"/>
         <source>The watermark text; line breaks as given (default: the saved text).</source>
         <translation>El texto de la marca de agua; saltos de línea tal como se dan (predeterminado: el texto guardado).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="40"/>
+        <location filename="../cli/batchcommand.cpp" line="42"/>
         <source>Put &quot;© &quot; before the text.</source>
         <translation>Poner «© » antes del texto.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="42"/>
+        <location filename="../cli/batchcommand.cpp" line="44"/>
         <source>Do not put &quot;© &quot; before it.</source>
         <translation>No poner «© » delante.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="44"/>
+        <location filename="../cli/batchcommand.cpp" line="46"/>
         <source>Where the text goes: %1, or auto: the calmest of them for each picture (default: the saved position).</source>
         <translation>Dónde va el texto: %1, o auto: la más tranquila de ellas para cada imagen (predeterminado: la posición guardada).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="49"/>
+        <location filename="../cli/batchcommand.cpp" line="51"/>
         <source>Take text, sign, position and style from FILE, a settings.qrl.xml (default: the window&apos;s own, when it exists).</source>
         <translation>Tomar texto, signo, posición y estilo de FILE, un settings.qrl.xml (predeterminado: el de la ventana, si existe).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="54"/>
+        <location filename="../cli/batchcommand.cpp" line="56"/>
         <source>Start from the preset NAME, or the preset file FILE, instead of what the window has saved; options given win.</source>
         <translation>Partir del preajuste NAME, o del archivo de preajuste FILE, en lugar de lo guardado por la ventana; las opciones dadas prevalecen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="58"/>
+        <location filename="../cli/batchcommand.cpp" line="60"/>
         <source>Choose font size, black or white and opacity per picture.</source>
         <translation>Elegir tamaño de fuente, negro o blanco y opacidad para cada imagen.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="61"/>
+        <location filename="../cli/batchcommand.cpp" line="63"/>
         <source>%1, WxH, or N: the long edge, never enlarged (%2 to %3; default: original).</source>
         <translation>%1, AxA o N: el lado largo, nunca ampliado (%2 a %3; predeterminado: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="69"/>
+        <location filename="../cli/batchcommand.cpp" line="71"/>
         <source>%1 (default: original).</source>
         <translation>%1 (predeterminado: original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="76"/>
+        <location filename="../cli/batchcommand.cpp" line="78"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>Guardar los ajustes de esta orden (la carpeta de salida solo con -o) como el preajuste NAME; después marcar los FILE, si los hay.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="80"/>
+        <location filename="../cli/batchcommand.cpp" line="82"/>
         <source>List the presets and exit.</source>
         <translation>Listar los preajustes y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="82"/>
+        <location filename="../cli/batchcommand.cpp" line="84"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>Marcar N imágenes a la vez (predeterminado: según núcleos y memoria).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="85"/>
+        <location filename="../cli/batchcommand.cpp" line="87"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>Leer las imágenes de FILE, una por línea (&apos;-&apos;: entrada estándar).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="89"/>
+        <location filename="../cli/batchcommand.cpp" line="91"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>Los nombres de --files-from terminan en NUL, no en salto de línea.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="91"/>
+        <location filename="../cli/batchcommand.cpp" line="93"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
         <translation>Añadir a FILE una línea JSON por imagen al terminarla (index, source, output, status, reason); nunca a una imagen. Varios procesos de una máquina pueden compartir FILE.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="96"/>
+        <location filename="../cli/batchcommand.cpp" line="99"/>
+        <source>Stamp each picture in FOLDER whose output is missing, then every picture that comes into it complete, until a signal ends it (a hot folder).</source>
+        <translation>Estampar cada imagen de FOLDER cuya salida falte y luego cada imagen que llegue completa, hasta que una señal lo termine (una carpeta vigilada).</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="104"/>
+        <source>With --watch: look at the folder every SECONDS (1 to 3600) instead of being told; network and FUSE folders are always polled.</source>
+        <translation>Con --watch: mirar la carpeta cada SECONDS segundos (1 a 3600) en vez de recibir avisos; las carpetas de red y FUSE siempre se consultan.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="109"/>
+        <source>With --watch: watch its subfolders too; outputs keep their subfolder.</source>
+        <translation>Con --watch: vigilar también sus subcarpetas; las salidas conservan su subcarpeta.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="111"/>
         <source>Print only errors.</source>
         <translation>Mostrar solo errores.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="97"/>
+        <location filename="../cli/batchcommand.cpp" line="112"/>
         <source>Show this help and exit.</source>
         <translation>Mostrar esta ayuda y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="98"/>
+        <location filename="../cli/batchcommand.cpp" line="113"/>
         <source>Show the version and exit.</source>
         <translation>Mostrar la versión y salir.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="123"/>
+        <location filename="../cli/batchcommand.cpp" line="138"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="124"/>
+        <location filename="../cli/batchcommand.cpp" line="139"/>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="153"/>
+        <location filename="../cli/batchcommand.cpp" line="178"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Estampar una marca de agua de texto en cada FILE, exactamente como la ventana de Quorlane, y escribir
 los resultados en la carpeta de salida. Las opciones no dadas toman lo guardado por la ventana.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="159"/>
+        <location filename="../cli/batchcommand.cpp" line="184"/>
         <source>Pictures to stamp.</source>
         <translation>Imágenes que marcar.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="164"/>
+        <location filename="../cli/batchcommand.cpp" line="189"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>valor &apos;%1&apos; no válido para --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="202"/>
-        <location filename="../cli/batchcommand.cpp" line="301"/>
+        <location filename="../cli/batchcommand.cpp" line="227"/>
+        <location filename="../cli/batchcommand.cpp" line="367"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 y --%2 no pueden darse juntos</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="231"/>
+        <location filename="../cli/batchcommand.cpp" line="256"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>no se puede leer el archivo de ajustes &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="254"/>
+        <location filename="../cli/batchcommand.cpp" line="286"/>
+        <source>--watch takes no FILE and no --files-from: it stamps what is in its folder</source>
+        <translation>--watch no admite FILE ni --files-from: estampa lo que hay en su carpeta</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="288"/>
+        <source>--watch cannot number outputs (--if-exists number): after a restart it could not tell its own; use skip or replace</source>
+        <translation>--watch no puede numerar las salidas (--if-exists number): tras reiniciar no reconocería las suyas; use skip o replace</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="291"/>
+        <source>--watch cannot name outputs by {counter}: after a restart it could not know the numbers</source>
+        <translation>--watch no puede nombrar las salidas con {counter}: tras reiniciar no conocería los números</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="296"/>
+        <source>the output folder is the watched folder</source>
+        <translation>la carpeta de salida es la carpeta vigilada</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="298"/>
+        <source>the output folder is inside the folder watched with --recursive</source>
+        <translation>la carpeta de salida está dentro de la carpeta vigilada con --recursive</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="316"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -219,6 +259,10 @@ Examples:
   find photos -name &apos;*.jpg&apos; -print0 | quorlane-batch -0 --files-from - -f png
   quorlane-batch -s 2048x2048 --fit -f webp --name &apos;{name}-web&apos; --save-preset web
   quorlane-batch --preset web -o site *.jpg    (long edge 2048 pixels)
+  quorlane-batch --preset web --watch camera -o stamped --report log.json
+
+With --watch it runs until SIGINT, SIGTERM or SIGHUP; a restart stamps only
+what has no output yet (with --if-exists replace, also what changed since).
 </source>
         <translation>
 Estado de salida:
@@ -233,55 +277,64 @@ Ejemplos:
   find photos -name &apos;*.jpg&apos; -print0 | quorlane-batch -0 --files-from - -f png
   quorlane-batch -s 2048x2048 --fit -f webp --name &apos;{name}-web&apos; --save-preset web
   quorlane-batch --preset web -o site *.jpg    (lado mayor de 2048 píxeles)
+  quorlane-batch --preset web --watch camera -o stamped --report log.json
+
+Con --watch funciona hasta SIGINT, SIGTERM o SIGHUP; al reiniciar solo estampa
+lo que aún no tiene salida (con --if-exists replace, también lo que cambió desde entonces).
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="308"/>
+        <location filename="../cli/batchcommand.cpp" line="374"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset y --settings no pueden darse juntos</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="311"/>
+        <location filename="../cli/batchcommand.cpp" line="377"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>no se puede leer el preajuste &apos;%1&apos;: %2 (los preajustes están en %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="342"/>
+        <location filename="../cli/batchcommand.cpp" line="408"/>
         <source>invalid size &apos;%1&apos; (%2, WxH or N from %3 to %4)</source>
         <translation>tamaño &apos;%1&apos; no válido (%2, AxA o N de %3 a %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="352"/>
+        <location filename="../cli/batchcommand.cpp" line="418"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>formato &apos;%1&apos; no válido (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="375"/>
+        <location filename="../cli/batchcommand.cpp" line="441"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>número de trabajos &apos;%1&apos; no válido (1 a 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="382"/>
+        <location filename="../cli/batchcommand.cpp" line="448"/>
         <source>the output folder name is empty</source>
         <translation>el nombre de la carpeta de salida está vacío</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="386"/>
+        <location filename="../cli/batchcommand.cpp" line="452"/>
         <source>--null needs --files-from</source>
         <translation>--null necesita --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="390"/>
+        <location filename="../cli/batchcommand.cpp" line="456"/>
+        <source>--poll and --recursive need --watch</source>
+        <translation>--poll y --recursive necesitan --watch</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="460"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>no se puede leer la lista de imágenes &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="392"/>
+        <location filename="../cli/batchcommand.cpp" line="462"/>
         <source>no picture given</source>
         <translation>no se dio ninguna imagen</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="47"/>
+        <location filename="../cli/main.cpp" line="64"/>
         <source>Try &apos;quorlane-batch --help&apos; for more information.</source>
         <translation>Pruebe «quorlane-batch --help» para más información.</translation>
     </message>
@@ -292,11 +345,13 @@ Ejemplos:
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="52"/>
+        <location filename="../cli/watchsession.cpp" line="57"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>no se escribirá el informe en &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="58"/>
+        <location filename="../cli/watchsession.cpp" line="63"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>no se puede escribir el informe &apos;%1&apos;: %2</translation>
     </message>
@@ -756,6 +811,14 @@ Cancelar para elegir otra carpeta</translation>
         <location filename="../engine/imageio/heifcodec.cpp" line="500"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP descartado (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HotFolder</name>
+    <message>
+        <location filename="../cli/hotfolder.cpp" line="69"/>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
     </message>
 </context>
 <context>
@@ -1248,37 +1311,37 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="178"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="166"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>la imagen declara %1 muestras por píxel</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="210"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="198"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>la imagen está dañada: su bloque %1 va más allá del final</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="289"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="327"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>el nombre del archivo no es UTF-8 válido en esta configuración regional</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="295"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="333"/>
         <source>it is a folder</source>
         <translation>es una carpeta</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="297"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="335"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es un FIFO, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="299"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="337"/>
         <source>it is a socket, not a regular file</source>
         <translation>es un socket, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="300"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="338"/>
         <source>it is a device, not a regular file</source>
         <translation>es un dispositivo, no un archivo normal</translation>
     </message>
@@ -1697,6 +1760,24 @@ Cancelar para elegir otra carpeta</translation>
     </message>
 </context>
 <context>
+    <name>WatchSession</name>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="73"/>
+        <source>cannot watch &apos;%1&apos;: %2</source>
+        <translation>no se puede vigilar &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="227"/>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="247"/>
+        <source>cannot write the report &apos;%1&apos;: %2</source>
+        <translation>no se puede escribir el informe &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkEffects</name>
     <message>
         <location filename="../engine/imageio/logoreader.cpp" line="77"/>
@@ -1752,17 +1833,17 @@ Cancelar para elegir otra carpeta</translation>
         <translation>girada, sin metadatos</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="222"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="245"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>no hay memoria suficiente para dibujar la marca de agua</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="265"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="288"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>una imagen WebP admite como máximo %1 píxeles por lado</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="308"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="331"/>
         <source>it would replace a source picture of this run</source>
         <translation>reemplazaría una imagen de origen de esta tanda</translation>
     </message>

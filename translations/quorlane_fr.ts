@@ -72,140 +72,180 @@
 <context>
     <name>BatchCommand</name>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="30"/>
+        <location filename="../cli/batchcommand.cpp" line="32"/>
         <source>Write into DIR, made with its parents when missing (default: the window&apos;s output folder).</source>
         <translation>Écrire dans DIR, créé avec ses parents s&apos;il manque (par défaut : le dossier de sortie de la fenêtre).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="35"/>
+        <location filename="../cli/batchcommand.cpp" line="37"/>
         <source>The watermark text; line breaks as given (default: the saved text).</source>
         <translation>Le texte du filigrane ; sauts de ligne tels quels (par défaut : le texte enregistré).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="40"/>
+        <location filename="../cli/batchcommand.cpp" line="42"/>
         <source>Put &quot;© &quot; before the text.</source>
         <translation>Mettre « © » avant le texte.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="42"/>
+        <location filename="../cli/batchcommand.cpp" line="44"/>
         <source>Do not put &quot;© &quot; before it.</source>
         <translation>Ne pas mettre « © » devant.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="44"/>
+        <location filename="../cli/batchcommand.cpp" line="46"/>
         <source>Where the text goes: %1, or auto: the calmest of them for each picture (default: the saved position).</source>
         <translation>Où va le texte : %1, ou auto : la plus calme d&apos;entre elles pour chaque image (par défaut : la position enregistrée).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="49"/>
+        <location filename="../cli/batchcommand.cpp" line="51"/>
         <source>Take text, sign, position and style from FILE, a settings.qrl.xml (default: the window&apos;s own, when it exists).</source>
         <translation>Prendre texte, signe, position et style dans FILE, un settings.qrl.xml (par défaut : celui de la fenêtre, s&apos;il existe).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="54"/>
+        <location filename="../cli/batchcommand.cpp" line="56"/>
         <source>Start from the preset NAME, or the preset file FILE, instead of what the window has saved; options given win.</source>
         <translation>Partir du modèle NAME, ou du fichier de modèle FILE, au lieu de ce que la fenêtre a enregistré ; les options données l&apos;emportent.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="58"/>
+        <location filename="../cli/batchcommand.cpp" line="60"/>
         <source>Choose font size, black or white and opacity per picture.</source>
         <translation>Choisir taille de police, noir ou blanc et opacité pour chaque image.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="61"/>
+        <location filename="../cli/batchcommand.cpp" line="63"/>
         <source>%1, WxH, or N: the long edge, never enlarged (%2 to %3; default: original).</source>
         <translation>%1, LxH ou N : le grand côté, jamais agrandi (%2 à %3 ; par défaut : original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="69"/>
+        <location filename="../cli/batchcommand.cpp" line="71"/>
         <source>%1 (default: original).</source>
         <translation>%1 (par défaut : original).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="76"/>
+        <location filename="../cli/batchcommand.cpp" line="78"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>Enregistrer les réglages de cette commande (le dossier de sortie seulement avec -o) comme modèle NAME ; puis marquer les FILE, s&apos;il y en a.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="80"/>
+        <location filename="../cli/batchcommand.cpp" line="82"/>
         <source>List the presets and exit.</source>
         <translation>Lister les modèles et quitter.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="82"/>
+        <location filename="../cli/batchcommand.cpp" line="84"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>Marquer N images à la fois (par défaut : selon les cœurs et la mémoire).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="85"/>
+        <location filename="../cli/batchcommand.cpp" line="87"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>Lire les images dans FILE, une par ligne (&apos;-&apos; : entrée standard).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="89"/>
+        <location filename="../cli/batchcommand.cpp" line="91"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>Les noms de --files-from finissent par NUL, pas par un saut de ligne.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="91"/>
+        <location filename="../cli/batchcommand.cpp" line="93"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
         <translation>Ajouter à FILE une ligne JSON par image dès qu&apos;elle est finie (index, source, output, status, reason) ; jamais à une image. Des processus d&apos;une même machine peuvent partager FILE.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="96"/>
+        <location filename="../cli/batchcommand.cpp" line="99"/>
+        <source>Stamp each picture in FOLDER whose output is missing, then every picture that comes into it complete, until a signal ends it (a hot folder).</source>
+        <translation>Tamponner chaque image de FOLDER dont la sortie manque, puis chaque image qui y arrive complète, jusqu&apos;à ce qu&apos;un signal y mette fin (un dossier surveillé).</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="104"/>
+        <source>With --watch: look at the folder every SECONDS (1 to 3600) instead of being told; network and FUSE folders are always polled.</source>
+        <translation>Avec --watch : regarder le dossier toutes les SECONDS secondes (1 à 3600) au lieu d&apos;être prévenu ; les dossiers réseau et FUSE sont toujours interrogés.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="109"/>
+        <source>With --watch: watch its subfolders too; outputs keep their subfolder.</source>
+        <translation>Avec --watch : surveiller aussi ses sous-dossiers ; les sorties gardent leur sous-dossier.</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="111"/>
         <source>Print only errors.</source>
         <translation>N&apos;afficher que les erreurs.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="97"/>
+        <location filename="../cli/batchcommand.cpp" line="112"/>
         <source>Show this help and exit.</source>
         <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="98"/>
+        <location filename="../cli/batchcommand.cpp" line="113"/>
         <source>Show the version and exit.</source>
         <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="123"/>
+        <location filename="../cli/batchcommand.cpp" line="138"/>
         <source>%1 (%2).</source>
         <translation>%1 (%2).</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="124"/>
+        <location filename="../cli/batchcommand.cpp" line="139"/>
         <source>%1: %2.</source>
         <translation>%1 : %2.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="153"/>
+        <location filename="../cli/batchcommand.cpp" line="178"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Apposer un filigrane texte sur chaque FILE, exactement comme la fenêtre de Quorlane, et écrire
 les résultats dans le dossier de sortie. Les options non données reprennent ce que la fenêtre a enregistré.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="159"/>
+        <location filename="../cli/batchcommand.cpp" line="184"/>
         <source>Pictures to stamp.</source>
         <translation>Images à marquer.</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="164"/>
+        <location filename="../cli/batchcommand.cpp" line="189"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>valeur &apos;%1&apos; invalide pour --%2 (%3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="202"/>
-        <location filename="../cli/batchcommand.cpp" line="301"/>
+        <location filename="../cli/batchcommand.cpp" line="227"/>
+        <location filename="../cli/batchcommand.cpp" line="367"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 et --%2 ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="231"/>
+        <location filename="../cli/batchcommand.cpp" line="256"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>impossible de lire le fichier de réglages &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="254"/>
+        <location filename="../cli/batchcommand.cpp" line="286"/>
+        <source>--watch takes no FILE and no --files-from: it stamps what is in its folder</source>
+        <translation>--watch ne prend ni FILE ni --files-from : il tamponne ce qui est dans son dossier</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="288"/>
+        <source>--watch cannot number outputs (--if-exists number): after a restart it could not tell its own; use skip or replace</source>
+        <translation>--watch ne peut pas numéroter les sorties (--if-exists number) : après un redémarrage il ne reconnaîtrait pas les siennes ; utilisez skip ou replace</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="291"/>
+        <source>--watch cannot name outputs by {counter}: after a restart it could not know the numbers</source>
+        <translation>--watch ne peut pas nommer les sorties par {counter} : après un redémarrage il ne connaîtrait pas les numéros</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="296"/>
+        <source>the output folder is the watched folder</source>
+        <translation>le dossier de sortie est le dossier surveillé</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="298"/>
+        <source>the output folder is inside the folder watched with --recursive</source>
+        <translation>le dossier de sortie est dans le dossier surveillé avec --recursive</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="316"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -219,6 +259,10 @@ Examples:
   find photos -name &apos;*.jpg&apos; -print0 | quorlane-batch -0 --files-from - -f png
   quorlane-batch -s 2048x2048 --fit -f webp --name &apos;{name}-web&apos; --save-preset web
   quorlane-batch --preset web -o site *.jpg    (long edge 2048 pixels)
+  quorlane-batch --preset web --watch camera -o stamped --report log.json
+
+With --watch it runs until SIGINT, SIGTERM or SIGHUP; a restart stamps only
+what has no output yet (with --if-exists replace, also what changed since).
 </source>
         <translation>
 Code de sortie :
@@ -233,55 +277,64 @@ Exemples :
   find photos -name &apos;*.jpg&apos; -print0 | quorlane-batch -0 --files-from - -f png
   quorlane-batch -s 2048x2048 --fit -f webp --name &apos;{name}-web&apos; --save-preset web
   quorlane-batch --preset web -o site *.jpg    (grand côté 2048 pixels)
+  quorlane-batch --preset web --watch camera -o stamped --report log.json
+
+Avec --watch il tourne jusqu&apos;à SIGINT, SIGTERM ou SIGHUP ; un redémarrage ne tamponne que
+ce qui n&apos;a pas encore de sortie (avec --if-exists replace, aussi ce qui a changé depuis).
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="308"/>
+        <location filename="../cli/batchcommand.cpp" line="374"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset et --settings ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="311"/>
+        <location filename="../cli/batchcommand.cpp" line="377"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>impossible de lire le modèle &apos;%1&apos; : %2 (les modèles sont dans %3)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="342"/>
+        <location filename="../cli/batchcommand.cpp" line="408"/>
         <source>invalid size &apos;%1&apos; (%2, WxH or N from %3 to %4)</source>
         <translation>taille &apos;%1&apos; invalide (%2, LxH ou N de %3 à %4)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="352"/>
+        <location filename="../cli/batchcommand.cpp" line="418"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>format &apos;%1&apos; invalide (%2)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="375"/>
+        <location filename="../cli/batchcommand.cpp" line="441"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>nombre de tâches &apos;%1&apos; invalide (1 à 1024)</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="382"/>
+        <location filename="../cli/batchcommand.cpp" line="448"/>
         <source>the output folder name is empty</source>
         <translation>le nom du dossier de sortie est vide</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="386"/>
+        <location filename="../cli/batchcommand.cpp" line="452"/>
         <source>--null needs --files-from</source>
         <translation>--null demande --files-from</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="390"/>
+        <location filename="../cli/batchcommand.cpp" line="456"/>
+        <source>--poll and --recursive need --watch</source>
+        <translation>--poll et --recursive demandent --watch</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="460"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>impossible de lire la liste d&apos;images &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="392"/>
+        <location filename="../cli/batchcommand.cpp" line="462"/>
         <source>no picture given</source>
         <translation>aucune image donnée</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="47"/>
+        <location filename="../cli/main.cpp" line="64"/>
         <source>Try &apos;quorlane-batch --help&apos; for more information.</source>
         <translation>Essayez « quorlane-batch --help » pour plus d&apos;informations.</translation>
     </message>
@@ -292,11 +345,13 @@ Exemples :
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="52"/>
+        <location filename="../cli/watchsession.cpp" line="57"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>refus d&apos;écrire le rapport dans &apos;%1&apos; : %2</translation>
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="58"/>
+        <location filename="../cli/watchsession.cpp" line="63"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>impossible d&apos;écrire le rapport &apos;%1&apos; : %2</translation>
     </message>
@@ -756,6 +811,14 @@ Annuler pour choisir un autre dossier</translation>
         <location filename="../engine/imageio/heifcodec.cpp" line="500"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP abandonné (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HotFolder</name>
+    <message>
+        <location filename="../cli/hotfolder.cpp" line="69"/>
+        <source>it is not a folder</source>
+        <translation>ce n&apos;est pas un dossier</translation>
     </message>
 </context>
 <context>
@@ -1248,37 +1311,37 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="178"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="166"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>l&apos;image déclare %1 échantillons par pixel</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="210"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="198"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>l&apos;image est endommagée : son bloc %1 dépasse la fin du fichier</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="289"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="327"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>le nom du fichier n&apos;est pas de l&apos;UTF-8 valide dans cette locale</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="295"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="333"/>
         <source>it is a folder</source>
         <translation>c&apos;est un dossier</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="297"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="335"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>c&apos;est une FIFO, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="299"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="337"/>
         <source>it is a socket, not a regular file</source>
         <translation>c&apos;est une socket, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="300"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="338"/>
         <source>it is a device, not a regular file</source>
         <translation>c&apos;est un périphérique, pas un fichier ordinaire</translation>
     </message>
@@ -1697,6 +1760,24 @@ Annuler pour choisir un autre dossier</translation>
     </message>
 </context>
 <context>
+    <name>WatchSession</name>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="73"/>
+        <source>cannot watch &apos;%1&apos;: %2</source>
+        <translation>impossible de surveiller &apos;%1&apos; : %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="227"/>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="247"/>
+        <source>cannot write the report &apos;%1&apos;: %2</source>
+        <translation>impossible d&apos;écrire le rapport &apos;%1&apos; : %2</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkEffects</name>
     <message>
         <location filename="../engine/imageio/logoreader.cpp" line="77"/>
@@ -1752,17 +1833,17 @@ Annuler pour choisir un autre dossier</translation>
         <translation>tournée, sans métadonnées</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="222"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="245"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>pas assez de mémoire pour dessiner le filigrane</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="265"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="288"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>une image WebP contient au plus %1 pixels de côté</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="308"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="331"/>
         <source>it would replace a source picture of this run</source>
         <translation>elle remplacerait une image source de ce traitement</translation>
     </message>

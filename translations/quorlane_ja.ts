@@ -72,140 +72,180 @@
 <context>
     <name>BatchCommand</name>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="30"/>
+        <location filename="../cli/batchcommand.cpp" line="32"/>
         <source>Write into DIR, made with its parents when missing (default: the window&apos;s output folder).</source>
         <translation>DIR に書き出します。無ければ親フォルダーごと作成します（既定: ウィンドウの出力フォルダー）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="35"/>
+        <location filename="../cli/batchcommand.cpp" line="37"/>
         <source>The watermark text; line breaks as given (default: the saved text).</source>
         <translation>透かしの文字列。改行はそのまま（既定: 保存された文字列）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="40"/>
+        <location filename="../cli/batchcommand.cpp" line="42"/>
         <source>Put &quot;© &quot; before the text.</source>
         <translation>文字列の前に「© 」を付けます。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="42"/>
+        <location filename="../cli/batchcommand.cpp" line="44"/>
         <source>Do not put &quot;© &quot; before it.</source>
         <translation>「© 」を付けません。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="44"/>
+        <location filename="../cli/batchcommand.cpp" line="46"/>
         <source>Where the text goes: %1, or auto: the calmest of them for each picture (default: the saved position).</source>
         <translation>文字の位置: %1、または auto: 画像ごとに最も落ち着いた位置（既定: 保存した位置）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="49"/>
+        <location filename="../cli/batchcommand.cpp" line="51"/>
         <source>Take text, sign, position and style from FILE, a settings.qrl.xml (default: the window&apos;s own, when it exists).</source>
         <translation>文字列、記号、位置、スタイルを FILE（settings.qrl.xml）から読みます（既定: ウィンドウのもの、あれば）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="54"/>
+        <location filename="../cli/batchcommand.cpp" line="56"/>
         <source>Start from the preset NAME, or the preset file FILE, instead of what the window has saved; options given win.</source>
         <translation>ウィンドウの保存内容の代わりに、プリセット NAME またはプリセットファイル FILE から始めます。指定したオプションが優先されます。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="58"/>
+        <location filename="../cli/batchcommand.cpp" line="60"/>
         <source>Choose font size, black or white and opacity per picture.</source>
         <translation>文字サイズ、黒か白か、不透明度を画像ごとに選びます。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="61"/>
+        <location filename="../cli/batchcommand.cpp" line="63"/>
         <source>%1, WxH, or N: the long edge, never enlarged (%2 to %3; default: original).</source>
         <translation>%1、幅x高さ、または N: 長辺（拡大はしません。%2 から %3、既定: original）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="69"/>
+        <location filename="../cli/batchcommand.cpp" line="71"/>
         <source>%1 (default: original).</source>
         <translation>%1（既定: original）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="76"/>
+        <location filename="../cli/batchcommand.cpp" line="78"/>
         <source>Save the settings of this command (the output folder only when -o is given) as the preset NAME; then stamp the FILEs, if any.</source>
         <translation>このコマンドの設定（出力フォルダーは -o 指定時のみ）をプリセット NAME として保存し、FILE があれば続けて処理します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="80"/>
+        <location filename="../cli/batchcommand.cpp" line="82"/>
         <source>List the presets and exit.</source>
         <translation>プリセットを一覧表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="82"/>
+        <location filename="../cli/batchcommand.cpp" line="84"/>
         <source>Stamp N pictures at once (default: by cores and memory).</source>
         <translation>N 枚の画像を同時に処理します（既定: コア数とメモリによる）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="85"/>
+        <location filename="../cli/batchcommand.cpp" line="87"/>
         <source>Read the pictures from FILE, one a line (&apos;-&apos;: standard input).</source>
         <translation>FILE から画像を1行に1つずつ読みます（&apos;-&apos;: 標準入力）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="89"/>
+        <location filename="../cli/batchcommand.cpp" line="91"/>
         <source>Names in --files-from end with NUL, not newline.</source>
         <translation>--files-from の名前は改行ではなく NUL で終わります。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="91"/>
+        <location filename="../cli/batchcommand.cpp" line="93"/>
         <source>Append one JSON line per picture to FILE as it ends (index, source, output, status, reason); never a picture. Processes on one machine may share FILE.</source>
         <translation>画像ごとに処理が終わり次第 JSON を1行 FILE に追記します（index, source, output, status, reason）。画像には書きません。同じマシンの複数のプロセスで FILE を共有できます。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="96"/>
+        <location filename="../cli/batchcommand.cpp" line="99"/>
+        <source>Stamp each picture in FOLDER whose output is missing, then every picture that comes into it complete, until a signal ends it (a hot folder).</source>
+        <translation>FOLDER 内で出力のない画像をすべてスタンプし、その後は完全に届いた画像を順にスタンプします。シグナルで終了します（ホットフォルダー）。</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="104"/>
+        <source>With --watch: look at the folder every SECONDS (1 to 3600) instead of being told; network and FUSE folders are always polled.</source>
+        <translation>--watch と共に: 通知を待たずに SECONDS 秒（1〜3600）ごとにフォルダーを調べます。ネットワークと FUSE のフォルダーは常に調べます。</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="109"/>
+        <source>With --watch: watch its subfolders too; outputs keep their subfolder.</source>
+        <translation>--watch と共に: サブフォルダーも監視します。出力はサブフォルダーを保ちます。</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="111"/>
         <source>Print only errors.</source>
         <translation>エラーだけを表示します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="97"/>
+        <location filename="../cli/batchcommand.cpp" line="112"/>
         <source>Show this help and exit.</source>
         <translation>このヘルプを表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="98"/>
+        <location filename="../cli/batchcommand.cpp" line="113"/>
         <source>Show the version and exit.</source>
         <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="123"/>
+        <location filename="../cli/batchcommand.cpp" line="138"/>
         <source>%1 (%2).</source>
         <translation>%1（%2）。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="124"/>
+        <location filename="../cli/batchcommand.cpp" line="139"/>
         <source>%1: %2.</source>
         <translation>%1: %2。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="153"/>
+        <location filename="../cli/batchcommand.cpp" line="178"/>
         <source>Stamp a text watermark onto every FILE, exactly as the Quorlane window does, and write
 the results into the output folder. Options not given take what the window has saved.</source>
         <translation>Quorlane のウィンドウと同じように各 FILE に文字の透かしを入れ、結果を
 出力フォルダーに書き出します。指定しないオプションはウィンドウの保存内容を使います。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="159"/>
+        <location filename="../cli/batchcommand.cpp" line="184"/>
         <source>Pictures to stamp.</source>
         <translation>処理する画像。</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="164"/>
+        <location filename="../cli/batchcommand.cpp" line="189"/>
         <source>invalid value &apos;%1&apos; for --%2 (%3)</source>
         <translation>--%2 の値 &apos;%1&apos; は無効です（%3）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="202"/>
-        <location filename="../cli/batchcommand.cpp" line="301"/>
+        <location filename="../cli/batchcommand.cpp" line="227"/>
+        <location filename="../cli/batchcommand.cpp" line="367"/>
         <source>--%1 and --%2 cannot be given together</source>
         <translation>--%1 と --%2 は同時に指定できません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="231"/>
+        <location filename="../cli/batchcommand.cpp" line="256"/>
         <source>cannot read settings file &apos;%1&apos;: %2</source>
         <translation>設定ファイル &apos;%1&apos; を読めません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="254"/>
+        <location filename="../cli/batchcommand.cpp" line="286"/>
+        <source>--watch takes no FILE and no --files-from: it stamps what is in its folder</source>
+        <translation>--watch には FILE も --files-from も指定できません: フォルダー内のものをスタンプします</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="288"/>
+        <source>--watch cannot number outputs (--if-exists number): after a restart it could not tell its own; use skip or replace</source>
+        <translation>--watch では出力に番号を付けられません（--if-exists number）: 再起動後に自分の出力を見分けられません。skip か replace を使ってください</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="291"/>
+        <source>--watch cannot name outputs by {counter}: after a restart it could not know the numbers</source>
+        <translation>--watch では {counter} で出力に名前を付けられません: 再起動後に番号が分かりません</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="296"/>
+        <source>the output folder is the watched folder</source>
+        <translation>出力フォルダーが監視するフォルダーと同じです</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="298"/>
+        <source>the output folder is inside the folder watched with --recursive</source>
+        <translation>出力フォルダーが --recursive で監視するフォルダーの中にあります</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="316"/>
         <source>
 Exit status:
   0    every picture was written or skipped
@@ -219,6 +259,10 @@ Examples:
   find photos -name &apos;*.jpg&apos; -print0 | quorlane-batch -0 --files-from - -f png
   quorlane-batch -s 2048x2048 --fit -f webp --name &apos;{name}-web&apos; --save-preset web
   quorlane-batch --preset web -o site *.jpg    (long edge 2048 pixels)
+  quorlane-batch --preset web --watch camera -o stamped --report log.json
+
+With --watch it runs until SIGINT, SIGTERM or SIGHUP; a restart stamps only
+what has no output yet (with --if-exists replace, also what changed since).
 </source>
         <translation>
 終了ステータス:
@@ -233,55 +277,64 @@ Examples:
   find photos -name &apos;*.jpg&apos; -print0 | quorlane-batch -0 --files-from - -f png
   quorlane-batch -s 2048x2048 --fit -f webp --name &apos;{name}-web&apos; --save-preset web
   quorlane-batch --preset web -o site *.jpg    （長辺 2048 ピクセル）
+  quorlane-batch --preset web --watch camera -o stamped --report log.json
+
+--watch では SIGINT、SIGTERM、SIGHUP まで動き続けます。再起動すると、まだ出力の
+ないものだけをスタンプします（--if-exists replace なら、その後に変わったものも）。
 </translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="308"/>
+        <location filename="../cli/batchcommand.cpp" line="374"/>
         <source>--preset and --settings cannot be given together</source>
         <translation>--preset と --settings は同時に指定できません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="311"/>
+        <location filename="../cli/batchcommand.cpp" line="377"/>
         <source>cannot read the preset &apos;%1&apos;: %2 (presets are in %3)</source>
         <translation>プリセット &apos;%1&apos; を読めません: %2（プリセットは %3 にあります）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="342"/>
+        <location filename="../cli/batchcommand.cpp" line="408"/>
         <source>invalid size &apos;%1&apos; (%2, WxH or N from %3 to %4)</source>
         <translation>サイズ &apos;%1&apos; は無効です（%2、または %3 から %4 の 幅x高さ か N）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="352"/>
+        <location filename="../cli/batchcommand.cpp" line="418"/>
         <source>invalid format &apos;%1&apos; (%2)</source>
         <translation>形式 &apos;%1&apos; は無効です（%2）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="375"/>
+        <location filename="../cli/batchcommand.cpp" line="441"/>
         <source>invalid number of jobs &apos;%1&apos; (1 to 1024)</source>
         <translation>ジョブ数 &apos;%1&apos; は無効です（1 から 1024）</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="382"/>
+        <location filename="../cli/batchcommand.cpp" line="448"/>
         <source>the output folder name is empty</source>
         <translation>出力フォルダー名が空です</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="386"/>
+        <location filename="../cli/batchcommand.cpp" line="452"/>
         <source>--null needs --files-from</source>
         <translation>--null には --files-from が必要です</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="390"/>
+        <location filename="../cli/batchcommand.cpp" line="456"/>
+        <source>--poll and --recursive need --watch</source>
+        <translation>--poll と --recursive には --watch が必要です</translation>
+    </message>
+    <message>
+        <location filename="../cli/batchcommand.cpp" line="460"/>
         <source>cannot read the list of pictures &apos;%1&apos;</source>
         <translation>画像の一覧 &apos;%1&apos; を読めません</translation>
     </message>
     <message>
-        <location filename="../cli/batchcommand.cpp" line="392"/>
+        <location filename="../cli/batchcommand.cpp" line="462"/>
         <source>no picture given</source>
         <translation>画像が指定されていません</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="47"/>
+        <location filename="../cli/main.cpp" line="64"/>
         <source>Try &apos;quorlane-batch --help&apos; for more information.</source>
         <translation>詳しくは &apos;quorlane-batch --help&apos; を実行してください。</translation>
     </message>
@@ -292,11 +345,13 @@ Examples:
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="52"/>
+        <location filename="../cli/watchsession.cpp" line="57"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>レポートを &apos;%1&apos; に書き出しません: %2</translation>
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="58"/>
+        <location filename="../cli/watchsession.cpp" line="63"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>レポート &apos;%1&apos; を書けません: %2</translation>
     </message>
@@ -756,6 +811,14 @@ OK で同じフォルダーを使い続けます。
         <location filename="../engine/imageio/heifcodec.cpp" line="500"/>
         <source>XMP dropped (%1)</source>
         <translation>XMP を破棄（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>HotFolder</name>
+    <message>
+        <location filename="../cli/hotfolder.cpp" line="69"/>
+        <source>it is not a folder</source>
+        <translation>フォルダーではありません</translation>
     </message>
 </context>
 <context>
@@ -1248,37 +1311,37 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>PictureReader</name>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="178"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="166"/>
         <source>the picture declares %1 samples per pixel</source>
         <translation>画像が1ピクセルあたり %1 個のサンプルを宣言しています</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="210"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="198"/>
         <source>the picture is damaged: its %1 chunk runs past the end</source>
         <translation>画像が破損しています: %1 チャンクがファイルの終わりを越えています</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="289"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="327"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>ファイル名がこのロケールで有効な UTF-8 ではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="295"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="333"/>
         <source>it is a folder</source>
         <translation>フォルダーです</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="297"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="335"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>FIFO です。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="299"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="337"/>
         <source>it is a socket, not a regular file</source>
         <translation>ソケットです。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="300"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="338"/>
         <source>it is a device, not a regular file</source>
         <translation>デバイスです。通常のファイルではありません</translation>
     </message>
@@ -1690,6 +1753,24 @@ OK で同じフォルダーを使い続けます。
     </message>
 </context>
 <context>
+    <name>WatchSession</name>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="73"/>
+        <source>cannot watch &apos;%1&apos;: %2</source>
+        <translation>&apos;%1&apos; を監視できません: %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="227"/>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="247"/>
+        <source>cannot write the report &apos;%1&apos;: %2</source>
+        <translation>レポート &apos;%1&apos; を書き込めません: %2</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkEffects</name>
     <message>
         <location filename="../engine/imageio/logoreader.cpp" line="77"/>
@@ -1745,17 +1826,17 @@ OK で同じフォルダーを使い続けます。
         <translation>回転済み、メタデータなし</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="222"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="245"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>透かしを描くメモリが足りません</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="265"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="288"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>WebP 画像の1辺は最大 %1 ピクセルです</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="308"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="331"/>
         <source>it would replace a source picture of this run</source>
         <translation>この処理の元画像を置き換えることになります</translation>
     </message>
