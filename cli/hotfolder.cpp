@@ -29,7 +29,8 @@ constexpr std::array<quint32, 5> remoteFileSystems = { 0x6969,
 constexpr int defaultPollSeconds = 2;
 constexpr int stablePolls = 2;
 
-constexpr uint32_t folderEvents = IN_CLOSE_WRITE | IN_MOVED_TO | IN_CREATE | IN_ONLYDIR;
+constexpr uint32_t folderEvents =
+  IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_CREATE | IN_ONLYDIR;
 
 bool hidden(const QString &name)
 {
@@ -117,6 +118,19 @@ void HotFolder::watchFolder(const QString &folder)
         watchFolder(folder + QLatin1Char('/') + sub);
 }
 
+// A subfolder moved out: its watches would name its files by the old path.
+void HotFolder::forget(const QString &folder)
+{
+    for (auto it = m_watches.begin(); it != m_watches.end();) {
+        if (it.value() == folder || it.value().startsWith(folder + QLatin1Char('/'))) {
+            ::inotify_rm_watch(m_fd, it.key());
+            it = m_watches.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
 void HotFolder::readEvents()
 {
     alignas(inotify_event) char buffer[64 * 1024];
@@ -134,7 +148,9 @@ void HotFolder::readEvents()
                 continue;
             }
             if (event->mask & IN_IGNORED) {
-                m_watches.remove(event->wd);
+                // The folder was removed or unmounted: a watched subfolder is simply gone.
+                if (m_watches.take(event->wd) == m_folder)
+                    emit folderLost();
                 continue;
             }
             const QString name = event->len > 0 ? QFile::decodeName(event->name) : QString();
@@ -143,7 +159,9 @@ void HotFolder::readEvents()
                 continue;
             const QString path = folder + QLatin1Char('/') + name;
             if (event->mask & IN_ISDIR) {
-                if (m_recursive && (event->mask & (IN_CREATE | IN_MOVED_TO)))
+                if (event->mask & IN_MOVED_FROM)
+                    forget(path);
+                else if (m_recursive && (event->mask & (IN_CREATE | IN_MOVED_TO)))
                     watchFolder(path);
             } else if (event->mask & (IN_CLOSE_WRITE | IN_MOVED_TO)) {
                 emit fileCompleted(path);

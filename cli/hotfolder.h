@@ -33,9 +33,12 @@ public:
 signals:
     void folderWatched(const QString &folder);
     void fileCompleted(const QString &path);
+    // The watched folder itself is gone (removed, or its file system unmounted).
+    void folderLost();
 
 private:
     void watchFolder(const QString &folder);
+    void forget(const QString &folder);
     void readEvents();
     void poll();
     // Whether path, inside the folder, is or lies in something hidden.

@@ -35,6 +35,11 @@ WatchSession::WatchSession(const BatchCommand &command, QObject *parent)
     connect(&m_hotFolder, &HotFolder::fileCompleted, this, [this](const QString &path) {
         take(path, true);
     });
+    connect(&m_hotFolder, &HotFolder::folderLost, this, [this] {
+        say(tr("the watched folder '%1' is gone").arg(m_command.watchFolder));
+        m_exitStatus = 1;
+        stop(0);
+    });
     connect(&m_runner, &BatchRunner::finished, this, &WatchSession::onBatchFinished);
     m_failureTimer.setSingleShot(true);
     connect(&m_failureTimer, &QTimer::timeout, this, &WatchSession::reportFailuresDue);
@@ -77,7 +82,9 @@ void WatchSession::start()
 
 void WatchSession::stop(int signalNumber)
 {
-    m_stoppedBy = signalNumber;
+    m_stopping = true;
+    if (signalNumber != 0)
+        m_exitStatus = 128 + signalNumber;
     m_hotFolder.disconnect(this);
     m_waiting.clear();
     if (m_running)
@@ -152,7 +159,7 @@ std::optional<RunSnapshot> WatchSession::planBatch(const QList<Waiting> &batch) 
 
 void WatchSession::runNext()
 {
-    if (m_running || m_waiting.isEmpty() || m_stoppedBy != 0)
+    if (m_running || m_waiting.isEmpty() || m_stopping)
         return;
     const QString folder = QFileInfo(m_waiting.first().path).path();
     QList<Waiting> batch;
@@ -185,13 +192,13 @@ void WatchSession::onBatchFinished(const BatchReport &batch)
         const QString &source = m_run.sources.at(i);
         if (outcome.status == JobOutcome::Status::NotStarted)
             continue; // stopped: the next start takes it
-        if (failedToRead(outcome) && m_stoppedBy == 0)
+        if (failedToRead(outcome) && !m_stopping)
             m_failures.insert(source, { outcome, m_run.outputs.at(i), m_clock.elapsed() + quiet });
         else
             report(source, m_run.outputs.at(i), outcome);
     }
     reportFailuresDue();
-    if (m_stoppedBy != 0)
+    if (m_stopping)
         finishWhenIdle();
     else
         runNext();
@@ -201,7 +208,7 @@ void WatchSession::reportFailuresDue()
 {
     qint64 next = -1;
     for (auto it = m_failures.begin(); it != m_failures.end();) {
-        if (it->deadline <= m_clock.elapsed() || m_stoppedBy != 0) {
+        if (it->deadline <= m_clock.elapsed() || m_stopping) {
             report(it.key(), it->output, it->outcome);
             it = m_failures.erase(it);
         } else {
@@ -245,5 +252,5 @@ void WatchSession::finishWhenIdle()
     const bool reportWritten = !m_report || m_report->error().isEmpty();
     if (!reportWritten)
         say(tr("cannot write the report '%1': %2").arg(m_command.reportPath, m_report->error()));
-    emit finished(128 + m_stoppedBy);
+    emit finished(m_exitStatus);
 }

@@ -67,5 +67,6 @@ private:
     QHash<QString, Failure> m_failures;
     QTimer m_failureTimer;
     QElapsedTimer m_clock;
-    int m_stoppedBy = 0;
+    bool m_stopping = false;
+    int m_exitStatus = 0; // 128 + the signal that stopped it, or 1 when the folder went away
 };
