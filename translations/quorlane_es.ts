@@ -345,13 +345,13 @@ lo que aún no tiene salida (con --if-exists replace, también lo que cambió de
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="52"/>
-        <location filename="../cli/watchsession.cpp" line="57"/>
+        <location filename="../cli/watchsession.cpp" line="62"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>no se escribirá el informe en &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="58"/>
-        <location filename="../cli/watchsession.cpp" line="63"/>
+        <location filename="../cli/watchsession.cpp" line="68"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>no se puede escribir el informe &apos;%1&apos;: %2</translation>
     </message>
@@ -816,7 +816,7 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>HotFolder</name>
     <message>
-        <location filename="../cli/hotfolder.cpp" line="69"/>
+        <location filename="../cli/hotfolder.cpp" line="70"/>
         <source>it is not a folder</source>
         <translation>no es una carpeta</translation>
     </message>
@@ -1762,17 +1762,22 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>WatchSession</name>
     <message>
-        <location filename="../cli/watchsession.cpp" line="73"/>
+        <location filename="../cli/watchsession.cpp" line="39"/>
+        <source>the watched folder &apos;%1&apos; is gone</source>
+        <translation>la carpeta vigilada &apos;%1&apos; ha desaparecido</translation>
+    </message>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="78"/>
         <source>cannot watch &apos;%1&apos;: %2</source>
         <translation>no se puede vigilar &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="227"/>
+        <location filename="../cli/watchsession.cpp" line="234"/>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="247"/>
+        <location filename="../cli/watchsession.cpp" line="254"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>no se puede escribir el informe &apos;%1&apos;: %2</translation>
     </message>

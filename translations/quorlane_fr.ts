@@ -345,13 +345,13 @@ ce qui n&apos;a pas encore de sortie (avec --if-exists replace, aussi ce qui a c
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="52"/>
-        <location filename="../cli/watchsession.cpp" line="57"/>
+        <location filename="../cli/watchsession.cpp" line="62"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>refus d&apos;écrire le rapport dans &apos;%1&apos; : %2</translation>
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="58"/>
-        <location filename="../cli/watchsession.cpp" line="63"/>
+        <location filename="../cli/watchsession.cpp" line="68"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>impossible d&apos;écrire le rapport &apos;%1&apos; : %2</translation>
     </message>
@@ -816,7 +816,7 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>HotFolder</name>
     <message>
-        <location filename="../cli/hotfolder.cpp" line="69"/>
+        <location filename="../cli/hotfolder.cpp" line="70"/>
         <source>it is not a folder</source>
         <translation>ce n&apos;est pas un dossier</translation>
     </message>
@@ -1762,17 +1762,22 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>WatchSession</name>
     <message>
-        <location filename="../cli/watchsession.cpp" line="73"/>
+        <location filename="../cli/watchsession.cpp" line="39"/>
+        <source>the watched folder &apos;%1&apos; is gone</source>
+        <translation>le dossier surveillé &apos;%1&apos; a disparu</translation>
+    </message>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="78"/>
         <source>cannot watch &apos;%1&apos;: %2</source>
         <translation>impossible de surveiller &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="227"/>
+        <location filename="../cli/watchsession.cpp" line="234"/>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="247"/>
+        <location filename="../cli/watchsession.cpp" line="254"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>impossible d&apos;écrire le rapport &apos;%1&apos; : %2</translation>
     </message>

@@ -345,13 +345,13 @@ what has no output yet (with --if-exists replace, also what changed since).
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="52"/>
-        <location filename="../cli/watchsession.cpp" line="57"/>
+        <location filename="../cli/watchsession.cpp" line="62"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>レポートを &apos;%1&apos; に書き出しません: %2</translation>
     </message>
     <message>
         <location filename="../cli/batchsession.cpp" line="58"/>
-        <location filename="../cli/watchsession.cpp" line="63"/>
+        <location filename="../cli/watchsession.cpp" line="68"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>レポート &apos;%1&apos; を書けません: %2</translation>
     </message>
@@ -816,7 +816,7 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>HotFolder</name>
     <message>
-        <location filename="../cli/hotfolder.cpp" line="69"/>
+        <location filename="../cli/hotfolder.cpp" line="70"/>
         <source>it is not a folder</source>
         <translation>フォルダーではありません</translation>
     </message>
@@ -1755,17 +1755,22 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>WatchSession</name>
     <message>
-        <location filename="../cli/watchsession.cpp" line="73"/>
+        <location filename="../cli/watchsession.cpp" line="39"/>
+        <source>the watched folder &apos;%1&apos; is gone</source>
+        <translation>監視していたフォルダー &apos;%1&apos; がなくなりました</translation>
+    </message>
+    <message>
+        <location filename="../cli/watchsession.cpp" line="78"/>
         <source>cannot watch &apos;%1&apos;: %2</source>
         <translation>&apos;%1&apos; を監視できません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="227"/>
+        <location filename="../cli/watchsession.cpp" line="234"/>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="247"/>
+        <location filename="../cli/watchsession.cpp" line="254"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>レポート &apos;%1&apos; を書き込めません: %2</translation>
     </message>

@@ -267,14 +267,13 @@ QImage viewOf(QImage &storage)
       storage.bits(), storage.width(), storage.height(), storage.bytesPerLine(), storage.format());
 }
 
-// Memory for a picture in whole 2 MiB pages where the kernel gives them: with 4 KiB pages a
+// Memory for a 32-bit picture in whole 2 MiB pages where the kernel gives them: with 4 KiB pages a
 // 24-megapixel buffer costs some 24,000 page faults when it is first written, and as many TLB
 // entries each time it is read. Null when the mapping fails (the reader then allocates itself).
-QImage hugePageImage(const QSize &size, QImage::Format format)
+QImage hugePageImage(const QSize &size)
 {
     constexpr size_t hugePage = size_t(2) << 20;
-    const int depth = QImage::toPixelFormat(format).bitsPerPixel();
-    const qsizetype bytesPerLine = (qsizetype(size.width()) * depth + 31) / 32 * 4;
+    const qsizetype bytesPerLine = qsizetype(size.width()) * 4;
     const size_t bytes = size_t(bytesPerLine) * size_t(size.height());
     if (size.isEmpty() || bytes > size_t(PictureReader::allocationLimitMB) << 20)
         return QImage();
@@ -297,7 +296,7 @@ QImage hugePageImage(const QSize &size, QImage::Format format)
       size.width(),
       size.height(),
       bytesPerLine,
-      format,
+      QImage::Format_RGB32,
       [](void *info) {
           auto *mapping = static_cast<Mapping *>(info);
           munmap(mapping->memory, mapping->length);
@@ -451,13 +450,10 @@ PictureReader::Result DecodeBuffer::read(const QString &path, const QSize &minim
     prepare(reader);
     if (const QString why = refusal(reader, path); !why.isEmpty())
         return refused(why);
-    if (minimum.isValid() && reader.format() == "jpeg") {
-        if (std::optional<PictureReader::Result> shrunk = readShrunk(reader, path, minimum))
-            return *shrunk;
+    if (reader.format() == "jpeg") {
+        if (std::optional<PictureReader::Result> decoded = readJpeg(reader, path, minimum))
+            return *decoded;
     }
-    // Qt's JPEG reader decodes into memory it is given; other readers may assume their own.
-    if (reader.format() == "jpeg")
-        reserve(reader.size(), reader.imageFormat());
     QImage target = m_storage.isNull() ? QImage() : viewOf(m_storage);
     const WarningCatcher catcher;
     if (!reader.read(&target))
@@ -467,22 +463,25 @@ PictureReader::Result DecodeBuffer::read(const QString &path, const QSize &minim
     return result;
 }
 
-std::optional<PictureReader::Result> DecodeBuffer::readShrunk(QImageReader &reader,
-                                                              const QString &path,
-                                                              const QSize &minimum)
+// libjpeg straight into the buffer (the pixels Qt's reader gives, without its copy of every row),
+// at a smaller scale when minimum allows. Nothing when libjpeg alone cannot: the usual reader
+// then reads the picture (CMYK) or says why not.
+std::optional<PictureReader::Result> DecodeBuffer::readJpeg(QImageReader &reader,
+                                                            const QString &path,
+                                                            const QSize &minimum)
 {
     const QSize stored = reader.size();
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const int eighths = ScaledJpeg::eighthsFor(stored, turned ? minimum.transposed() : minimum);
     QFile file(path);
     constexpr qint64 limit = qint64(PictureReader::allocationLimitMB) << 20;
-    if (eighths == 8 || !file.open(QIODevice::ReadOnly) || file.size() > limit)
+    if (!stored.isValid() || !file.open(QIODevice::ReadOnly) || file.size() > limit)
         return std::nullopt;
-    reserve(ScaledJpeg::scaledSize(stored, eighths), QImage::Format_RGB32);
+    reserve(ScaledJpeg::scaledSize(stored, eighths));
     ScaledJpeg::Decoded decoded = ScaledJpeg::decode(
       file.readAll(), eighths, m_storage.isNull() ? QImage() : viewOf(m_storage), limit);
     if (decoded.image.isNull())
-        return std::nullopt; // the usual reader says why, or reads what libjpeg alone does not
+        return std::nullopt;
     // libjpeg rounds each side up; a rounded last pixel, which turns to the top or left of some
     // orientations, is left out in the stored frame.
     const QSize whole(stored.width() * eighths / 8, stored.height() * eighths / 8);
@@ -516,12 +515,10 @@ PictureReader::Result DecodeBuffer::readInto(QImageReader &reader, QImage target
     return finish(reader, view);
 }
 
-void DecodeBuffer::reserve(const QSize &size, QImage::Format format)
+void DecodeBuffer::reserve(const QSize &size)
 {
-    // What Qt's JPEG reader and libjpeg decode to; a damaged header may say anything.
-    const bool decoded = format == QImage::Format_RGB32 || format == QImage::Format_Grayscale8;
-    if (!decoded || (m_storage.size() == size && m_storage.format() == format))
+    if (m_storage.size() == size && m_storage.format() == QImage::Format_RGB32)
         return;
     m_storage = QImage(); // the old pixels go first
-    m_storage = hugePageImage(size, format);
+    m_storage = hugePageImage(size);
 }

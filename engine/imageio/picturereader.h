@@ -73,11 +73,11 @@ public:
 
 private:
     PictureReader::Result readInto(QImageReader &reader, QImage target);
-    // Makes the storage a picture of size and format in huge pages, unless it is one already.
-    void reserve(const QSize &size, QImage::Format format);
-    std::optional<PictureReader::Result> readShrunk(QImageReader &reader,
-                                                    const QString &path,
-                                                    const QSize &minimum);
+    // Makes the storage a 32-bit picture of size in huge pages, unless it is one already.
+    void reserve(const QSize &size);
+    std::optional<PictureReader::Result> readJpeg(QImageReader &reader,
+                                                  const QString &path,
+                                                  const QSize &minimum);
 
     QImage m_storage;
 };

@@ -6,10 +6,13 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
+// After jpeglib.h: the message codes.
+#include <jerror.h>
 
 namespace {
 
@@ -26,6 +29,7 @@ struct ErrorManager
     jpeg_error_mgr pub;
     std::jmp_buf jump;
     char loss[JMSG_LENGTH_MAX] = {}; // the first warning that lost data, or empty
+    bool lossIsEnd = false;          // it says that the data ended
 };
 
 void errorExit(j_common_ptr info)
@@ -36,12 +40,32 @@ void errorExit(j_common_ptr info)
 void emitMessage(j_common_ptr info, int level)
 {
     auto *errors = reinterpret_cast<ErrorManager *>(info->err);
-    if (level >= 0 || errors->loss[0] != '\0')
+    // The end of the data comes first from the memory source, which Qt's reader does not say:
+    // the decoder's word that follows it is the one kept, as Qt's reader gives it.
+    if (level >= 0 || (errors->loss[0] != '\0' && !errors->lossIsEnd))
         return; // a trace message, or a loss already known
     char text[JMSG_LENGTH_MAX];
     errors->pub.format_message(info, text);
-    if (ScaledJpeg::losesScanData(QString::fromLatin1(text)))
+    if (ScaledJpeg::losesScanData(QString::fromLatin1(text))) {
         std::snprintf(errors->loss, sizeof errors->loss, "%s", text);
+        errors->lossIsEnd = errors->pub.msg_code == JWRN_JPEG_EOF;
+    }
+}
+
+// The colour profile as Qt's reader takes it: the data of every ICC_PROFILE marker, in the file's
+// order, so that both readers give a picture the same colours.
+QByteArray iccProfileOf(const jpeg_decompress_struct &info)
+{
+    static constexpr char signature[] = "ICC_PROFILE";
+    constexpr unsigned int header = sizeof signature + 2; // the signature, its NUL, 2 counts
+    QByteArray profile;
+    for (jpeg_saved_marker_ptr m = info.marker_list; m != nullptr; m = m->next) {
+        if (m->marker == JPEG_APP0 + 2 && m->data_length > header &&
+            std::memcmp(m->data, signature, sizeof signature) == 0)
+            profile.append(reinterpret_cast<const char *>(m->data) + header,
+                           qsizetype(m->data_length - header));
+    }
+    return profile;
 }
 
 // One decode in steps, each guarded by its own setjmp: no C++ object lives between a setjmp and
@@ -78,6 +102,7 @@ public:
         // buffers (a progressive picture's coefficients) follow it.
         if (qint64(info.image_width) * info.image_height * 4 > limitBytes)
             return false;
+        m_profile = iccProfileOf(info); // the markers are gone once the pixels are read
         info.scale_num = static_cast<unsigned int>(eighths);
         info.scale_denom = 8;
         info.out_color_space = rgb32;
@@ -87,18 +112,7 @@ public:
 
     QSize outputSize() const { return QSize(int(info.output_width), int(info.output_height)); }
 
-    QByteArray iccProfile()
-    {
-        JOCTET *data = nullptr;
-        unsigned int length = 0;
-        if (setjmp(errors.jump))
-            return QByteArray();
-        if (!jpeg_read_icc_profile(&info, &data, &length))
-            return QByteArray();
-        QByteArray profile(reinterpret_cast<const char *>(data), qsizetype(length));
-        std::free(data);
-        return profile;
-    }
+    QByteArray profile() const { return m_profile; }
 
     // The resolution the file declares, in dots per metre (as Qt's reader computes it); empty
     // when it declares none.
@@ -132,6 +146,7 @@ public:
 private:
     ErrorManager errors;
     jpeg_decompress_struct info{};
+    QByteArray m_profile;
 };
 
 } // namespace
@@ -182,7 +197,7 @@ Decoded decode(const QByteArray &bytes, int eighths, QImage target, qint64 limit
         target.setDotsPerMeterX(dpm.width());
         target.setDotsPerMeterY(dpm.height());
     }
-    if (const QByteArray profile = decoder.iccProfile(); !profile.isEmpty())
+    if (const QByteArray profile = decoder.profile(); !profile.isEmpty())
         target.setColorSpace(QColorSpace::fromIccProfile(profile));
     return { target, decoder.loss() };
 }
