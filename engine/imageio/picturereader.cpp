@@ -475,11 +475,17 @@ std::optional<PictureReader::Result> DecodeBuffer::readJpeg(QImageReader &reader
     const int eighths = ScaledJpeg::eighthsFor(stored, turned ? minimum.transposed() : minimum);
     QFile file(path);
     constexpr qint64 limit = qint64(PictureReader::allocationLimitMB) << 20;
-    if (!stored.isValid() || !file.open(QIODevice::ReadOnly) || file.size() > limit)
+    if (!stored.isValid() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    // No more than its scans can fill (under 8 bytes a sample in the worst coding, metadata
+    // aside): a small picture padded to gigabytes costs no more than the picture.
+    const qint64 most = qint64(stored.width()) * stored.height() * 3 * 8 + (16 << 20);
     reserve(ScaledJpeg::scaledSize(stored, eighths));
-    ScaledJpeg::Decoded decoded = ScaledJpeg::decode(
-      file.readAll(), eighths, m_storage.isNull() ? QImage() : viewOf(m_storage), limit);
+    ScaledJpeg::Decoded decoded =
+      ScaledJpeg::decode(file.read(std::min(most, limit)),
+                         eighths,
+                         m_storage.isNull() ? QImage() : viewOf(m_storage),
+                         limit);
     if (decoded.image.isNull())
         return std::nullopt;
     // libjpeg rounds each side up; a rounded last pixel, which turns to the top or left of some
