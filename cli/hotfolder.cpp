@@ -110,8 +110,11 @@ void HotFolder::watchFolder(const QString &folder)
         return;
     const int watch =
       ::inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), folderEvents);
-    if (watch < 0)
-        return; // gone already, or the watch limit reached: its files come at the next rescan
+    if (watch < 0) {
+        if (errno != ENOENT) // not just gone already: the watch limit, most likely
+            emit folderUnwatched(folder, qt_error_string(errno));
+        return;
+    }
     m_watches.insert(watch, folder);
     emit folderWatched(folder);
     for (const QString &sub : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))

@@ -35,6 +35,8 @@ signals:
     void fileCompleted(const QString &path);
     // The watched folder itself is gone (removed, or its file system unmounted).
     void folderLost();
+    // A subfolder that cannot be watched (fs.inotify.max_user_watches reached), and why.
+    void folderUnwatched(const QString &folder, const QString &reason);
 
 private:
     void watchFolder(const QString &folder);

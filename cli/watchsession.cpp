@@ -40,6 +40,12 @@ WatchSession::WatchSession(const BatchCommand &command, QObject *parent)
         m_exitStatus = 1;
         stop(0);
     });
+    connect(&m_hotFolder,
+            &HotFolder::folderUnwatched,
+            this,
+            [](const QString &folder, const QString &reason) {
+                say(tr("cannot watch '%1': %2").arg(folder, reason));
+            });
     connect(&m_runner, &BatchRunner::finished, this, &WatchSession::onBatchFinished);
     m_failureTimer.setSingleShot(true);
     connect(&m_failureTimer, &QTimer::timeout, this, &WatchSession::reportFailuresDue);
