@@ -45,22 +45,7 @@ std::optional<int> BatchSession::prepare()
         return plan.failure == RunPlan::Failure::OutputFolder ? 1 : 2;
     }
     m_run = plan.run;
-    const QString &reportPath = m_command.reportPath;
-    if (reportPath.isEmpty())
-        return std::nullopt;
-    if (const QString refusal = ReportFile::refusal(reportPath, m_run); !refusal.isEmpty()) {
-        say(QCoreApplication::translate("BatchCommand", "refusing to write the report to '%1': %2")
-              .arg(reportPath, refusal));
-        return 2;
-    }
-    m_report.emplace();
-    if (!m_report->open(reportPath)) {
-        say(QCoreApplication::translate("BatchCommand", "cannot write the report '%1': %2")
-              .arg(reportPath, m_report->error()));
-        m_report.reset();
-        return 1;
-    }
-    return std::nullopt;
+    return openReport(m_command.reportPath, m_run, m_report);
 }
 
 void BatchSession::start()

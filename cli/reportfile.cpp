@@ -16,6 +16,7 @@
 #include "engine/output/outputfile.h"
 #include "engine/run/runsummary.h"
 #include "engine/run/watermarkjob.h"
+#include "messages.h"
 
 namespace {
 
@@ -119,4 +120,25 @@ void ReportFile::add(const RunSnapshot &run, int index, const JobOutcome &outcom
         m_error = qt_error_string(errno);
     else if (written != text.size())
         m_error = systemErrorText(ENOSPC); // a short write: the device is full
+}
+
+std::optional<int> openReport(const QString &path,
+                              const RunSnapshot &run,
+                              std::optional<ReportFile> &report)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    if (const QString refusal = ReportFile::refusal(path, run); !refusal.isEmpty()) {
+        say(QCoreApplication::translate("BatchCommand", "refusing to write the report to '%1': %2")
+              .arg(path, refusal));
+        return 2;
+    }
+    report.emplace();
+    if (!report->open(path)) {
+        say(QCoreApplication::translate("BatchCommand", "cannot write the report '%1': %2")
+              .arg(path, report->error()));
+        report.reset();
+        return 1;
+    }
+    return std::nullopt;
 }

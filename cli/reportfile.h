@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 struct JobOutcome;
 struct RunSnapshot;
 
@@ -31,3 +33,9 @@ private:
     int m_fd = -1;
     QString m_error;
 };
+
+// Opens --report path for run as quorlane-batch does: its message said, the exit status when it is
+// refused (2) or cannot be opened (1); none when path is empty or report is open.
+std::optional<int> openReport(const QString &path,
+                              const RunSnapshot &run,
+                              std::optional<ReportFile> &report);

@@ -61,21 +61,7 @@ std::optional<int> WatchSession::prepare()
         say(plan.message(request));
         return plan.failure == RunPlan::Failure::OutputFolder ? 1 : 2;
     }
-    const QString &reportPath = m_command.reportPath;
-    if (reportPath.isEmpty())
-        return std::nullopt;
-    if (const QString refusal = ReportFile::refusal(reportPath, plan.run); !refusal.isEmpty()) {
-        say(QCoreApplication::translate("BatchCommand", "refusing to write the report to '%1': %2")
-              .arg(reportPath, refusal));
-        return 2;
-    }
-    m_report.emplace();
-    if (!m_report->open(reportPath)) {
-        say(QCoreApplication::translate("BatchCommand", "cannot write the report '%1': %2")
-              .arg(reportPath, m_report->error()));
-        return 1;
-    }
-    return std::nullopt;
+    return openReport(m_command.reportPath, plan.run, m_report);
 }
 
 void WatchSession::start()

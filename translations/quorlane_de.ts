@@ -344,14 +344,12 @@ was noch keine Ausgabe hat (mit --if-exists replace auch, was sich seitdem geän
         <translation>die Vorlage &apos;%1&apos; kann nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="52"/>
-        <location filename="../cli/watchsession.cpp" line="62"/>
+        <location filename="../cli/reportfile.cpp" line="132"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>der Bericht wird nicht nach &apos;%1&apos; geschrieben: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="58"/>
-        <location filename="../cli/watchsession.cpp" line="68"/>
+        <location filename="../cli/reportfile.cpp" line="138"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>der Bericht &apos;%1&apos; kann nicht geschrieben werden: %2</translation>
     </message>
@@ -359,17 +357,17 @@ was noch keine Ausgabe hat (mit --if-exists replace auch, was sich seitdem geän
 <context>
     <name>BatchSession</name>
     <message>
-        <location filename="../cli/batchsession.cpp" line="85"/>
+        <location filename="../cli/batchsession.cpp" line="70"/>
         <source>%1/%2 (%3%) %4 pictures/s, %5 s left</source>
         <translation>%1/%2 (%3 %) %4 Bilder/s, noch %5 s</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="115"/>
+        <location filename="../cli/batchsession.cpp" line="100"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>der Bericht &apos;%1&apos; kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="118"/>
+        <location filename="../cli/batchsession.cpp" line="103"/>
         <source>%1 written, %2 skipped, %3 failed in %4 s</source>
         <translation>%1 geschrieben, %2 übersprungen, %3 fehlgeschlagen in %4 s</translation>
     </message>
@@ -1321,27 +1319,27 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>das Bild ist beschädigt: sein %1-Block reicht über das Dateiende hinaus</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="327"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="326"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>der Dateiname ist in dieser Locale kein gültiges UTF-8</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="333"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="332"/>
         <source>it is a folder</source>
         <translation>es ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="335"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="334"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es ist ein FIFO, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="337"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="336"/>
         <source>it is a socket, not a regular file</source>
         <translation>es ist ein Socket, keine normale Datei</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="338"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="337"/>
         <source>it is a device, not a regular file</source>
         <translation>es ist ein Gerät, keine normale Datei</translation>
     </message>
@@ -1468,22 +1466,22 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
 <context>
     <name>ReportFile</name>
     <message>
-        <location filename="../cli/reportfile.cpp" line="55"/>
+        <location filename="../cli/reportfile.cpp" line="56"/>
         <source>it is a picture of this run</source>
         <translation>es ist ein Bild dieses Laufs</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="58"/>
+        <location filename="../cli/reportfile.cpp" line="59"/>
         <source>it is an output of this run</source>
         <translation>es ist eine Ausgabe dieses Laufs</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="63"/>
+        <location filename="../cli/reportfile.cpp" line="64"/>
         <source>it is a picture</source>
         <translation>es ist ein Bild</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="65"/>
+        <location filename="../cli/reportfile.cpp" line="66"/>
         <source>it is a file, but not a report</source>
         <translation>es ist eine Datei, aber kein Bericht</translation>
     </message>
@@ -1767,17 +1765,18 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>der beobachtete Ordner &apos;%1&apos; ist verschwunden</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="78"/>
+        <location filename="../cli/watchsession.cpp" line="47"/>
+        <location filename="../cli/watchsession.cpp" line="70"/>
         <source>cannot watch &apos;%1&apos;: %2</source>
         <translation>&apos;%1&apos; kann nicht beobachtet werden: %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="234"/>
+        <location filename="../cli/watchsession.cpp" line="226"/>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="254"/>
+        <location filename="../cli/watchsession.cpp" line="246"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>der Bericht &apos;%1&apos; kann nicht geschrieben werden: %2</translation>
     </message>
@@ -1838,17 +1837,17 @@ Abbrechen, um einen anderen Ordner zu wählen</translation>
         <translation>gedreht, ohne Metadaten</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="245"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="238"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>nicht genug Speicher, um das Wasserzeichen zu zeichnen</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="288"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="281"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>ein WebP-Bild fasst höchstens %1 Pixel je Seite</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="331"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="324"/>
         <source>it would replace a source picture of this run</source>
         <translation>es würde ein Quellbild dieses Laufs ersetzen</translation>
     </message>

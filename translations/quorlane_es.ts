@@ -344,14 +344,12 @@ lo que aún no tiene salida (con --if-exists replace, también lo que cambió de
         <translation>no se puede guardar el preajuste &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="52"/>
-        <location filename="../cli/watchsession.cpp" line="62"/>
+        <location filename="../cli/reportfile.cpp" line="132"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>no se escribirá el informe en &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="58"/>
-        <location filename="../cli/watchsession.cpp" line="68"/>
+        <location filename="../cli/reportfile.cpp" line="138"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>no se puede escribir el informe &apos;%1&apos;: %2</translation>
     </message>
@@ -359,17 +357,17 @@ lo que aún no tiene salida (con --if-exists replace, también lo que cambió de
 <context>
     <name>BatchSession</name>
     <message>
-        <location filename="../cli/batchsession.cpp" line="85"/>
+        <location filename="../cli/batchsession.cpp" line="70"/>
         <source>%1/%2 (%3%) %4 pictures/s, %5 s left</source>
         <translation>%1/%2 (%3 %) %4 imágenes/s, quedan %5 s</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="115"/>
+        <location filename="../cli/batchsession.cpp" line="100"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>no se puede escribir el informe &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="118"/>
+        <location filename="../cli/batchsession.cpp" line="103"/>
         <source>%1 written, %2 skipped, %3 failed in %4 s</source>
         <translation>%1 escritas, %2 omitidas, %3 fallidas en %4 s</translation>
     </message>
@@ -1321,27 +1319,27 @@ Cancelar para elegir otra carpeta</translation>
         <translation>la imagen está dañada: su bloque %1 va más allá del final</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="327"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="326"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>el nombre del archivo no es UTF-8 válido en esta configuración regional</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="333"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="332"/>
         <source>it is a folder</source>
         <translation>es una carpeta</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="335"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="334"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>es un FIFO, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="337"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="336"/>
         <source>it is a socket, not a regular file</source>
         <translation>es un socket, no un archivo normal</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="338"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="337"/>
         <source>it is a device, not a regular file</source>
         <translation>es un dispositivo, no un archivo normal</translation>
     </message>
@@ -1468,22 +1466,22 @@ Cancelar para elegir otra carpeta</translation>
 <context>
     <name>ReportFile</name>
     <message>
-        <location filename="../cli/reportfile.cpp" line="55"/>
+        <location filename="../cli/reportfile.cpp" line="56"/>
         <source>it is a picture of this run</source>
         <translation>es una imagen de esta tanda</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="58"/>
+        <location filename="../cli/reportfile.cpp" line="59"/>
         <source>it is an output of this run</source>
         <translation>es una salida de esta tanda</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="63"/>
+        <location filename="../cli/reportfile.cpp" line="64"/>
         <source>it is a picture</source>
         <translation>es una imagen</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="65"/>
+        <location filename="../cli/reportfile.cpp" line="66"/>
         <source>it is a file, but not a report</source>
         <translation>es un archivo, pero no un informe</translation>
     </message>
@@ -1767,17 +1765,18 @@ Cancelar para elegir otra carpeta</translation>
         <translation>la carpeta vigilada &apos;%1&apos; ha desaparecido</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="78"/>
+        <location filename="../cli/watchsession.cpp" line="47"/>
+        <location filename="../cli/watchsession.cpp" line="70"/>
         <source>cannot watch &apos;%1&apos;: %2</source>
         <translation>no se puede vigilar &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="234"/>
+        <location filename="../cli/watchsession.cpp" line="226"/>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="254"/>
+        <location filename="../cli/watchsession.cpp" line="246"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>no se puede escribir el informe &apos;%1&apos;: %2</translation>
     </message>
@@ -1838,17 +1837,17 @@ Cancelar para elegir otra carpeta</translation>
         <translation>girada, sin metadatos</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="245"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="238"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>no hay memoria suficiente para dibujar la marca de agua</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="288"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="281"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>una imagen WebP admite como máximo %1 píxeles por lado</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="331"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="324"/>
         <source>it would replace a source picture of this run</source>
         <translation>reemplazaría una imagen de origen de esta tanda</translation>
     </message>

@@ -344,14 +344,12 @@ ce qui n&apos;a pas encore de sortie (avec --if-exists replace, aussi ce qui a c
         <translation>impossible d&apos;enregistrer le modèle &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="52"/>
-        <location filename="../cli/watchsession.cpp" line="62"/>
+        <location filename="../cli/reportfile.cpp" line="132"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>refus d&apos;écrire le rapport dans &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="58"/>
-        <location filename="../cli/watchsession.cpp" line="68"/>
+        <location filename="../cli/reportfile.cpp" line="138"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>impossible d&apos;écrire le rapport &apos;%1&apos; : %2</translation>
     </message>
@@ -359,17 +357,17 @@ ce qui n&apos;a pas encore de sortie (avec --if-exists replace, aussi ce qui a c
 <context>
     <name>BatchSession</name>
     <message>
-        <location filename="../cli/batchsession.cpp" line="85"/>
+        <location filename="../cli/batchsession.cpp" line="70"/>
         <source>%1/%2 (%3%) %4 pictures/s, %5 s left</source>
         <translation>%1/%2 (%3 %) %4 images/s, encore %5 s</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="115"/>
+        <location filename="../cli/batchsession.cpp" line="100"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>impossible d&apos;écrire le rapport &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="118"/>
+        <location filename="../cli/batchsession.cpp" line="103"/>
         <source>%1 written, %2 skipped, %3 failed in %4 s</source>
         <translation>%1 écrites, %2 sautées, %3 en échec en %4 s</translation>
     </message>
@@ -1321,27 +1319,27 @@ Annuler pour choisir un autre dossier</translation>
         <translation>l&apos;image est endommagée : son bloc %1 dépasse la fin du fichier</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="327"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="326"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>le nom du fichier n&apos;est pas de l&apos;UTF-8 valide dans cette locale</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="333"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="332"/>
         <source>it is a folder</source>
         <translation>c&apos;est un dossier</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="335"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="334"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>c&apos;est une FIFO, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="337"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="336"/>
         <source>it is a socket, not a regular file</source>
         <translation>c&apos;est une socket, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="338"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="337"/>
         <source>it is a device, not a regular file</source>
         <translation>c&apos;est un périphérique, pas un fichier ordinaire</translation>
     </message>
@@ -1468,22 +1466,22 @@ Annuler pour choisir un autre dossier</translation>
 <context>
     <name>ReportFile</name>
     <message>
-        <location filename="../cli/reportfile.cpp" line="55"/>
+        <location filename="../cli/reportfile.cpp" line="56"/>
         <source>it is a picture of this run</source>
         <translation>c&apos;est une image de ce traitement</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="58"/>
+        <location filename="../cli/reportfile.cpp" line="59"/>
         <source>it is an output of this run</source>
         <translation>c&apos;est une sortie de ce traitement</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="63"/>
+        <location filename="../cli/reportfile.cpp" line="64"/>
         <source>it is a picture</source>
         <translation>c&apos;est une image</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="65"/>
+        <location filename="../cli/reportfile.cpp" line="66"/>
         <source>it is a file, but not a report</source>
         <translation>c&apos;est un fichier, mais pas un rapport</translation>
     </message>
@@ -1767,17 +1765,18 @@ Annuler pour choisir un autre dossier</translation>
         <translation>le dossier surveillé &apos;%1&apos; a disparu</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="78"/>
+        <location filename="../cli/watchsession.cpp" line="47"/>
+        <location filename="../cli/watchsession.cpp" line="70"/>
         <source>cannot watch &apos;%1&apos;: %2</source>
         <translation>impossible de surveiller &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="234"/>
+        <location filename="../cli/watchsession.cpp" line="226"/>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="254"/>
+        <location filename="../cli/watchsession.cpp" line="246"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>impossible d&apos;écrire le rapport &apos;%1&apos; : %2</translation>
     </message>
@@ -1838,17 +1837,17 @@ Annuler pour choisir un autre dossier</translation>
         <translation>tournée, sans métadonnées</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="245"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="238"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>pas assez de mémoire pour dessiner le filigrane</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="288"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="281"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>une image WebP contient au plus %1 pixels de côté</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="331"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="324"/>
         <source>it would replace a source picture of this run</source>
         <translation>elle remplacerait une image source de ce traitement</translation>
     </message>

@@ -344,14 +344,12 @@ what has no output yet (with --if-exists replace, also what changed since).
         <translation>プリセット &apos;%1&apos; を保存できません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="52"/>
-        <location filename="../cli/watchsession.cpp" line="62"/>
+        <location filename="../cli/reportfile.cpp" line="132"/>
         <source>refusing to write the report to &apos;%1&apos;: %2</source>
         <translation>レポートを &apos;%1&apos; に書き出しません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="58"/>
-        <location filename="../cli/watchsession.cpp" line="68"/>
+        <location filename="../cli/reportfile.cpp" line="138"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>レポート &apos;%1&apos; を書けません: %2</translation>
     </message>
@@ -359,17 +357,17 @@ what has no output yet (with --if-exists replace, also what changed since).
 <context>
     <name>BatchSession</name>
     <message>
-        <location filename="../cli/batchsession.cpp" line="85"/>
+        <location filename="../cli/batchsession.cpp" line="70"/>
         <source>%1/%2 (%3%) %4 pictures/s, %5 s left</source>
         <translation>%1/%2（%3%）%4 枚/秒、残り %5 秒</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="115"/>
+        <location filename="../cli/batchsession.cpp" line="100"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>レポート &apos;%1&apos; を書けません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/batchsession.cpp" line="118"/>
+        <location filename="../cli/batchsession.cpp" line="103"/>
         <source>%1 written, %2 skipped, %3 failed in %4 s</source>
         <translation>書き出し %1、スキップ %2、失敗 %3（%4 秒）</translation>
     </message>
@@ -1321,27 +1319,27 @@ OK で同じフォルダーを使い続けます。
         <translation>画像が破損しています: %1 チャンクがファイルの終わりを越えています</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="327"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="326"/>
         <source>the file name is not valid UTF-8 in this locale</source>
         <translation>ファイル名がこのロケールで有効な UTF-8 ではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="333"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="332"/>
         <source>it is a folder</source>
         <translation>フォルダーです</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="335"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="334"/>
         <source>it is a FIFO, not a regular file</source>
         <translation>FIFO です。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="337"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="336"/>
         <source>it is a socket, not a regular file</source>
         <translation>ソケットです。通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../engine/imageio/picturereader.cpp" line="338"/>
+        <location filename="../engine/imageio/picturereader.cpp" line="337"/>
         <source>it is a device, not a regular file</source>
         <translation>デバイスです。通常のファイルではありません</translation>
     </message>
@@ -1468,22 +1466,22 @@ OK で同じフォルダーを使い続けます。
 <context>
     <name>ReportFile</name>
     <message>
-        <location filename="../cli/reportfile.cpp" line="55"/>
+        <location filename="../cli/reportfile.cpp" line="56"/>
         <source>it is a picture of this run</source>
         <translation>この処理の画像です</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="58"/>
+        <location filename="../cli/reportfile.cpp" line="59"/>
         <source>it is an output of this run</source>
         <translation>この処理の出力です</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="63"/>
+        <location filename="../cli/reportfile.cpp" line="64"/>
         <source>it is a picture</source>
         <translation>画像です</translation>
     </message>
     <message>
-        <location filename="../cli/reportfile.cpp" line="65"/>
+        <location filename="../cli/reportfile.cpp" line="66"/>
         <source>it is a file, but not a report</source>
         <translation>ファイルですが、レポートではありません</translation>
     </message>
@@ -1760,17 +1758,18 @@ OK で同じフォルダーを使い続けます。
         <translation>監視していたフォルダー &apos;%1&apos; がなくなりました</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="78"/>
+        <location filename="../cli/watchsession.cpp" line="47"/>
+        <location filename="../cli/watchsession.cpp" line="70"/>
         <source>cannot watch &apos;%1&apos;: %2</source>
         <translation>&apos;%1&apos; を監視できません: %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="234"/>
+        <location filename="../cli/watchsession.cpp" line="226"/>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
     <message>
-        <location filename="../cli/watchsession.cpp" line="254"/>
+        <location filename="../cli/watchsession.cpp" line="246"/>
         <source>cannot write the report &apos;%1&apos;: %2</source>
         <translation>レポート &apos;%1&apos; を書き込めません: %2</translation>
     </message>
@@ -1831,17 +1830,17 @@ OK で同じフォルダーを使い続けます。
         <translation>回転済み、メタデータなし</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="245"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="238"/>
         <source>there is not enough memory to draw the watermark</source>
         <translation>透かしを描くメモリが足りません</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="288"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="281"/>
         <source>a WebP picture holds at most %1 pixels a side</source>
         <translation>WebP 画像の1辺は最大 %1 ピクセルです</translation>
     </message>
     <message>
-        <location filename="../engine/run/watermarkjob.cpp" line="331"/>
+        <location filename="../engine/run/watermarkjob.cpp" line="324"/>
         <source>it would replace a source picture of this run</source>
         <translation>この処理の元画像を置き換えることになります</translation>
     </message>

@@ -183,9 +183,18 @@ int positionOn(const QImage &picture,
                int gridPosition,
                const WatermarkStyle &style)
 {
+    return positionOn(picture, picture.size(), text, gridPosition, style);
+}
+
+int positionOn(const QImage &picture,
+               const QSize &frame,
+               const QString &text,
+               int gridPosition,
+               const WatermarkStyle &style)
+{
     if (!style.effects.autoPosition)
         return gridPosition;
-    return calmestPosition(measureOf(picture), picture.size(), text, gridPosition, style);
+    return calmestPosition(measureOf(picture), frame, text, gridPosition, style);
 }
 
 } // namespace CalmPlace

@@ -39,5 +39,12 @@ int positionOn(const QImage &picture,
                const QString &text,
                int gridPosition,
                const WatermarkStyle &style);
+// The same for picture decoded smaller than the whole picture of size frame the mark is laid out
+// for.
+int positionOn(const QImage &picture,
+               const QSize &frame,
+               const QString &text,
+               int gridPosition,
+               const WatermarkStyle &style);
 
 } // namespace CalmPlace

@@ -231,10 +231,7 @@ QByteArray stampAndEncode(const RunSnapshot &run,
     const QString text =
       run.text.filled(FieldValues::of(QFileInfo(source).fileName(), frame, metadata));
     // Measured on the picture as read, as the preview measures it.
-    const int position = run.style.effects.autoPosition
-                           ? CalmPlace::calmestPosition(
-                               CalmPlace::measureOf(image), frame, text, run.position, run.style)
-                           : run.position;
+    const int position = CalmPlace::positionOn(image, frame, text, run.position, run.style);
     if (run.policy.colour == ColourChoice::Srgb || !formatHoldsProfile(format))
         convertToSrgb(image);
     const StampResult stamped = stampWatermark(image, frame, text, position, run.style);
